@@ -1,0 +1,130 @@
+#include "platform/EspeakEngine.h"
+#include "platform/NullPcmSink.h"
+
+#include <cstdio>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+// Measures what a user waits for: the first sound after Speak, silence after a release, and WAV
+// export against espeak-ng's own command.
+namespace {
+
+struct Figures {
+    bool heard = false;
+};
+
+// A real-time sink that notes when the first sample arrives.
+class NotingSink final : public platform::PcmSink {
+public:
+    NotingSink(Figures& figures, int sampleRate)
+        : figures_(figures)
+        , clock_(sampleRate) {}
+    std::int64_t freeSamples() override { return clock_.freeSamples(); }
+    void write(std::span<const std::int16_t> samples) override {
+        figures_.heard = true;
+        clock_.write(samples);
+    }
+    std::int64_t playedSamples() override { return clock_.playedSamples(); }
+    void suspend() override { clock_.suspend(); }
+    void resume() override { clock_.resume(); }
+    void discard() override { clock_.discard(); }
+
+private:
+    Figures& figures_;
+    platform::NullPcmSink clock_;
+};
+
+QString textOfSize(qsizetype bytes) {
+    const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog again. ");
+    QString text;
+    text.reserve(bytes);
+    while (text.size() < bytes)
+        text += sentence;
+    text.truncate(bytes);
+    return text;
+}
+
+void waitFor(const std::function<bool()>& condition) {
+    while (!condition())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+}
+
+double firstSoundMs(platform::EspeakEngine& engine, Figures& figures, const QString& text) {
+    figures.heard = false;
+    auto voice = engine.CreateVoice();
+    QElapsedTimer timer;
+    timer.start();
+    voice->Speak(text, speech::Voice::SpeakAsync);
+    waitFor([&] { return figures.heard; });
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double releaseMs(platform::EspeakEngine& engine) {
+    auto voice = engine.CreateVoice();
+    voice->Speak(textOfSize(5000), speech::Voice::SpeakAsync);
+    QElapsedTimer warmUp;
+    warmUp.start();
+    waitFor([&] { return warmUp.elapsed() > 500; });
+    QElapsedTimer timer;
+    timer.start();
+    voice.reset();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double exportSeconds(platform::EspeakEngine& engine, const QString& text, const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    auto voice = engine.CreateVoice();
+    auto stream = engine.CreateFileStream();
+    stream->SetFormatType(speech::FileStream::Format16kHz16BitMono);
+    stream->Open(path, speech::FileStream::CreateForWrite, false);
+    voice->SetAllowAudioOutputFormatChangesOnNextSet(false);
+    voice->SetAudioOutputStream(stream);
+    voice->Speak(text, speech::Voice::SpeakAsync);
+    voice->WaitUntilDone(-1);
+    stream->Close();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+double espeakCommandSeconds(const QString& textPath, const QString& wavPath) {
+    QElapsedTimer timer;
+    timer.start();
+    QProcess::execute(QStringLiteral("espeak-ng"),
+                      {QStringLiteral("-v"), QStringLiteral("en-us"), QStringLiteral("-w"), wavPath,
+                       QStringLiteral("-f"), textPath});
+    return timer.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    Figures figures;
+    platform::EspeakEngine engine(
+        platform::EspeakEngine::defaultHelperPath(),
+        [&](int rate) { return std::make_unique<NotingSink>(figures, rate); },
+        QStringLiteral("en-us"));
+    engine.voices();
+
+    for (const qsizetype size : {qsizetype{100}, qsizetype{1} << 20, qsizetype{10} << 20})
+        std::printf("Speak to first sample, %lld bytes: %.1f ms\n", static_cast<long long>(size),
+                    firstSoundMs(engine, figures, textOfSize(size)));
+    std::printf("Release to silence: %.2f ms\n", releaseMs(engine));
+
+    QTemporaryDir folder;
+    const QString text = textOfSize(100 * 1024);
+    const QString textPath = folder.filePath(QStringLiteral("text.txt"));
+    QFile file(textPath);
+    file.open(QIODevice::WriteOnly);
+    file.write(text.toUtf8());
+    file.close();
+    const double ours = exportSeconds(engine, text, folder.filePath(QStringLiteral("ours.wav")));
+    const double theirs =
+        espeakCommandSeconds(textPath, folder.filePath(QStringLiteral("theirs.wav")));
+    std::printf("WAV export of 100 KB: %.2f s; espeak-ng -w: %.2f s; ratio %.2f\n", ours, theirs,
+                ours / theirs);
+    return 0;
+}

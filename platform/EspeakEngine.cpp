@@ -1,0 +1,65 @@
+#include "platform/EspeakEngine.h"
+
+#include "platform/EspeakVoice.h"
+#include "platform/WavFileStream.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace platform {
+
+namespace {
+
+class EspeakVoiceToken final : public speech::VoiceToken {
+public:
+    EspeakVoiceToken(QString id, QString description)
+        : id_(std::move(id))
+        , description_(std::move(description)) {}
+
+    QString Id() const override { return id_; }
+    QString GetDescription(int) const override { return description_; }
+
+private:
+    QString id_;
+    QString description_;
+};
+
+} // namespace
+
+EspeakEngine::EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory, QString languageTag)
+    : service_(std::move(helperPath))
+    , sinkFactory_(std::move(sinkFactory))
+    , languageTag_(std::move(languageTag)) {}
+
+std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice() {
+    return std::make_unique<EspeakVoice>(*this, sinkFactory_);
+}
+
+std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream() {
+    return std::make_shared<WavFileStream>();
+}
+
+const speech::VoiceTokens& EspeakEngine::voices() {
+    if (!voices_) {
+        speech::VoiceTokens tokens;
+        for (const synth::VoiceInfo& voice : service_.voices(languageTag_))
+            tokens.push_back(std::make_shared<EspeakVoiceToken>(
+                QString::fromStdString(voice.identifier), QString::fromStdString(voice.name)));
+        voices_ = std::move(tokens);
+    }
+    return *voices_;
+}
+
+QString EspeakEngine::defaultHelperPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lectorix-synth");
+}
+
+QString EspeakEngine::systemLanguageTag() {
+    const QLocale locale = QLocale::system();
+    // The C locale says nothing of the user's language; English is the closest guess.
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("en-us");
+    return locale.name().toLower().replace(u'_', u'-');
+}
+
+} // namespace platform

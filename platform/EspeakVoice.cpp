@@ -1,0 +1,259 @@
+#include "platform/EspeakVoice.h"
+
+#include "platform/AudioLevel.h"
+#include "platform/EspeakEngine.h"
+#include "platform/WavFileStream.h"
+
+#include <cmath>
+#include <QElapsedTimer>
+#include <QThread>
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+constexpr int NormalWordsPerMinute = 175;
+constexpr int PumpIntervalMs = 20;
+constexpr int SecondsSynthesisedAhead = 2;
+
+} // namespace
+
+EspeakVoice::EspeakVoice(EspeakEngine& engine, PcmSinkFactory sinkFactory)
+    : engine_(engine)
+    , service_(engine.synthService())
+    , playback_(std::move(sinkFactory)) {
+    const speech::VoiceTokens& voices = engine_.voices();
+    if (!voices.empty())
+        voice_ = voices.front();
+    pumpTimer_.setInterval(PumpIntervalMs);
+    connect(&pumpTimer_, &QTimer::timeout, this, &EspeakVoice::pump);
+}
+
+// Releasing the voice object silences it at once: the sink goes with the playback queue.
+EspeakVoice::~EspeakVoice() {
+    service_.cancel(*this);
+}
+
+speech::VoiceTokens EspeakVoice::GetVoices(const QString& requiredAttributes,
+                                           const QString& optionalAttributes) {
+    if (!requiredAttributes.isEmpty() || !optionalAttributes.isEmpty())
+        throw std::invalid_argument("Voice attributes are not supported");
+    return engine_.voices();
+}
+
+void EspeakVoice::SetVoice(const speech::VoiceTokenPtr& token) {
+    if (!token)
+        throw std::invalid_argument("No voice given");
+    voice_ = token;
+}
+
+// Out-of-range values are taken as the nearest end, so a stored value from elsewhere still works.
+void EspeakVoice::SetRate(int rate) {
+    rate_ = std::clamp(rate, MinRate, MaxRate);
+}
+
+void EspeakVoice::SetVolume(int volume) {
+    volume_ = std::clamp(volume, 0, MaxVolume);
+}
+
+// Each ten steps of rate triple or third the voice's normal speed.
+int EspeakVoice::wordsPerMinute() const {
+    return static_cast<int>(std::lround(NormalWordsPerMinute * std::pow(3.0, rate_ / 10.0)));
+}
+
+long EspeakVoice::Speak(const QString& text, int flags) {
+    const long stream = ++lastStream_;
+    items_.push_back({stream, PieceCutter(text)});
+    feedSynthesis();
+    if (!file_)
+        pumpTimer_.start();
+    if (!(flags & SpeakAsync))
+        WaitUntilDone(-1);
+    return stream;
+}
+
+void EspeakVoice::feedSynthesis() {
+    while (!synthesizing_) {
+        if (!file_ && playback_.samplesAhead() > service_.sampleRate() * SecondsSynthesisedAhead)
+            return;
+        std::optional<Pending> pending = nextPiece();
+        if (!pending)
+            return;
+        if (pending->piece.text.trimmed().isEmpty()) {
+            finishPiece(*pending);
+            continue;
+        }
+        synthesizing_ = std::move(pending);
+        wordReached_ = 0;
+        service_.submit({voice_ ? voice_->Id() : QString(), wordsPerMinute(),
+                         synthesizing_->piece.text, synthesizing_->piece.endsSentence},
+                        *this);
+    }
+}
+
+// Pieces to retry word by word come first, then the next piece of the oldest text.
+std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream) {
+    if (!retries_.empty() && (!onlyStream || retries_.front().stream == onlyStream)) {
+        Pending pending = std::move(retries_.front());
+        retries_.pop_front();
+        return pending;
+    }
+    while (!items_.empty() && (!onlyStream || items_.front().stream == onlyStream)) {
+        Item& item = items_.front();
+        if (!item.cutter.atEnd())
+            return Pending{item.stream, item.cutter.next(), false};
+        items_.pop_front();
+    }
+    return std::nullopt;
+}
+
+void EspeakVoice::finishPiece(const Pending& pending) {
+    if (pending.piece.endsSentence && !file_)
+        playback_.endSentence(pending.stream);
+}
+
+void EspeakVoice::synthAudio(std::span<const std::int16_t> samples) {
+    if (!file_) {
+        playback_.append(synthesizing_->stream, samples, service_.sampleRate());
+        return;
+    }
+    std::vector<std::int16_t> scaled(samples.begin(), samples.end());
+    applyVolume(scaled, volume_);
+    file_->write(scaled, service_.sampleRate());
+}
+
+void EspeakVoice::synthWord(qsizetype offset) {
+    wordReached_ = offset;
+}
+
+void EspeakVoice::synthDone() {
+    const Pending done = std::move(*synthesizing_);
+    synthesizing_.reset();
+    finishPiece(done);
+    feedSynthesis();
+}
+
+// What was heard of the piece stays; the rest is tried again from the word reached, one word at a
+// time. A single word that fails is left out.
+void EspeakVoice::synthFailed() {
+    const Pending failed = std::move(*synthesizing_);
+    synthesizing_.reset();
+    if (failed.isWord) {
+        finishPiece(failed);
+    } else {
+        const SpeechPiece rest{failed.piece.text.mid(wordReached_),
+                               failed.piece.start + wordReached_, failed.piece.endsSentence};
+        const std::vector<SpeechPiece> words = splitIntoWords(rest);
+        for (auto word = words.rbegin(); word != words.rend(); ++word)
+            retries_.push_front({failed.stream, *word, true});
+    }
+    feedSynthesis();
+}
+
+long EspeakVoice::currentStream() const {
+    if (const long playing = playback_.currentStream())
+        return playing;
+    if (synthesizing_)
+        return synthesizing_->stream;
+    if (!retries_.empty())
+        return retries_.front().stream;
+    return items_.empty() ? 0 : items_.front().stream;
+}
+
+int EspeakVoice::Skip(const QString& type, int count) {
+    if (type.compare(QStringLiteral("Sentence"), Qt::CaseInsensitive) != 0)
+        throw std::invalid_argument("Only sentences can be skipped");
+    const long stream = currentStream();
+    if (count <= 0 || stream == 0)
+        return 0;
+    int skipped = playback_.skipSentences(stream, count);
+    if (skipped < count)
+        skipped += skipPendingSentences(stream, count - skipped);
+    feedSynthesis();
+    return skipped;
+}
+
+// Drops the stream's pieces not yet heard, through `count` sentence ends.
+int EspeakVoice::skipPendingSentences(long stream, int count) {
+    int skipped = 0;
+    if (synthesizing_ && synthesizing_->stream == stream) {
+        service_.cancel(*this);
+        skipped += synthesizing_->piece.endsSentence ? 1 : 0;
+        synthesizing_.reset();
+    }
+    while (skipped < count) {
+        const std::optional<Pending> pending = nextPiece(stream);
+        if (!pending)
+            break;
+        skipped += pending->piece.endsSentence ? 1 : 0;
+    }
+    return skipped;
+}
+
+void EspeakVoice::Pause() {
+    playback_.pause();
+}
+
+void EspeakVoice::Resume() {
+    playback_.resume();
+}
+
+bool EspeakVoice::idle() {
+    return !synthesizing_ && retries_.empty() && items_.empty() && playback_.finished();
+}
+
+bool EspeakVoice::WaitUntilDone(int timeoutMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!idle()) {
+        if (timeoutMs >= 0 && waited.elapsed() >= timeoutMs)
+            return false;
+        if (synthesizing_)
+            service_.waitForProgress(PumpIntervalMs);
+        else
+            QThread::msleep(PumpIntervalMs / 2);
+        pump();
+    }
+    return true;
+}
+
+void EspeakVoice::pump() {
+    if (file_)
+        return;
+    const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
+    feedSynthesis();
+    if (idle()) {
+        playback_.closeSink();
+        pumpTimer_.stop();
+    }
+    // Last, since the handler may release this voice.
+    if (level && (interests_ & AudioLevelInterest) && audioLevelHandler_)
+        audioLevelHandler_(*level);
+}
+
+void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow) {
+    allowFormatChanges_ = allow;
+}
+
+void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream) {
+    auto file = std::dynamic_pointer_cast<WavFileStream>(stream);
+    if (!file)
+        throw std::invalid_argument("Not a file stream of this engine");
+    if (allowFormatChanges_)
+        file->adoptSampleRate(service_.sampleRate());
+    file_ = std::move(file);
+    pumpTimer_.stop();
+}
+
+void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token) {
+    if (token)
+        throw std::invalid_argument("Only the default audio output is supported");
+    file_.reset();
+}
+
+void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler) {
+    audioLevelHandler_ = std::move(handler);
+}
+
+} // namespace platform

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/PlaybackQueue.h"
+#include "platform/SpeechText.h"
+#include "platform/SynthService.h"
+#include "speech/Voice.h"
+
+#include <deque>
+#include <optional>
+#include <QObject>
+#include <QTimer>
+
+namespace platform {
+
+class EspeakEngine;
+class WavFileStream;
+
+// A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
+// helper renders a little ahead of playback, or as fast as it can into a file. A piece that kills
+// the helper is tried again word by word; a word that still kills it is left out.
+class EspeakVoice final : public QObject, public speech::Voice, private SynthListener {
+    Q_OBJECT
+
+public:
+    EspeakVoice(EspeakEngine& engine, PcmSinkFactory sinkFactory);
+    ~EspeakVoice() override;
+
+    void SetEventInterests(int interests) override { interests_ = interests; }
+    int EventInterests() const override { return interests_; }
+    speech::VoiceTokens GetVoices(const QString& requiredAttributes,
+                                  const QString& optionalAttributes) override;
+    void SetVoice(const speech::VoiceTokenPtr& token) override;
+    speech::VoiceTokenPtr GetVoice() const override { return voice_; }
+    void SetRate(int rate) override;
+    int Rate() const override { return rate_; }
+    void SetVolume(int volume) override;
+    int Volume() const override { return volume_; }
+
+    long Speak(const QString& text, int flags) override;
+    int Skip(const QString& type, int count) override;
+    void Pause() override;
+    void Resume() override;
+    bool WaitUntilDone(int timeoutMs) override;
+
+    void SetAllowAudioOutputFormatChangesOnNextSet(bool allow) override;
+    void SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream) override;
+    void SetAudioOutput(const speech::VoiceTokenPtr& token) override;
+
+    void SetAudioLevelHandler(AudioLevelHandler handler) override;
+
+private:
+    struct Item {
+        long stream = 0;
+        PieceCutter cutter;
+    };
+    struct Pending {
+        long stream = 0;
+        SpeechPiece piece;
+        bool isWord = false;
+    };
+
+    void synthAudio(std::span<const std::int16_t> samples) override;
+    void synthWord(qsizetype offset) override;
+    void synthDone() override;
+    void synthFailed() override;
+
+    int wordsPerMinute() const;
+    void feedSynthesis();
+    std::optional<Pending> nextPiece(long onlyStream = 0);
+    void finishPiece(const Pending& pending);
+    int skipPendingSentences(long stream, int count);
+    long currentStream() const;
+    bool idle();
+    void pump();
+
+    EspeakEngine& engine_;
+    SynthService& service_;
+    speech::VoiceTokenPtr voice_;
+    int rate_ = 0;
+    int volume_ = MaxVolume;
+    int interests_ = 0;
+    long lastStream_ = 0;
+    std::deque<Item> items_;
+    std::deque<Pending> retries_;
+    std::optional<Pending> synthesizing_;
+    qsizetype wordReached_ = 0;
+    PlaybackQueue playback_;
+    QTimer pumpTimer_;
+    std::shared_ptr<WavFileStream> file_;
+    bool allowFormatChanges_ = true;
+    AudioLevelHandler audioLevelHandler_;
+};
+
+} // namespace platform

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/PcmSink.h"
+#include "speech/Voice.h"
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+// The synthesised sound of a voice's texts on its way to the sink, in order. Volume is applied as
+// samples go to the sink, so a change is heard within one sink buffer.
+class PlaybackQueue {
+public:
+    explicit PlaybackQueue(PcmSinkFactory sinkFactory);
+
+    void append(long stream, std::span<const std::int16_t> samples, int sampleRate);
+    // Marks the end of a sentence of the stream at the point reached so far.
+    void endSentence(long stream);
+
+    // Writes what the sink has room for; returns the level of the newest block heard, if any.
+    std::optional<speech::AudioLevelEvent> pump(int volume);
+
+    // The stream being heard (or next to be), 0 when nothing is queued.
+    long currentStream() const;
+    std::int64_t samplesAhead();
+    bool finished();
+    // Cuts the stream short by up to `count` sentences from what is heard now; returns how many
+    // sentence ends were passed. What was already in the sink for it is not heard.
+    int skipSentences(long stream, int count);
+
+    void pause();
+    void resume();
+    // Lets the audio device go; the next sound opens it again.
+    void closeSink();
+
+private:
+    struct Segment {
+        long stream = 0;
+        std::vector<std::int16_t> samples;
+        std::size_t written = 0;
+        std::int64_t sinkStart = -1;
+        std::int64_t streamOffset = 0;
+        bool endsSentence = false;
+    };
+    struct LevelBlock {
+        std::int64_t sinkEnd = 0;
+        speech::AudioLevelEvent event;
+    };
+
+    std::int64_t played();
+    void dropHeard(std::int64_t heard);
+    void writeSome(Segment& segment, std::int64_t count, int volume);
+    void meter(std::span<const std::int16_t> samples, const Segment& segment);
+    void restartOutput();
+
+    PcmSinkFactory sinkFactory_;
+    std::unique_ptr<PcmSink> sink_;
+    int sampleRate_ = 0;
+    std::int64_t sinkWritten_ = 0;
+    bool paused_ = false;
+    std::deque<Segment> segments_;
+    std::deque<LevelBlock> levels_;
+    double blockSquares_ = 0;
+    std::int64_t blockCount_ = 0;
+    // Samples of each stream queued so far, for stream positions.
+    long lastStream_ = 0;
+    std::int64_t lastStreamLength_ = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/synth/SynthProtocol.h"
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
+#include <span>
+#include <vector>
+
+namespace platform {
+
+struct SynthJob {
+    QString voice;
+    int wordsPerMinute = 175;
+    QString text;
+    bool endsSentence = true;
+};
+
+// Told what becomes of a submitted job, on the thread of the service.
+class SynthListener {
+public:
+    virtual void synthAudio(std::span<const std::int16_t> samples) = 0;
+    // Offset, in the job's text, of the word whose sound comes next.
+    virtual void synthWord(qsizetype offset) = 0;
+    virtual void synthDone() = 0;
+    // The helper died or stopped answering while it worked on the job.
+    virtual void synthFailed() = 0;
+
+protected:
+    ~SynthListener() = default;
+};
+
+// Runs lectorix-synth and hands it one job at a time. A helper that dies, or stays silent for
+// longer than the answer timeout while it works, is replaced by a new one before the next job.
+class SynthService : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SynthService(QString helperPath, int answerTimeoutMs = 5000);
+    ~SynthService() override;
+
+    // Blocks until the helper has answered; throws when it cannot be started.
+    std::vector<synth::VoiceInfo> voices(const QString& languageTag);
+    int sampleRate();
+
+    void submit(SynthJob job, SynthListener& listener);
+    // Forgets the listener's job; its listener hears nothing more of it.
+    void cancel(SynthListener& listener);
+    bool isBusy() const { return running_.has_value() || !queue_.empty(); }
+
+    // Handles what the helper sends within the time given, without an event loop.
+    void waitForProgress(int timeoutMs);
+
+    qint64 helperProcessId() const;
+
+private:
+    struct Job {
+        std::uint32_t id = 0;
+        SynthJob job;
+        SynthListener* listener = nullptr;
+    };
+
+    void ensureStarted();
+    void startNext();
+    void send(const synth::Message& message);
+    void readReplies();
+    void handle(const synth::Message& reply);
+    void deliverDone();
+    void helperGone();
+    void checkAnswerTime();
+    void waitFor(const std::function<bool()>& done, const char* what);
+
+    QString helperPath_;
+    int answerTimeoutMs_;
+    std::unique_ptr<QProcess> process_;
+    synth::FrameReader frames_;
+    int sampleRate_ = 0;
+    std::optional<std::vector<synth::VoiceInfo>> voices_;
+    std::deque<Job> queue_;
+    std::optional<Job> running_;
+    std::uint32_t nextId_ = 1;
+    QElapsedTimer sinceAnswer_;
+    QTimer watchdog_;
+};
+
+} // namespace platform

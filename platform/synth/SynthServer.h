@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/synth/EspeakSynthesizer.h"
+#include "platform/synth/SynthProtocol.h"
+
+#include <deque>
+
+namespace synth {
+
+// Answers requests read from one file descriptor with replies written to another, until the
+// input ends.
+class SynthServer {
+public:
+    SynthServer(int input, int output);
+
+    // Returns the process exit status.
+    int run();
+
+private:
+    bool readInto(bool wait);
+    void handle(const Message& request);
+    void synthesize(const Message& request);
+    bool stopRequested(std::uint32_t id);
+    void send(const Message& reply);
+
+    int input_;
+    int output_;
+    bool inputEnded_ = false;
+    bool outputBroken_ = false;
+    FrameReader frames_;
+    std::deque<Message> pending_;
+    EspeakSynthesizer espeak_;
+};
+
+} // namespace synth

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace speech {
+
+// A WAV file that a voice can speak into instead of the audio device.
+class FileStream {
+public:
+    // The format type that means 16 kHz, 16 bit, mono.
+    static constexpr int Format16kHz16BitMono = 18;
+    // Create the file for writing, replacing one that exists.
+    static constexpr int CreateForWrite = 3;
+
+    virtual ~FileStream() = default;
+
+    virtual void SetFormatType(int formatType) = 0;
+    virtual int FormatType() const = 0;
+    virtual void Open(const QString& path, int mode, bool doEvents) = 0;
+    // Completes the file; a write that failed earlier is reported here.
+    virtual void Close() = 0;
+};
+
+} // namespace speech

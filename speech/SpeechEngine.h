@@ -1,0 +1,20 @@
+#pragma once
+
+#include "speech/FileStream.h"
+#include "speech/Voice.h"
+
+#include <memory>
+
+namespace speech {
+
+// Makes the engine's objects. A new voice starts with the engine's own voice, rate and volume and
+// no event interests.
+class SpeechEngine {
+public:
+    virtual ~SpeechEngine() = default;
+
+    virtual std::unique_ptr<Voice> CreateVoice() = 0;
+    virtual std::shared_ptr<FileStream> CreateFileStream() = 0;
+};
+
+} // namespace speech

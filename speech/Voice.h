@@ -1,0 +1,63 @@
+#pragma once
+
+#include "speech/FileStream.h"
+#include "speech/VoiceToken.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <QString>
+
+namespace speech {
+
+struct AudioLevelEvent {
+    long streamNumber = 0;
+    std::int64_t streamPosition = 0;
+    int level = 0;
+};
+
+// A voice object: one speaker with its own queue of texts, voice, rate, volume and output.
+class Voice {
+public:
+    static constexpr int SpeakAsync = 1;
+    static constexpr int AudioLevelInterest = 0x200;
+    static constexpr int AllEventInterests = 33790;
+    static constexpr int MinRate = -10;
+    static constexpr int MaxRate = 10;
+    static constexpr int MaxVolume = 100;
+
+    using AudioLevelHandler = std::function<void(const AudioLevelEvent&)>;
+
+    virtual ~Voice() = default;
+
+    virtual void SetEventInterests(int interests) = 0;
+    virtual int EventInterests() const = 0;
+    // Only empty attribute lists are understood; they list every voice.
+    virtual VoiceTokens GetVoices(const QString& requiredAttributes,
+                                  const QString& optionalAttributes) = 0;
+    virtual void SetVoice(const VoiceTokenPtr& token) = 0;
+    virtual VoiceTokenPtr GetVoice() const = 0;
+    virtual void SetRate(int rate) = 0;
+    virtual int Rate() const = 0;
+    virtual void SetVolume(int volume) = 0;
+    virtual int Volume() const = 0;
+
+    // Queues the text and returns its stream number; without SpeakAsync it returns once spoken.
+    virtual long Speak(const QString& text, int flags) = 0;
+    // Cuts the text being spoken short by up to `count` sentences; returns how many were skipped.
+    virtual int Skip(const QString& type, int count) = 0;
+    virtual void Pause() = 0;
+    virtual void Resume() = 0;
+    // A negative timeout waits without limit; returns whether everything queued was rendered.
+    virtual bool WaitUntilDone(int timeoutMs) = 0;
+
+    virtual void SetAllowAudioOutputFormatChangesOnNextSet(bool allow) = 0;
+    virtual void SetAudioOutputStream(std::shared_ptr<FileStream> stream) = 0;
+    // A null token returns output to the default audio device.
+    virtual void SetAudioOutput(const VoiceTokenPtr& token) = 0;
+
+    // Runs on the user-interface thread while the sound plays, when the interests ask for it.
+    virtual void SetAudioLevelHandler(AudioLevelHandler handler) = 0;
+};
+
+} // namespace speech

@@ -1,0 +1,32 @@
+#include "speech/VoiceHolder.h"
+
+namespace speech {
+
+VoiceHolder::VoiceHolder(SpeechEngine& engine)
+    : engine_(engine) {}
+
+Voice& VoiceHolder::voice() {
+    if (!voice_) {
+        voice_ = engine_.CreateVoice();
+        voice_->SetAudioLevelHandler(audioLevelHandler_);
+        if (connectHook_)
+            connectHook_(*voice_);
+    }
+    return *voice_;
+}
+
+void VoiceHolder::Release() {
+    voice_.reset();
+}
+
+void VoiceHolder::SetConnectHook(ConnectHook hook) {
+    connectHook_ = std::move(hook);
+}
+
+void VoiceHolder::SetAudioLevelHandler(Voice::AudioLevelHandler handler) {
+    audioLevelHandler_ = std::move(handler);
+    if (voice_)
+        voice_->SetAudioLevelHandler(audioLevelHandler_);
+}
+
+} // namespace speech

@@ -1,0 +1,245 @@
+#include "platform/WavFileStream.h"
+#include "tests/support/EngineFixture.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QThread>
+
+using namespace testsupport;
+
+namespace {
+
+const QString ShortText =
+    QStringLiteral("A short text of two sentences. It is heard in a few seconds.");
+const QString LongText = QStringLiteral(
+    "The first sentence of a longer text is here. A second sentence follows it closely. "
+    "Then comes a third one, which is a little longer than the others were. The fourth "
+    "sentence ends the paragraph. And a fifth sentence closes the whole text.");
+
+} // namespace
+
+TEST(EspeakEngine, SpeakReturnsAtOnceAndTheSoundFollows) {
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    voice->Speak(LongText, speech::Voice::SpeakAsync);
+    EXPECT_TRUE(paced.recording->heard.empty());
+    EXPECT_FALSE(voice->WaitUntilDone(0));
+    ASSERT_TRUE(waitUntil([&] { return paced.secondsHeard() > 0.5; }));
+    EXPECT_GT(peakOf(paced.recording->heard), 3000);
+}
+
+TEST(EspeakEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample) {
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    voice->Speak(ShortText, speech::Voice::SpeakAsync);
+    ASSERT_TRUE(waitUntil([&] { return paced.secondsHeard() > 0.3; }));
+    voice->Pause();
+    waitUntil([] { return false; }, 50);
+    const std::size_t atPause = paced.recording->heard.size();
+    waitUntil([] { return false; }, 500);
+    EXPECT_EQ(paced.recording->heard.size(), atPause);
+    voice->Resume();
+    voice->WaitUntilDone(-1);
+    // A fresh helper renders the same pieces to the same samples.
+    EXPECT_EQ(paced.recording->heard, render(ShortText));
+}
+
+TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows) {
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    StreamLengths lengths(*voice);
+    const QString next = QStringLiteral("Next item.");
+    voice->Speak(LongText, speech::Voice::SpeakAsync);
+    voice->Speak(next, speech::Voice::SpeakAsync);
+    ASSERT_TRUE(waitUntil([&] { return paced.secondsHeard() > 0.5; }));
+    const double atSkip = paced.secondsHeard();
+    EXPECT_GE(voice->Skip(QStringLiteral("Sentence"), INT_MAX), 1);
+    voice->WaitUntilDone(-1);
+    const double nextSeconds = secondsOf(render(next));
+    EXPECT_NEAR(lengths.seconds(2), nextSeconds, 0.06);
+    EXPECT_NEAR(paced.secondsHeard() - atSkip, nextSeconds, 0.25);
+}
+
+TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext) {
+    EngineUnderTest unpaced(false);
+    auto voice = unpaced.engine.CreateVoice();
+    voice->Speak(QStringLiteral("One two three four five six seven. Eight nine."),
+                 speech::Voice::SpeakAsync);
+    EXPECT_EQ(voice->Skip(QStringLiteral("sentence"), 1), 1);
+    voice->WaitUntilDone(-1);
+    const auto expected = render(QStringLiteral(" Eight nine."));
+    EXPECT_NEAR(double(unpaced.recording->heard.size()), double(expected.size()),
+                0.1 * expected.size());
+    EXPECT_THROW(voice->Skip(QStringLiteral("Word"), 1), std::invalid_argument);
+}
+
+TEST(EspeakEngine, ReleaseSilencesAtOnce) {
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    voice->Speak(LongText, speech::Voice::SpeakAsync);
+    ASSERT_TRUE(waitUntil([&] { return paced.secondsHeard() > 0.5; }));
+    const double atRelease = paced.secondsHeard();
+    voice.reset();
+    waitUntil([] { return false; }, 500);
+    EXPECT_LT(paced.secondsHeard() - atRelease, 0.25);
+    EXPECT_TRUE(waitUntil([&] { return !paced.engine.synthService().isBusy(); }));
+}
+
+TEST(EspeakEngine, RateTriplesOrThirdsTheDuration) {
+    const double normal = double(render(LongText, 0).size());
+    EXPECT_NEAR(render(LongText, 10).size() / normal, 1.0 / 3, 0.07);
+    EXPECT_NEAR(render(LongText, -10).size() / normal, 3.0, 0.45);
+    const double rate5 = render(LongText, 5).size() / normal;
+    EXPECT_NEAR(rate5, 1 / std::sqrt(3.0), 0.08);
+}
+
+TEST(EspeakEngine, VolumeScalesTheSamplesLinearly) {
+    const auto full = render(LongText, 0, 100);
+    const auto half = render(LongText, 0, 50);
+    ASSERT_EQ(full.size(), half.size());
+    EXPECT_NEAR(double(peakOf(half)) / peakOf(full), 0.5, 0.01);
+    EXPECT_EQ(peakOf(render(LongText, 0, 0)), 0);
+}
+
+TEST(EspeakEngine, RateAndVolumeReadBackTheValueInForce) {
+    EngineUnderTest unpaced(false);
+    auto voice = unpaced.engine.CreateVoice();
+    EXPECT_EQ(voice->Rate(), 0);
+    EXPECT_EQ(voice->Volume(), 100);
+    EXPECT_EQ(voice->EventInterests(), 0);
+    voice->SetRate(-7);
+    voice->SetVolume(35);
+    EXPECT_EQ(voice->Rate(), -7);
+    EXPECT_EQ(voice->Volume(), 35);
+    voice->SetRate(99);
+    voice->SetVolume(-5);
+    EXPECT_EQ(voice->Rate(), 10);
+    EXPECT_EQ(voice->Volume(), 0);
+}
+
+TEST(EspeakEngine, VoicesAreListedWithTheUsersLanguageFirst) {
+    EngineUnderTest english(false, QStringLiteral("en-us"));
+    const auto voices = english.engine.voices();
+    ASSERT_GT(voices.size(), 20u);
+    EXPECT_EQ(voices.front()->GetDescription(0), QStringLiteral("English (America)"));
+    EXPECT_LT(voices[1]->GetDescription(), voices[2]->GetDescription());
+    EngineUnderTest chinese(false, QStringLiteral("zh-cn"));
+    EXPECT_TRUE(
+        chinese.engine.voices().front()->GetDescription().contains(QStringLiteral("Mandarin")));
+    auto voice = chinese.engine.CreateVoice();
+    EXPECT_EQ(voice->GetVoice(), chinese.engine.voices().front());
+    EXPECT_THROW(voice->GetVoices(QStringLiteral("Gender=Female"), {}), std::invalid_argument);
+}
+
+TEST(EspeakEngine, TwoVoicesSoundDifferent) {
+    const QString text = QStringLiteral("Hello, this is a test.");
+    const auto american = render(text, 0, 100, QStringLiteral("gmw/en-US"));
+    const auto german = render(text, 0, 100, QStringLiteral("gmw/de"));
+    EXPECT_FALSE(american.empty());
+    EXPECT_NE(american, german);
+}
+
+TEST(EspeakEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking) {
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    std::vector<int> levels;
+    bool onOtherThread = false;
+    voice->SetAudioLevelHandler([&](const speech::AudioLevelEvent& event) {
+        onOtherThread = onOtherThread || QThread::currentThread() != qApp->thread();
+        levels.push_back(event.level);
+        EXPECT_EQ(event.streamNumber, 1);
+    });
+    voice->Speak(QStringLiteral("Nobody listens to these levels."), speech::Voice::SpeakAsync);
+    voice->WaitUntilDone(-1);
+    EXPECT_TRUE(levels.empty());
+
+    voice->SetEventInterests(speech::Voice::AllEventInterests);
+    const long stream = voice->Speak(ShortText, speech::Voice::SpeakAsync);
+    EXPECT_EQ(stream, 2);
+    levels.clear();
+    voice->SetAudioLevelHandler([&](const speech::AudioLevelEvent& event) {
+        onOtherThread = onOtherThread || QThread::currentThread() != qApp->thread();
+        levels.push_back(event.level);
+    });
+    ASSERT_TRUE(waitUntil([&] { return voice->WaitUntilDone(0); }));
+    const double seconds = secondsOf(render(ShortText));
+    EXPECT_FALSE(onOtherThread);
+    EXPECT_GE(levels.size(), static_cast<std::size_t>(seconds / 0.05 * 0.6));
+    EXPECT_GE(*std::max_element(levels.begin(), levels.end()), 7);
+    EXPECT_LE(*std::max_element(levels.begin(), levels.end()), 10);
+    EXPECT_EQ(*std::min_element(levels.begin(), levels.end()), 0);
+}
+
+TEST(EspeakEngine, EmbeddedCommandsAreReadAsText) {
+    const auto blank = render(QStringLiteral("Here we go \x20"
+                                             "80S on and on."));
+    EXPECT_EQ(render(QStringLiteral("Here we go \x01"
+                                    "80S on and on.")),
+              blank);
+    EXPECT_EQ(render(QStringLiteral("Here we go <speak>80S</speak> on.")).size() > blank.size(),
+              true);
+}
+
+namespace {
+
+struct WavHeader {
+    QByteArray bytes;
+    quint32 u32(int at) const { return qFromLittleEndian<quint32>(bytes.constData() + at); }
+    quint16 u16(int at) const { return qFromLittleEndian<quint16>(bytes.constData() + at); }
+};
+
+} // namespace
+
+TEST(EspeakEngine, SpeechRendersIntoAWavFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.wav"));
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write(QByteArray(500000, 'x'));
+    existing.close();
+
+    EngineUnderTest unpaced(false);
+    auto voice = unpaced.engine.CreateVoice();
+    auto stream = unpaced.engine.CreateFileStream();
+    stream->SetFormatType(speech::FileStream::Format16kHz16BitMono);
+    stream->Open(path, speech::FileStream::CreateForWrite, false);
+    voice->SetAllowAudioOutputFormatChangesOnNextSet(false);
+    voice->SetAudioOutputStream(stream);
+    voice->Speak(LongText, speech::Voice::SpeakAsync);
+    EXPECT_TRUE(voice->WaitUntilDone(-1));
+    stream->Close();
+    voice->SetAudioOutput(nullptr);
+    EXPECT_TRUE(unpaced.recording->heard.empty());
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const WavHeader header{file.read(44)};
+    EXPECT_EQ(header.bytes.left(4), "RIFF");
+    EXPECT_EQ(header.bytes.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(header.u16(20), 1);
+    EXPECT_EQ(header.u16(22), 1);
+    EXPECT_EQ(header.u32(24), 16000u);
+    EXPECT_EQ(header.u16(34), 16);
+    EXPECT_EQ(header.u32(4), file.size() - 8);
+    EXPECT_EQ(header.u32(40), file.size() - 44);
+    const double fileSeconds = (file.size() - 44) / 2.0 / 16000;
+    const double renderedSeconds = secondsOf(render(LongText));
+    EXPECT_NEAR(fileSeconds, renderedSeconds, 0.01);
+}
+
+TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath) {
+    EngineUnderTest unpaced(false);
+    auto stream = unpaced.engine.CreateFileStream();
+    const QString path = QStringLiteral("/nonexistent-folder/out.wav");
+    try {
+        stream->Open(path, speech::FileStream::CreateForWrite, false);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        const QString message = QString::fromUtf8(error.what());
+        EXPECT_TRUE(message.contains(path)) << error.what();
+        EXPECT_TRUE(message.contains(QStringLiteral("No such file"))) << error.what();
+    }
+}

@@ -1,0 +1,90 @@
+#include "platform/SpeechText.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(CleanForSynthesis, ControlCharactersBecomeBlanksAndLineEndsStay) {
+    const QString text = QStringLiteral("a\x01 80S b\tc\r\nd\x1f\x7f"
+                                        "e");
+    EXPECT_EQ(cleanForSynthesis(text), QStringLiteral("a  80S b\tc\r\nd \x7f"
+                                                      "e"));
+}
+
+TEST(CleanForSynthesis, LoneSurrogatesBecomeReplacementCharacters) {
+    const QChar high(0xD83D);
+    const QChar low(0xDE00);
+    const QString pair = QString(high) + low;
+    EXPECT_EQ(cleanForSynthesis(pair), pair);
+    const QString broken = QString(low) + QChar(u'x') + high;
+    EXPECT_EQ(cleanForSynthesis(broken), QStringLiteral("\uFFFDx\uFFFD"));
+    EXPECT_EQ(cleanForSynthesis(QString(high) + high + low), QString(QChar(0xFFFD)) + pair);
+}
+
+namespace {
+
+std::vector<SpeechPiece> cutAll(const QString& text, qsizetype maxLength = 400) {
+    PieceCutter cutter(text, maxLength);
+    std::vector<SpeechPiece> pieces;
+    while (!cutter.atEnd())
+        pieces.push_back(cutter.next());
+    return pieces;
+}
+
+QString joined(const std::vector<SpeechPiece>& pieces) {
+    QString text;
+    for (const SpeechPiece& piece : pieces)
+        text += piece.text;
+    return text;
+}
+
+} // namespace
+
+TEST(PieceCutter, CutsAtSentenceEndsAndLineEnds) {
+    const QString text = QStringLiteral("One. Two? 3.5 is a number!\nLast line\u3002\u4E2D\u6587");
+    const auto pieces = cutAll(text);
+    ASSERT_EQ(pieces.size(), 5u);
+    EXPECT_EQ(pieces[0].text, QStringLiteral("One."));
+    EXPECT_EQ(pieces[1].text, QStringLiteral(" Two?"));
+    EXPECT_EQ(pieces[2].text, QStringLiteral(" 3.5 is a number!"));
+    EXPECT_EQ(pieces[3].text, QStringLiteral("\nLast line\u3002"));
+    EXPECT_EQ(pieces[4].text, QStringLiteral("\u4E2D\u6587"));
+    EXPECT_EQ(pieces[2].start, 9);
+    for (const SpeechPiece& piece : pieces)
+        EXPECT_TRUE(piece.endsSentence) << piece.text.toStdString();
+    EXPECT_EQ(joined(pieces), text);
+}
+
+TEST(PieceCutter, LongSentencesBreakAtBlanksThenAnywhereButInsidePairs) {
+    const auto words = cutAll(QStringLiteral("aaa bbb ccc ddd"), 9);
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(words[0].text, QStringLiteral("aaa bbb "));
+    EXPECT_FALSE(words[0].endsSentence);
+
+    QString emoji;
+    for (int i = 0; i < 10; ++i)
+        emoji += QStringLiteral("\U0001F600");
+    const auto pieces = cutAll(emoji, 5);
+    for (const SpeechPiece& piece : pieces) {
+        EXPECT_LE(piece.text.size(), 5);
+        EXPECT_FALSE(piece.text.back().isHighSurrogate());
+    }
+    EXPECT_EQ(joined(pieces), emoji);
+}
+
+TEST(PieceCutter, AHugeTextIsCutAsItIsRead) {
+    const QString huge(10'000'000, u'x');
+    PieceCutter cutter(huge);
+    const SpeechPiece first = cutter.next();
+    EXPECT_EQ(first.text.size(), PieceCutter::MaxPieceLength);
+    EXPECT_FALSE(cutter.atEnd());
+}
+
+TEST(SplitIntoWords, KeepsOffsetsAndTheSentenceEnd) {
+    const auto words = splitIntoWords({QStringLiteral("so  it goes."), 100, true});
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[0].text, QStringLiteral("so  "));
+    EXPECT_EQ(words[1].start, 104);
+    EXPECT_FALSE(words[1].endsSentence);
+    EXPECT_TRUE(words[2].endsSentence);
+}

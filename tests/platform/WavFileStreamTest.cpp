@@ -1,0 +1,74 @@
+#include "platform/WavFileStream.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <vector>
+
+using platform::WavFileStream;
+
+namespace {
+
+std::vector<std::int16_t> tone(int sampleRate, int count) {
+    std::vector<std::int16_t> samples(count);
+    for (int i = 0; i < count; ++i)
+        samples[i] = static_cast<std::int16_t>(10000 * std::sin(2 * M_PI * 440 * i / sampleRate));
+    return samples;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(WavFileStream, ResamplesToSixteenKilohertzInPieces) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tone.wav"));
+    WavFileStream stream;
+    stream.Open(path, speech::FileStream::CreateForWrite, false);
+    const auto second = tone(22050, 22050);
+    for (std::size_t at = 0; at < second.size(); at += 1000)
+        stream.write(std::span(second).subspan(at, std::min<std::size_t>(1000, second.size() - at)),
+                     22050);
+    stream.Close();
+    const QByteArray wav = contents(path);
+    const auto dataBytes = qFromLittleEndian<quint32>(wav.constData() + 40);
+    EXPECT_EQ(dataBytes, wav.size() - 44);
+    EXPECT_NEAR(dataBytes / 2.0, 16000, 16);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 24), 16000u);
+}
+
+TEST(WavFileStream, AnAdoptedRateIsWrittenUnchanged) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("native.wav"));
+    WavFileStream stream;
+    stream.Open(path, speech::FileStream::CreateForWrite, false);
+    stream.adoptSampleRate(22050);
+    const auto samples = tone(22050, 500);
+    stream.write(samples, 22050);
+    stream.Close();
+    const QByteArray wav = contents(path);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 24), 22050u);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 28), 44100u);
+    ASSERT_EQ(wav.size(), 44 + 1000);
+    EXPECT_EQ(std::memcmp(wav.constData() + 44, samples.data(), 1000), 0);
+}
+
+TEST(WavFileStream, FailuresAreReportedWithThePath) {
+    WavFileStream stream;
+    EXPECT_THROW(stream.SetFormatType(22), std::runtime_error);
+    EXPECT_THROW(stream.Open(QStringLiteral("/tmp/x.wav"), 1, false), std::runtime_error);
+    // Every write to /dev/full fails for want of space; the error comes with Close.
+    stream.Open(QStringLiteral("/dev/full"), speech::FileStream::CreateForWrite, false);
+    stream.write(tone(16000, 100000), 16000);
+    try {
+        stream.Close();
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("/dev/full"), std::string::npos) << error.what();
+    }
+}
