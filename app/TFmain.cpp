@@ -3,7 +3,8 @@
 #include <QApplication>
 
 TFmain::TFmain(QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent)
+{
     setObjectName(QStringLiteral("Fmain"));
     setWindowTitle(QApplication::applicationName());
     resize(800, 600);

@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (const QString problem = platform::displayProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "lectorix: %s; start it in a desktop session or with xvfb-run.\n",
                      qPrintable(problem));

@@ -21,9 +21,12 @@ class NotingSink final : public platform::PcmSink {
 public:
     NotingSink(Figures& figures, int sampleRate)
         : figures_(figures)
-        , clock_(sampleRate) {}
+        , clock_(sampleRate)
+    {
+    }
     std::int64_t freeSamples() override { return clock_.freeSamples(); }
-    void write(std::span<const std::int16_t> samples) override {
+    void write(std::span<const std::int16_t> samples) override
+    {
         figures_.heard = true;
         clock_.write(samples);
     }
@@ -37,7 +40,8 @@ private:
     platform::NullPcmSink clock_;
 };
 
-QString textOfSize(qsizetype bytes) {
+QString textOfSize(qsizetype bytes)
+{
     const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog again. ");
     QString text;
     text.reserve(bytes);
@@ -47,12 +51,14 @@ QString textOfSize(qsizetype bytes) {
     return text;
 }
 
-void waitFor(const std::function<bool()>& condition) {
+void waitFor(const std::function<bool()>& condition)
+{
     while (!condition())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
-double firstSoundMs(platform::EspeakEngine& engine, Figures& figures, const QString& text) {
+double firstSoundMs(platform::EspeakEngine& engine, Figures& figures, const QString& text)
+{
     figures.heard = false;
     auto voice = engine.CreateVoice();
     QElapsedTimer timer;
@@ -62,7 +68,8 @@ double firstSoundMs(platform::EspeakEngine& engine, Figures& figures, const QStr
     return timer.nsecsElapsed() / 1e6;
 }
 
-double releaseMs(platform::EspeakEngine& engine) {
+double releaseMs(platform::EspeakEngine& engine)
+{
     auto voice = engine.CreateVoice();
     voice->Speak(textOfSize(5000), speech::Voice::SpeakAsync);
     QElapsedTimer warmUp;
@@ -74,7 +81,8 @@ double releaseMs(platform::EspeakEngine& engine) {
     return timer.nsecsElapsed() / 1e6;
 }
 
-double exportSeconds(platform::EspeakEngine& engine, const QString& text, const QString& path) {
+double exportSeconds(platform::EspeakEngine& engine, const QString& text, const QString& path)
+{
     QElapsedTimer timer;
     timer.start();
     auto voice = engine.CreateVoice();
@@ -89,7 +97,8 @@ double exportSeconds(platform::EspeakEngine& engine, const QString& text, const 
     return timer.nsecsElapsed() / 1e9;
 }
 
-double espeakCommandSeconds(const QString& textPath, const QString& wavPath) {
+double espeakCommandSeconds(const QString& textPath, const QString& wavPath)
+{
     QElapsedTimer timer;
     timer.start();
     QProcess::execute(QStringLiteral("espeak-ng"),
@@ -100,7 +109,8 @@ double espeakCommandSeconds(const QString& textPath, const QString& wavPath) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication application(argc, argv);
     Figures figures;
     platform::EspeakEngine engine(

@@ -14,7 +14,8 @@ constexpr double LoudestDecibels = -10.0;
 
 } // namespace
 
-void applyVolume(std::span<std::int16_t> samples, int volume) {
+void applyVolume(std::span<std::int16_t> samples, int volume)
+{
     if (volume >= 100)
         return;
     const int factor = std::max(volume, 0);
@@ -22,7 +23,8 @@ void applyVolume(std::span<std::int16_t> samples, int volume) {
         sample = static_cast<std::int16_t>(sample * factor / 100);
 }
 
-int audioLevel(double sumOfSquares, std::int64_t count) {
+int audioLevel(double sumOfSquares, std::int64_t count)
+{
     if (count <= 0 || sumOfSquares <= 0)
         return 0;
     const double rms = std::sqrt(sumOfSquares / static_cast<double>(count)) / 32768.0;

@@ -4,7 +4,8 @@
 
 namespace platform {
 
-QString displayProblem() {
+QString displayProblem()
+{
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
         qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
         return {};

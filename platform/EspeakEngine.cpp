@@ -14,7 +14,9 @@ class EspeakVoiceToken final : public speech::VoiceToken {
 public:
     EspeakVoiceToken(QString id, QString description)
         : id_(std::move(id))
-        , description_(std::move(description)) {}
+        , description_(std::move(description))
+    {
+    }
 
     QString Id() const override { return id_; }
     QString GetDescription(int) const override { return description_; }
@@ -29,17 +31,22 @@ private:
 EspeakEngine::EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory, QString languageTag)
     : service_(std::move(helperPath))
     , sinkFactory_(std::move(sinkFactory))
-    , languageTag_(std::move(languageTag)) {}
+    , languageTag_(std::move(languageTag))
+{
+}
 
-std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice() {
+std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice()
+{
     return std::make_unique<EspeakVoice>(*this, sinkFactory_);
 }
 
-std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream() {
+std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream()
+{
     return std::make_shared<WavFileStream>();
 }
 
-const speech::VoiceTokens& EspeakEngine::voices() {
+const speech::VoiceTokens& EspeakEngine::voices()
+{
     if (!voices_) {
         speech::VoiceTokens tokens;
         for (const synth::VoiceInfo& voice : service_.voices(languageTag_))
@@ -50,11 +57,13 @@ const speech::VoiceTokens& EspeakEngine::voices() {
     return *voices_;
 }
 
-QString EspeakEngine::defaultHelperPath() {
+QString EspeakEngine::defaultHelperPath()
+{
     return QCoreApplication::applicationDirPath() + QStringLiteral("/lectorix-synth");
 }
 
-QString EspeakEngine::systemLanguageTag() {
+QString EspeakEngine::systemLanguageTag()
+{
     const QLocale locale = QLocale::system();
     // The C locale says nothing of the user's language; English is the closest guess.
     if (locale.language() == QLocale::C)

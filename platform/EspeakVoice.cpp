@@ -22,7 +22,8 @@ constexpr int SecondsSynthesisedAhead = 2;
 EspeakVoice::EspeakVoice(EspeakEngine& engine, PcmSinkFactory sinkFactory)
     : engine_(engine)
     , service_(engine.synthService())
-    , playback_(std::move(sinkFactory)) {
+    , playback_(std::move(sinkFactory))
+{
     const speech::VoiceTokens& voices = engine_.voices();
     if (!voices.empty())
         voice_ = voices.front();
@@ -31,38 +32,45 @@ EspeakVoice::EspeakVoice(EspeakEngine& engine, PcmSinkFactory sinkFactory)
 }
 
 // Releasing the voice object silences it at once: the sink goes with the playback queue.
-EspeakVoice::~EspeakVoice() {
+EspeakVoice::~EspeakVoice()
+{
     service_.cancel(*this);
 }
 
 speech::VoiceTokens EspeakVoice::GetVoices(const QString& requiredAttributes,
-                                           const QString& optionalAttributes) {
+                                           const QString& optionalAttributes)
+{
     if (!requiredAttributes.isEmpty() || !optionalAttributes.isEmpty())
         throw std::invalid_argument("Voice attributes are not supported");
     return engine_.voices();
 }
 
-void EspeakVoice::SetVoice(const speech::VoiceTokenPtr& token) {
+void EspeakVoice::SetVoice(const speech::VoiceTokenPtr& token)
+{
     if (!token)
         throw std::invalid_argument("No voice given");
     voice_ = token;
 }
 
 // Out-of-range values are taken as the nearest end, so a stored value from elsewhere still works.
-void EspeakVoice::SetRate(int rate) {
+void EspeakVoice::SetRate(int rate)
+{
     rate_ = std::clamp(rate, MinRate, MaxRate);
 }
 
-void EspeakVoice::SetVolume(int volume) {
+void EspeakVoice::SetVolume(int volume)
+{
     volume_ = std::clamp(volume, 0, MaxVolume);
 }
 
 // Each ten steps of rate triple or third the voice's normal speed.
-int EspeakVoice::wordsPerMinute() const {
+int EspeakVoice::wordsPerMinute() const
+{
     return static_cast<int>(std::lround(NormalWordsPerMinute * std::pow(3.0, rate_ / 10.0)));
 }
 
-long EspeakVoice::Speak(const QString& text, int flags) {
+long EspeakVoice::Speak(const QString& text, int flags)
+{
     const long stream = ++lastStream_;
     items_.push_back({stream, PieceCutter(text)});
     feedSynthesis();
@@ -73,7 +81,8 @@ long EspeakVoice::Speak(const QString& text, int flags) {
     return stream;
 }
 
-void EspeakVoice::feedSynthesis() {
+void EspeakVoice::feedSynthesis()
+{
     while (!synthesizing_) {
         if (!file_ && playback_.samplesAhead() > service_.sampleRate() * SecondsSynthesisedAhead)
             return;
@@ -93,7 +102,8 @@ void EspeakVoice::feedSynthesis() {
 }
 
 // Pieces to retry word by word come first, then the next piece of the oldest text.
-std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream) {
+std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream)
+{
     if (!retries_.empty() && (!onlyStream || retries_.front().stream == onlyStream)) {
         Pending pending = std::move(retries_.front());
         retries_.pop_front();
@@ -108,14 +118,18 @@ std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream) {
     return std::nullopt;
 }
 
-void EspeakVoice::finishPiece(const Pending& pending) {
+void EspeakVoice::finishPiece(const Pending& pending)
+{
     if (pending.piece.endsSentence && !file_)
         playback_.endSentence(pending.stream);
 }
 
-void EspeakVoice::synthAudio(std::span<const std::int16_t> samples) {
+void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
+{
     if (!file_) {
         playback_.append(synthesizing_->stream, samples, service_.sampleRate());
+        // The first sound need not wait for the next tick.
+        pump();
         return;
     }
     std::vector<std::int16_t> scaled(samples.begin(), samples.end());
@@ -123,11 +137,13 @@ void EspeakVoice::synthAudio(std::span<const std::int16_t> samples) {
     file_->write(scaled, service_.sampleRate());
 }
 
-void EspeakVoice::synthWord(qsizetype offset) {
+void EspeakVoice::synthWord(qsizetype offset)
+{
     wordReached_ = offset;
 }
 
-void EspeakVoice::synthDone() {
+void EspeakVoice::synthDone()
+{
     const Pending done = std::move(*synthesizing_);
     synthesizing_.reset();
     finishPiece(done);
@@ -135,11 +151,15 @@ void EspeakVoice::synthDone() {
 }
 
 // What was heard of the piece stays; the rest is tried again from the word reached, one word at a
-// time. A single word that fails is left out.
-void EspeakVoice::synthFailed() {
+// time. A single word that fails is left out. Without a working helper, the queued texts go.
+void EspeakVoice::synthFailed()
+{
     const Pending failed = std::move(*synthesizing_);
     synthesizing_.reset();
-    if (failed.isWord) {
+    if (!service_.isAvailable()) {
+        items_.clear();
+        retries_.clear();
+    } else if (failed.isWord) {
         finishPiece(failed);
     } else {
         const SpeechPiece rest{failed.piece.text.mid(wordReached_),
@@ -151,7 +171,8 @@ void EspeakVoice::synthFailed() {
     feedSynthesis();
 }
 
-long EspeakVoice::currentStream() const {
+long EspeakVoice::currentStream() const
+{
     if (const long playing = playback_.currentStream())
         return playing;
     if (synthesizing_)
@@ -161,7 +182,8 @@ long EspeakVoice::currentStream() const {
     return items_.empty() ? 0 : items_.front().stream;
 }
 
-int EspeakVoice::Skip(const QString& type, int count) {
+int EspeakVoice::Skip(const QString& type, int count)
+{
     if (type.compare(QStringLiteral("Sentence"), Qt::CaseInsensitive) != 0)
         throw std::invalid_argument("Only sentences can be skipped");
     const long stream = currentStream();
@@ -175,7 +197,8 @@ int EspeakVoice::Skip(const QString& type, int count) {
 }
 
 // Drops the stream's pieces not yet heard, through `count` sentence ends.
-int EspeakVoice::skipPendingSentences(long stream, int count) {
+int EspeakVoice::skipPendingSentences(long stream, int count)
+{
     int skipped = 0;
     if (synthesizing_ && synthesizing_->stream == stream) {
         service_.cancel(*this);
@@ -191,19 +214,23 @@ int EspeakVoice::skipPendingSentences(long stream, int count) {
     return skipped;
 }
 
-void EspeakVoice::Pause() {
+void EspeakVoice::Pause()
+{
     playback_.pause();
 }
 
-void EspeakVoice::Resume() {
+void EspeakVoice::Resume()
+{
     playback_.resume();
 }
 
-bool EspeakVoice::idle() {
+bool EspeakVoice::idle()
+{
     return !synthesizing_ && retries_.empty() && items_.empty() && playback_.finished();
 }
 
-bool EspeakVoice::WaitUntilDone(int timeoutMs) {
+bool EspeakVoice::WaitUntilDone(int timeoutMs)
+{
     QElapsedTimer waited;
     waited.start();
     while (!idle()) {
@@ -218,7 +245,8 @@ bool EspeakVoice::WaitUntilDone(int timeoutMs) {
     return true;
 }
 
-void EspeakVoice::pump() {
+void EspeakVoice::pump()
+{
     if (file_)
         return;
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
@@ -232,11 +260,13 @@ void EspeakVoice::pump() {
         audioLevelHandler_(*level);
 }
 
-void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow) {
+void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
+{
     allowFormatChanges_ = allow;
 }
 
-void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream) {
+void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream)
+{
     auto file = std::dynamic_pointer_cast<WavFileStream>(stream);
     if (!file)
         throw std::invalid_argument("Not a file stream of this engine");
@@ -246,13 +276,15 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
     pumpTimer_.stop();
 }
 
-void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token) {
+void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
+{
     if (token)
         throw std::invalid_argument("Only the default audio output is supported");
     file_.reset();
 }
 
-void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler) {
+void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler)
+{
     audioLevelHandler_ = std::move(handler);
 }
 

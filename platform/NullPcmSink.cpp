@@ -5,17 +5,21 @@
 namespace platform {
 
 NullPcmSink::NullPcmSink(int sampleRate)
-    : sampleRate_(sampleRate) {}
+    : sampleRate_(sampleRate)
+{
+}
 
 // The clock runs only while there is something to play and the sink is not suspended; time in
 // which nothing was written is not heard as silence later.
-std::int64_t NullPcmSink::clockSamples() const {
+std::int64_t NullPcmSink::clockSamples() const
+{
     if (!clock_.isValid())
         return playedBefore_;
     return playedBefore_ + clock_.nsecsElapsed() * sampleRate_ / 1'000'000'000;
 }
 
-std::int64_t NullPcmSink::playedSamples() {
+std::int64_t NullPcmSink::playedSamples()
+{
     const std::int64_t played = std::min(clockSamples(), written_);
     if (clock_.isValid() && played == written_) {
         playedBefore_ = played;
@@ -24,12 +28,14 @@ std::int64_t NullPcmSink::playedSamples() {
     return played;
 }
 
-std::int64_t NullPcmSink::freeSamples() {
+std::int64_t NullPcmSink::freeSamples()
+{
     const std::int64_t capacity = std::int64_t{sampleRate_} * BufferMilliseconds / 1000;
     return std::max<std::int64_t>(0, capacity - (written_ - playedSamples()));
 }
 
-void NullPcmSink::write(std::span<const std::int16_t> samples) {
+void NullPcmSink::write(std::span<const std::int16_t> samples)
+{
     if (samples.empty())
         return;
     const bool wasIdle = playedSamples() == written_;
@@ -38,7 +44,8 @@ void NullPcmSink::write(std::span<const std::int16_t> samples) {
         clock_.start();
 }
 
-void NullPcmSink::suspend() {
+void NullPcmSink::suspend()
+{
     if (suspended_)
         return;
     playedBefore_ = playedSamples();
@@ -46,7 +53,8 @@ void NullPcmSink::suspend() {
     suspended_ = true;
 }
 
-void NullPcmSink::resume() {
+void NullPcmSink::resume()
+{
     if (!suspended_)
         return;
     suspended_ = false;
@@ -54,7 +62,8 @@ void NullPcmSink::resume() {
         clock_.start();
 }
 
-void NullPcmSink::discard() {
+void NullPcmSink::discard()
+{
     written_ = playedSamples();
     playedBefore_ = written_;
     clock_.invalidate();

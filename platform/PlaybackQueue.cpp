@@ -13,9 +13,12 @@ constexpr int LevelBlocksPerSecond = 20;
 } // namespace
 
 PlaybackQueue::PlaybackQueue(PcmSinkFactory sinkFactory)
-    : sinkFactory_(std::move(sinkFactory)) {}
+    : sinkFactory_(std::move(sinkFactory))
+{
+}
 
-void PlaybackQueue::append(long stream, std::span<const std::int16_t> samples, int sampleRate) {
+void PlaybackQueue::append(long stream, std::span<const std::int16_t> samples, int sampleRate)
+{
     if (samples.empty())
         return;
     if (sampleRate_ != sampleRate) {
@@ -34,18 +37,21 @@ void PlaybackQueue::append(long stream, std::span<const std::int16_t> samples, i
     segments_.push_back(std::move(segment));
 }
 
-void PlaybackQueue::endSentence(long stream) {
+void PlaybackQueue::endSentence(long stream)
+{
     Segment marker;
     marker.stream = stream;
     marker.endsSentence = true;
     segments_.push_back(std::move(marker));
 }
 
-std::int64_t PlaybackQueue::played() {
+std::int64_t PlaybackQueue::played()
+{
     return sink_ ? sink_->playedSamples() : 0;
 }
 
-std::optional<speech::AudioLevelEvent> PlaybackQueue::pump(int volume) {
+std::optional<speech::AudioLevelEvent> PlaybackQueue::pump(int volume)
+{
     if (!sink_ && !segments_.empty() && sampleRate_ > 0) {
         sink_ = sinkFactory_(sampleRate_);
         sinkWritten_ = 0;
@@ -75,7 +81,8 @@ std::optional<speech::AudioLevelEvent> PlaybackQueue::pump(int volume) {
     return newest;
 }
 
-void PlaybackQueue::dropHeard(std::int64_t heard) {
+void PlaybackQueue::dropHeard(std::int64_t heard)
+{
     while (!segments_.empty()) {
         const Segment& front = segments_.front();
         const auto size = static_cast<std::int64_t>(front.samples.size());
@@ -86,7 +93,8 @@ void PlaybackQueue::dropHeard(std::int64_t heard) {
     }
 }
 
-void PlaybackQueue::writeSome(Segment& segment, std::int64_t count, int volume) {
+void PlaybackQueue::writeSome(Segment& segment, std::int64_t count, int volume)
+{
     std::vector<std::int16_t> out(
         segment.samples.begin() + static_cast<std::ptrdiff_t>(segment.written),
         segment.samples.begin() + static_cast<std::ptrdiff_t>(segment.written + count));
@@ -99,7 +107,8 @@ void PlaybackQueue::writeSome(Segment& segment, std::int64_t count, int volume) 
 
 // Cuts the written samples into blocks of 50 ms, each remembered with the point in the sink at
 // which it will have been heard.
-void PlaybackQueue::meter(std::span<const std::int16_t> samples, const Segment& segment) {
+void PlaybackQueue::meter(std::span<const std::int16_t> samples, const Segment& segment)
+{
     const std::int64_t blockSize = std::max(1, sampleRate_ / LevelBlocksPerSecond);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double sample = samples[i];
@@ -115,23 +124,27 @@ void PlaybackQueue::meter(std::span<const std::int16_t> samples, const Segment& 
     }
 }
 
-long PlaybackQueue::currentStream() const {
+long PlaybackQueue::currentStream() const
+{
     return segments_.empty() ? 0 : segments_.front().stream;
 }
 
-std::int64_t PlaybackQueue::samplesAhead() {
+std::int64_t PlaybackQueue::samplesAhead()
+{
     std::int64_t ahead = sinkWritten_ - played();
     for (const Segment& segment : segments_)
         ahead += static_cast<std::int64_t>(segment.samples.size() - segment.written);
     return ahead;
 }
 
-bool PlaybackQueue::finished() {
+bool PlaybackQueue::finished()
+{
     dropHeard(played());
     return segments_.empty() && sinkWritten_ <= played();
 }
 
-int PlaybackQueue::skipSentences(long stream, int count) {
+int PlaybackQueue::skipSentences(long stream, int count)
+{
     int skipped = 0;
     while (!segments_.empty() && segments_.front().stream == stream && skipped < count) {
         if (segments_.front().endsSentence)
@@ -143,7 +156,8 @@ int PlaybackQueue::skipSentences(long stream, int count) {
 }
 
 // Drops what the sink holds and not yet heard; what is still queued is written again.
-void PlaybackQueue::restartOutput() {
+void PlaybackQueue::restartOutput()
+{
     if (!sink_)
         return;
     sink_->discard();
@@ -157,19 +171,22 @@ void PlaybackQueue::restartOutput() {
     blockCount_ = 0;
 }
 
-void PlaybackQueue::pause() {
+void PlaybackQueue::pause()
+{
     paused_ = true;
     if (sink_)
         sink_->suspend();
 }
 
-void PlaybackQueue::resume() {
+void PlaybackQueue::resume()
+{
     paused_ = false;
     if (sink_)
         sink_->resume();
 }
 
-void PlaybackQueue::closeSink() {
+void PlaybackQueue::closeSink()
+{
     sink_.reset();
     sinkWritten_ = 0;
     levels_.clear();

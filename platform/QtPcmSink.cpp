@@ -8,7 +8,8 @@ namespace platform {
 
 namespace {
 
-QAudioFormat monoInt16(int sampleRate) {
+QAudioFormat monoInt16(int sampleRate)
+{
     QAudioFormat format;
     format.setSampleRate(sampleRate);
     format.setChannelCount(1);
@@ -20,51 +21,60 @@ QAudioFormat monoInt16(int sampleRate) {
 
 QtPcmSink::QtPcmSink(const QAudioDevice& device, int sampleRate)
     : sampleRate_(sampleRate)
-    , sink_(std::make_unique<QAudioSink>(device, monoInt16(sampleRate))) {
+    , sink_(std::make_unique<QAudioSink>(device, monoInt16(sampleRate)))
+{
     sink_->setBufferSize(qsizetype{sampleRate} * 2 * BufferMilliseconds / 1000);
     start();
 }
 
-void QtPcmSink::start() {
+void QtPcmSink::start()
+{
     input_ = sink_->start();
     if (suspended_)
         sink_->suspend();
 }
 
-std::int64_t QtPcmSink::freeSamples() {
+std::int64_t QtPcmSink::freeSamples()
+{
     return input_ ? sink_->bytesFree() / 2 : 0;
 }
 
-void QtPcmSink::write(std::span<const std::int16_t> samples) {
+void QtPcmSink::write(std::span<const std::int16_t> samples)
+{
     if (input_)
         input_->write(reinterpret_cast<const char*>(samples.data()),
                       static_cast<qint64>(samples.size_bytes()));
 }
 
 // What the device has taken, less what still waits in its buffer.
-std::int64_t QtPcmSink::playedSamples() {
+std::int64_t QtPcmSink::playedSamples()
+{
     const std::int64_t processed = sink_->processedUSecs() * sampleRate_ / 1'000'000;
     const std::int64_t queued = (sink_->bufferSize() - sink_->bytesFree()) / 2;
     return playedBefore_ + std::max<std::int64_t>(0, processed - queued);
 }
 
-void QtPcmSink::suspend() {
+void QtPcmSink::suspend()
+{
     suspended_ = true;
     sink_->suspend();
 }
 
-void QtPcmSink::resume() {
+void QtPcmSink::resume()
+{
     suspended_ = false;
     sink_->resume();
 }
 
-void QtPcmSink::discard() {
+void QtPcmSink::discard()
+{
     playedBefore_ = playedSamples();
     sink_->stop();
     start();
 }
 
-PcmSinkFactory defaultPcmSinkFactory() {
+PcmSinkFactory defaultPcmSinkFactory()
+{
     return [](int sampleRate) -> std::unique_ptr<PcmSink> {
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())

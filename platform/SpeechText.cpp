@@ -7,18 +7,21 @@ namespace platform {
 
 namespace {
 
-bool isSentenceEnd(QChar c) {
+bool isSentenceEnd(QChar c)
+{
     static const QString ends = QStringLiteral(".!?;\u3002\uFF01\uFF1F\uFF1B\u2026");
     return ends.contains(c);
 }
 
-bool isLineEnd(QChar c) {
+bool isLineEnd(QChar c)
+{
     return c == u'\n' || c == u'\r';
 }
 
 } // namespace
 
-QString cleanForSynthesis(const QString& text) {
+QString cleanForSynthesis(const QString& text)
+{
     QString clean = text;
     QChar* c = clean.data();
     const qsizetype size = clean.size();
@@ -40,9 +43,12 @@ QString cleanForSynthesis(const QString& text) {
 
 PieceCutter::PieceCutter(QString text, qsizetype maxLength)
     : text_(std::move(text))
-    , maxLength_(maxLength) {}
+    , maxLength_(maxLength)
+{
+}
 
-SpeechPiece PieceCutter::next() {
+SpeechPiece PieceCutter::next()
+{
     const qsizetype end = cutPoint();
     SpeechPiece piece{text_.mid(position_, end - position_), position_, false};
     const QString trimmed = piece.text.trimmed();
@@ -56,7 +62,8 @@ SpeechPiece PieceCutter::next() {
 // The end of the next piece: after the first sentence end (a mark followed by a blank) or line
 // end within reach, else after the last blank within reach, else at the limit. Blanks that open
 // the piece belong to it.
-qsizetype PieceCutter::cutPoint() const {
+qsizetype PieceCutter::cutPoint() const
+{
     const qsizetype limit = std::min(text_.size(), position_ + maxLength_);
     qsizetype start = position_;
     while (start < limit && text_.at(start).isSpace())
@@ -81,7 +88,8 @@ qsizetype PieceCutter::cutPoint() const {
     return limit;
 }
 
-std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece) {
+std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece)
+{
     std::vector<SpeechPiece> words;
     const QString& text = piece.text;
     qsizetype i = 0;

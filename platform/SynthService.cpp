@@ -12,7 +12,8 @@ namespace {
 constexpr int StartTimeoutMs = 10000;
 constexpr int WatchdogIntervalMs = 250;
 
-qsizetype utf16Offset(const QString& text, std::uint32_t codePoints) {
+qsizetype utf16Offset(const QString& text, std::uint32_t codePoints)
+{
     qsizetype offset = 0;
     for (std::uint32_t i = 0; i < codePoints && offset < text.size(); ++i) {
         const bool pair = text.at(offset).isHighSurrogate() && offset + 1 < text.size() &&
@@ -26,12 +27,14 @@ qsizetype utf16Offset(const QString& text, std::uint32_t codePoints) {
 
 SynthService::SynthService(QString helperPath, int answerTimeoutMs)
     : helperPath_(std::move(helperPath))
-    , answerTimeoutMs_(answerTimeoutMs) {
+    , answerTimeoutMs_(answerTimeoutMs)
+{
     watchdog_.setInterval(WatchdogIntervalMs);
     connect(&watchdog_, &QTimer::timeout, this, &SynthService::checkAnswerTime);
 }
 
-SynthService::~SynthService() {
+SynthService::~SynthService()
+{
     if (!process_)
         return;
     process_->disconnect(this);
@@ -41,7 +44,8 @@ SynthService::~SynthService() {
     process_->waitForFinished(1000);
 }
 
-void SynthService::ensureStarted() {
+void SynthService::ensureStarted()
+{
     if (process_)
         return;
     process_ = std::make_unique<QProcess>();
@@ -57,10 +61,12 @@ void SynthService::ensureStarted() {
             helperGone();
     });
     frames_ = {};
+    helperGreeted_ = false;
     process_->start(helperPath_, {});
 }
 
-std::vector<synth::VoiceInfo> SynthService::voices(const QString& languageTag) {
+std::vector<synth::VoiceInfo> SynthService::voices(const QString& languageTag)
+{
     if (!voices_) {
         ensureStarted();
         send({.type = synth::MessageType::ListVoices, .voice = languageTag.toStdString()});
@@ -69,7 +75,8 @@ std::vector<synth::VoiceInfo> SynthService::voices(const QString& languageTag) {
     return *voices_;
 }
 
-int SynthService::sampleRate() {
+int SynthService::sampleRate()
+{
     if (sampleRate_ == 0) {
         ensureStarted();
         waitFor([this] { return sampleRate_ != 0; }, "start");
@@ -77,7 +84,8 @@ int SynthService::sampleRate() {
     return sampleRate_;
 }
 
-void SynthService::waitFor(const std::function<bool()>& done, const char* what) {
+void SynthService::waitFor(const std::function<bool()>& done, const char* what)
+{
     QElapsedTimer elapsed;
     elapsed.start();
     while (!done()) {
@@ -85,20 +93,23 @@ void SynthService::waitFor(const std::function<bool()>& done, const char* what) 
         if (!process_ || left <= 0 || !process_->waitForReadyRead(static_cast<int>(left))) {
             if (done())
                 return;
-            throw std::runtime_error(QStringLiteral("The speech engine %1 did not %2")
-                                         .arg(helperPath_, QString::fromLatin1(what))
+            const QString reason = process_ ? process_->errorString() : lastError_;
+            throw std::runtime_error(QStringLiteral("The speech engine %1 did not %2: %3")
+                                         .arg(helperPath_, QString::fromLatin1(what), reason)
                                          .toStdString());
         }
     }
 }
 
-void SynthService::submit(SynthJob job, SynthListener& listener) {
+void SynthService::submit(SynthJob job, SynthListener& listener)
+{
     job.text = cleanForSynthesis(job.text);
     queue_.push_back({nextId_++, std::move(job), &listener});
     startNext();
 }
 
-void SynthService::cancel(SynthListener& listener) {
+void SynthService::cancel(SynthListener& listener)
+{
     std::erase_if(queue_, [&](const Job& job) { return job.listener == &listener; });
     if (running_ && running_->listener == &listener) {
         running_->listener = nullptr;
@@ -106,7 +117,8 @@ void SynthService::cancel(SynthListener& listener) {
     }
 }
 
-void SynthService::startNext() {
+void SynthService::startNext()
+{
     if (running_ || queue_.empty())
         return;
     ensureStarted();
@@ -123,14 +135,16 @@ void SynthService::startNext() {
     watchdog_.start();
 }
 
-void SynthService::send(const synth::Message& message) {
+void SynthService::send(const synth::Message& message)
+{
     if (!process_)
         return;
     const std::string frame = synth::encode(message);
     process_->write(frame.data(), static_cast<qint64>(frame.size()));
 }
 
-void SynthService::readReplies() {
+void SynthService::readReplies()
+{
     if (!process_)
         return;
     const QByteArray bytes = process_->readAllStandardOutput();
@@ -148,10 +162,13 @@ void SynthService::readReplies() {
     }
 }
 
-void SynthService::handle(const synth::Message& reply) {
+void SynthService::handle(const synth::Message& reply)
+{
     using synth::MessageType;
     if (reply.type == MessageType::Hello) {
         sampleRate_ = static_cast<int>(reply.value);
+        helperGreeted_ = true;
+        available_ = true;
         return;
     }
     if (reply.type == MessageType::Voices) {
@@ -173,7 +190,8 @@ void SynthService::handle(const synth::Message& reply) {
         listener->synthWord(utf16Offset(running_->job.text, reply.value));
 }
 
-void SynthService::deliverDone() {
+void SynthService::deliverDone()
+{
     SynthListener* listener = running_->listener;
     running_.reset();
     watchdog_.stop();
@@ -182,11 +200,23 @@ void SynthService::deliverDone() {
     startNext();
 }
 
-void SynthService::helperGone() {
+// A helper that dies before it has greeted could not start at all: its jobs fail, and so would
+// any other, until a helper starts again.
+void SynthService::helperGone()
+{
     if (!process_)
         return;
+    lastError_ = process_->error() == QProcess::FailedToStart
+                     ? process_->errorString()
+                     : QStringLiteral("lectorix-synth ended unexpectedly");
+    available_ = helperGreeted_;
     process_->disconnect(this);
     process_.release()->deleteLater();
+    failRunningJob();
+}
+
+void SynthService::failRunningJob()
+{
     watchdog_.stop();
     if (running_) {
         SynthListener* listener = running_->listener;
@@ -197,21 +227,31 @@ void SynthService::helperGone() {
     startNext();
 }
 
-void SynthService::checkAnswerTime() {
-    if (process_ && running_ && sinceAnswer_.elapsed() > answerTimeoutMs_) {
+// Runs from the watchdog, so a job whose helper never started fails outside the call that
+// submitted it.
+void SynthService::checkAnswerTime()
+{
+    if (!running_)
+        return;
+    if (!process_) {
+        failRunningJob();
+    } else if (sinceAnswer_.elapsed() > answerTimeoutMs_) {
         process_->kill();
         process_->waitForFinished(1000);
     }
 }
 
-void SynthService::waitForProgress(int timeoutMs) {
-    if (!process_ || !running_)
+void SynthService::waitForProgress(int timeoutMs)
+{
+    if (!running_)
         return;
-    process_->waitForReadyRead(timeoutMs);
+    if (process_)
+        process_->waitForReadyRead(timeoutMs);
     checkAnswerTime();
 }
 
-qint64 SynthService::helperProcessId() const {
+qint64 SynthService::helperProcessId() const
+{
     return process_ ? process_->processId() : 0;
 }
 

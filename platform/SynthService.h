@@ -54,6 +54,8 @@ public:
     // Forgets the listener's job; its listener hears nothing more of it.
     void cancel(SynthListener& listener);
     bool isBusy() const { return running_.has_value() || !queue_.empty(); }
+    // False after a helper failed to start, until one starts again.
+    bool isAvailable() const { return available_; }
 
     // Handles what the helper sends within the time given, without an event loop.
     void waitForProgress(int timeoutMs);
@@ -74,6 +76,7 @@ private:
     void handle(const synth::Message& reply);
     void deliverDone();
     void helperGone();
+    void failRunningJob();
     void checkAnswerTime();
     void waitFor(const std::function<bool()>& done, const char* what);
 
@@ -82,6 +85,9 @@ private:
     std::unique_ptr<QProcess> process_;
     synth::FrameReader frames_;
     int sampleRate_ = 0;
+    bool helperGreeted_ = false;
+    bool available_ = true;
+    QString lastError_;
     std::optional<std::vector<synth::VoiceInfo>> voices_;
     std::deque<Job> queue_;
     std::optional<Job> running_;

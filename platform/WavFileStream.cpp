@@ -14,13 +14,15 @@ constexpr int FileRate = 16000;
 constexpr int HeaderSize = 44;
 constexpr std::uint32_t MaxDataBytes = 0xFFFFFFFFu - HeaderSize;
 
-std::runtime_error error(const QString& message) {
+std::runtime_error error(const QString& message)
+{
     return std::runtime_error(message.toStdString());
 }
 
 } // namespace
 
-void WavFileStream::SoxrDeleter::operator()(soxr* resampler) const {
+void WavFileStream::SoxrDeleter::operator()(soxr* resampler) const
+{
     soxr_delete(resampler);
 }
 
@@ -28,13 +30,15 @@ WavFileStream::WavFileStream() = default;
 
 WavFileStream::~WavFileStream() = default;
 
-void WavFileStream::SetFormatType(int formatType) {
+void WavFileStream::SetFormatType(int formatType)
+{
     if (formatType != Format16kHz16BitMono)
         throw error(QStringLiteral("Unsupported audio format type %1").arg(formatType));
     formatType_ = formatType;
 }
 
-void WavFileStream::Open(const QString& path, int mode, bool) {
+void WavFileStream::Open(const QString& path, int mode, bool)
+{
     if (mode != CreateForWrite)
         throw error(QStringLiteral("Unsupported file stream mode %1").arg(mode));
     if (file_.isOpen())
@@ -50,15 +54,18 @@ void WavFileStream::Open(const QString& path, int mode, bool) {
     writeHeader(0);
 }
 
-int WavFileStream::outputRate() const {
+int WavFileStream::outputRate() const
+{
     return adoptedRate_ > 0 ? adoptedRate_ : FileRate;
 }
 
-void WavFileStream::adoptSampleRate(int sampleRate) {
+void WavFileStream::adoptSampleRate(int sampleRate)
+{
     adoptedRate_ = sampleRate;
 }
 
-void WavFileStream::write(std::span<const std::int16_t> samples, int sampleRate) {
+void WavFileStream::write(std::span<const std::int16_t> samples, int sampleRate)
+{
     if (!file_.isOpen() || samples.empty())
         return;
     if (sampleRate == outputRate()) {
@@ -81,7 +88,8 @@ void WavFileStream::write(std::span<const std::int16_t> samples, int sampleRate)
 }
 
 // A null input drains what the resampler still holds.
-void WavFileStream::resample(const std::int16_t* samples, std::size_t count) {
+void WavFileStream::resample(const std::int16_t* samples, std::size_t count)
+{
     if (!resampler_)
         return;
     const bool draining = samples == nullptr;
@@ -102,7 +110,8 @@ void WavFileStream::resample(const std::int16_t* samples, std::size_t count) {
     }
 }
 
-void WavFileStream::writeBytes(const char* data, qint64 size) {
+void WavFileStream::writeBytes(const char* data, qint64 size)
+{
     if (size <= 0 || !writeError_.isEmpty())
         return;
     if (dataBytes_ + static_cast<std::uint64_t>(size) > MaxDataBytes) {
@@ -116,7 +125,8 @@ void WavFileStream::writeBytes(const char* data, qint64 size) {
     dataBytes_ += static_cast<std::uint32_t>(size);
 }
 
-void WavFileStream::writeHeader(std::uint32_t dataBytes) {
+void WavFileStream::writeHeader(std::uint32_t dataBytes)
+{
     const std::uint32_t rate = static_cast<std::uint32_t>(outputRate());
     char header[HeaderSize];
     auto put32 = [&](int at, std::uint32_t value) { qToLittleEndian(value, header + at); };
@@ -137,7 +147,8 @@ void WavFileStream::writeHeader(std::uint32_t dataBytes) {
         writeError_ = file_.errorString();
 }
 
-void WavFileStream::Close() {
+void WavFileStream::Close()
+{
     if (!file_.isOpen())
         return;
     resample(nullptr, 0);

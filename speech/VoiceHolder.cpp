@@ -3,9 +3,12 @@
 namespace speech {
 
 VoiceHolder::VoiceHolder(SpeechEngine& engine)
-    : engine_(engine) {}
+    : engine_(engine)
+{
+}
 
-Voice& VoiceHolder::voice() {
+Voice& VoiceHolder::voice()
+{
     if (!voice_) {
         voice_ = engine_.CreateVoice();
         voice_->SetAudioLevelHandler(audioLevelHandler_);
@@ -15,15 +18,18 @@ Voice& VoiceHolder::voice() {
     return *voice_;
 }
 
-void VoiceHolder::Release() {
+void VoiceHolder::Release()
+{
     voice_.reset();
 }
 
-void VoiceHolder::SetConnectHook(ConnectHook hook) {
+void VoiceHolder::SetConnectHook(ConnectHook hook)
+{
     connectHook_ = std::move(hook);
 }
 
-void VoiceHolder::SetAudioLevelHandler(Voice::AudioLevelHandler handler) {
+void VoiceHolder::SetAudioLevelHandler(Voice::AudioLevelHandler handler)
+{
     audioLevelHandler_ = std::move(handler);
     if (voice_)
         voice_->SetAudioLevelHandler(audioLevelHandler_);

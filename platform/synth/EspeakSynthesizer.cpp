@@ -14,14 +14,16 @@ namespace {
 constexpr std::uint32_t SlowestEspeakRate = 80;
 constexpr int BufferMilliseconds = 100;
 
-bool isUsable(const espeak_VOICE& voice) {
+bool isUsable(const espeak_VOICE& voice)
+{
     // MBROLA voices need data that is not installed; variants are not voices of their own.
     const std::string identifier = voice.identifier ? voice.identifier : "";
     return voice.name && !identifier.empty() && !identifier.starts_with("mb/") &&
            !identifier.starts_with("!v");
 }
 
-VoiceInfo infoOf(const espeak_VOICE& voice) {
+VoiceInfo infoOf(const espeak_VOICE& voice)
+{
     return {voice.identifier, voice.name};
 }
 
@@ -38,7 +40,8 @@ struct Job {
     std::vector<std::int16_t> stretched;
     bool stopped = false;
 
-    void deliver(const short* samples, int count) {
+    void deliver(const short* samples, int count)
+    {
         if (!stretch) {
             output->audio({samples, static_cast<std::size_t>(count)});
             return;
@@ -50,7 +53,8 @@ struct Job {
         drainStretch();
     }
 
-    void drainStretch() {
+    void drainStretch()
+    {
         stretched.resize(4096);
         int read = 0;
         while ((read = sonicReadShortFromStream(stretch, stretched.data(),
@@ -61,7 +65,8 @@ struct Job {
 
 Job* runningJob = nullptr;
 
-int onSynth(short* samples, int count, espeak_EVENT* events) {
+int onSynth(short* samples, int count, espeak_EVENT* events)
+{
     Job* job = runningJob;
     if (!job)
         return 0;
@@ -79,7 +84,8 @@ int onSynth(short* samples, int count, espeak_EVENT* events) {
 
 } // namespace
 
-EspeakSynthesizer::EspeakSynthesizer() {
+EspeakSynthesizer::EspeakSynthesizer()
+{
     sampleRate_ = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, BufferMilliseconds, nullptr,
                                     espeakINITIALIZE_DONT_EXIT);
     if (sampleRate_ <= 0)
@@ -88,11 +94,13 @@ EspeakSynthesizer::EspeakSynthesizer() {
     espeak_SetParameter(espeakVOLUME, 100, 0);
 }
 
-EspeakSynthesizer::~EspeakSynthesizer() {
+EspeakSynthesizer::~EspeakSynthesizer()
+{
     espeak_Terminate();
 }
 
-std::vector<VoiceInfo> EspeakSynthesizer::voices(const std::string& languageTag) const {
+std::vector<VoiceInfo> EspeakSynthesizer::voices(const std::string& languageTag) const
+{
     // espeak_ListVoices returns one static array that its next call overwrites: copy at once.
     std::vector<VoiceInfo> all;
     for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); *voice; ++voice)
@@ -117,7 +125,8 @@ std::vector<VoiceInfo> EspeakSynthesizer::voices(const std::string& languageTag)
     return all;
 }
 
-void EspeakSynthesizer::selectVoice(const std::string& identifier) {
+void EspeakSynthesizer::selectVoice(const std::string& identifier)
+{
     if (identifier == currentVoice_)
         return;
     if (espeak_SetVoiceByName(identifier.c_str()) != EE_OK)
@@ -125,7 +134,8 @@ void EspeakSynthesizer::selectVoice(const std::string& identifier) {
     currentVoice_ = identifier;
 }
 
-bool EspeakSynthesizer::synthesize(const Message& request, const Output& output) {
+bool EspeakSynthesizer::synthesize(const Message& request, const Output& output)
+{
     selectVoice(request.voice);
     const std::uint32_t rate = std::max(request.value, SlowestEspeakRate);
     espeak_SetParameter(espeakRATE, static_cast<int>(rate), 0);

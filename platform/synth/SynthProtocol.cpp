@@ -9,15 +9,18 @@ namespace {
 class Writer {
 public:
     void u8(std::uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
-    void u32(std::uint32_t value) {
+    void u32(std::uint32_t value)
+    {
         for (int shift = 0; shift < 32; shift += 8)
             u8(static_cast<std::uint8_t>(value >> shift));
     }
-    void string(const std::string& value) {
+    void string(const std::string& value)
+    {
         u32(static_cast<std::uint32_t>(value.size()));
         bytes_ += value;
     }
-    void samples(const std::vector<std::int16_t>& values) {
+    void samples(const std::vector<std::int16_t>& values)
+    {
         u32(static_cast<std::uint32_t>(values.size()));
         for (std::int16_t sample : values) {
             const auto bits = static_cast<std::uint16_t>(sample);
@@ -25,7 +28,8 @@ public:
             u8(static_cast<std::uint8_t>(bits >> 8));
         }
     }
-    std::string frame() {
+    std::string frame()
+    {
         std::string framed;
         Writer length;
         length.u32(static_cast<std::uint32_t>(bytes_.size()));
@@ -41,25 +45,31 @@ private:
 class Reader {
 public:
     explicit Reader(std::span<const char> bytes)
-        : bytes_(bytes) {}
-    std::uint8_t u8() {
+        : bytes_(bytes)
+    {
+    }
+    std::uint8_t u8()
+    {
         need(1);
         return static_cast<std::uint8_t>(bytes_[position_++]);
     }
-    std::uint32_t u32() {
+    std::uint32_t u32()
+    {
         std::uint32_t value = 0;
         for (int shift = 0; shift < 32; shift += 8)
             value |= std::uint32_t{u8()} << shift;
         return value;
     }
-    std::string string() {
+    std::string string()
+    {
         const std::uint32_t size = u32();
         need(size);
         std::string value(bytes_.data() + position_, size);
         position_ += size;
         return value;
     }
-    std::vector<std::int16_t> samples() {
+    std::vector<std::int16_t> samples()
+    {
         const std::uint32_t count = u32();
         need(std::size_t{count} * 2);
         std::vector<std::int16_t> values(count);
@@ -70,13 +80,15 @@ public:
         }
         return values;
     }
-    void expectEnd() const {
+    void expectEnd() const
+    {
         if (position_ != bytes_.size())
             throw ProtocolError{"trailing bytes in message"};
     }
 
 private:
-    void need(std::size_t count) const {
+    void need(std::size_t count) const
+    {
         if (bytes_.size() - position_ < count)
             throw ProtocolError{"truncated message"};
     }
@@ -87,7 +99,8 @@ private:
 
 } // namespace
 
-std::string encode(const Message& message) {
+std::string encode(const Message& message)
+{
     Writer out;
     out.u8(static_cast<std::uint8_t>(message.type));
     switch (message.type) {
@@ -127,7 +140,8 @@ std::string encode(const Message& message) {
     return out.frame();
 }
 
-Message decode(std::span<const char> payload) {
+Message decode(std::span<const char> payload)
+{
     Reader in(payload);
     Message message;
     message.type = static_cast<MessageType>(in.u8());
@@ -172,7 +186,8 @@ Message decode(std::span<const char> payload) {
     return message;
 }
 
-void FrameReader::append(std::span<const char> bytes) {
+void FrameReader::append(std::span<const char> bytes)
+{
     if (consumed_ > 0 && consumed_ >= buffer_.size() / 2) {
         buffer_.erase(0, consumed_);
         consumed_ = 0;
@@ -180,7 +195,8 @@ void FrameReader::append(std::span<const char> bytes) {
     buffer_.append(bytes.data(), bytes.size());
 }
 
-std::optional<std::string> FrameReader::next() {
+std::optional<std::string> FrameReader::next()
+{
     const std::size_t available = buffer_.size() - consumed_;
     if (available < 4)
         return std::nullopt;

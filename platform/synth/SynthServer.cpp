@@ -8,9 +8,12 @@ namespace synth {
 
 SynthServer::SynthServer(int input, int output)
     : input_(input)
-    , output_(output) {}
+    , output_(output)
+{
+}
 
-int SynthServer::run() {
+int SynthServer::run()
+{
     send({.type = MessageType::Hello, .value = static_cast<std::uint32_t>(espeak_.sampleRate())});
     while (!outputBroken_) {
         if (pending_.empty() && !readInto(true))
@@ -25,7 +28,8 @@ int SynthServer::run() {
 }
 
 // Reads what is available (or waits for something) and queues the whole requests in it.
-bool SynthServer::readInto(bool wait) {
+bool SynthServer::readInto(bool wait)
+{
     pollfd ready{input_, POLLIN, 0};
     const int polled = poll(&ready, 1, wait ? -1 : 0);
     if (polled < 0)
@@ -49,7 +53,8 @@ bool SynthServer::readInto(bool wait) {
     return true;
 }
 
-void SynthServer::handle(const Message& request) {
+void SynthServer::handle(const Message& request)
+{
     switch (request.type) {
     case MessageType::ListVoices:
         send({.type = MessageType::Voices, .voices = espeak_.voices(request.voice)});
@@ -63,7 +68,8 @@ void SynthServer::handle(const Message& request) {
     }
 }
 
-void SynthServer::synthesize(const Message& request) {
+void SynthServer::synthesize(const Message& request)
+{
     EspeakSynthesizer::Output output{
         .audio =
             [&](std::span<const std::int16_t> samples) {
@@ -87,7 +93,8 @@ void SynthServer::synthesize(const Message& request) {
 }
 
 // Takes what has arrived meanwhile; a stop of this synthesis ends it, the rest waits its turn.
-bool SynthServer::stopRequested(std::uint32_t id) {
+bool SynthServer::stopRequested(std::uint32_t id)
+{
     if (!inputEnded_)
         readInto(false);
     const auto stops = std::erase_if(pending_, [&](const Message& message) {
@@ -96,7 +103,8 @@ bool SynthServer::stopRequested(std::uint32_t id) {
     return stops > 0 || inputEnded_ || outputBroken_;
 }
 
-void SynthServer::send(const Message& reply) {
+void SynthServer::send(const Message& reply)
+{
     const std::string frame = encode(reply);
     std::size_t written = 0;
     while (written < frame.size() && !outputBroken_) {

@@ -7,7 +7,8 @@
 
 // The synthesis helper of Lectorix: espeak-ng aborts its process on some texts, so it runs here,
 // apart from the window, which restarts it when it dies.
-int main() {
+int main()
+{
     std::signal(SIGPIPE, SIG_IGN);
     try {
         synth::SynthServer server(STDIN_FILENO, STDOUT_FILENO);

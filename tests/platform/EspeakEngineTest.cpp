@@ -21,7 +21,8 @@ const QString LongText = QStringLiteral(
 
 } // namespace
 
-TEST(EspeakEngine, SpeakReturnsAtOnceAndTheSoundFollows) {
+TEST(EspeakEngine, SpeakReturnsAtOnceAndTheSoundFollows)
+{
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
     voice->Speak(LongText, speech::Voice::SpeakAsync);
@@ -31,7 +32,8 @@ TEST(EspeakEngine, SpeakReturnsAtOnceAndTheSoundFollows) {
     EXPECT_GT(peakOf(paced.recording->heard), 3000);
 }
 
-TEST(EspeakEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample) {
+TEST(EspeakEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample)
+{
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
     voice->Speak(ShortText, speech::Voice::SpeakAsync);
@@ -47,7 +49,8 @@ TEST(EspeakEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample) {
     EXPECT_EQ(paced.recording->heard, render(ShortText));
 }
 
-TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows) {
+TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
+{
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
     StreamLengths lengths(*voice);
@@ -63,7 +66,8 @@ TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows) {
     EXPECT_NEAR(paced.secondsHeard() - atSkip, nextSeconds, 0.25);
 }
 
-TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext) {
+TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext)
+{
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
     voice->Speak(QStringLiteral("One two three four five six seven. Eight nine."),
@@ -76,7 +80,8 @@ TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext) {
     EXPECT_THROW(voice->Skip(QStringLiteral("Word"), 1), std::invalid_argument);
 }
 
-TEST(EspeakEngine, ReleaseSilencesAtOnce) {
+TEST(EspeakEngine, ReleaseSilencesAtOnce)
+{
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
     voice->Speak(LongText, speech::Voice::SpeakAsync);
@@ -88,7 +93,8 @@ TEST(EspeakEngine, ReleaseSilencesAtOnce) {
     EXPECT_TRUE(waitUntil([&] { return !paced.engine.synthService().isBusy(); }));
 }
 
-TEST(EspeakEngine, RateTriplesOrThirdsTheDuration) {
+TEST(EspeakEngine, RateTriplesOrThirdsTheDuration)
+{
     const double normal = double(render(LongText, 0).size());
     EXPECT_NEAR(render(LongText, 10).size() / normal, 1.0 / 3, 0.07);
     EXPECT_NEAR(render(LongText, -10).size() / normal, 3.0, 0.45);
@@ -96,7 +102,8 @@ TEST(EspeakEngine, RateTriplesOrThirdsTheDuration) {
     EXPECT_NEAR(rate5, 1 / std::sqrt(3.0), 0.08);
 }
 
-TEST(EspeakEngine, VolumeScalesTheSamplesLinearly) {
+TEST(EspeakEngine, VolumeScalesTheSamplesLinearly)
+{
     const auto full = render(LongText, 0, 100);
     const auto half = render(LongText, 0, 50);
     ASSERT_EQ(full.size(), half.size());
@@ -104,7 +111,8 @@ TEST(EspeakEngine, VolumeScalesTheSamplesLinearly) {
     EXPECT_EQ(peakOf(render(LongText, 0, 0)), 0);
 }
 
-TEST(EspeakEngine, RateAndVolumeReadBackTheValueInForce) {
+TEST(EspeakEngine, RateAndVolumeReadBackTheValueInForce)
+{
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
     EXPECT_EQ(voice->Rate(), 0);
@@ -120,7 +128,8 @@ TEST(EspeakEngine, RateAndVolumeReadBackTheValueInForce) {
     EXPECT_EQ(voice->Volume(), 0);
 }
 
-TEST(EspeakEngine, VoicesAreListedWithTheUsersLanguageFirst) {
+TEST(EspeakEngine, VoicesAreListedWithTheUsersLanguageFirst)
+{
     EngineUnderTest english(false, QStringLiteral("en-us"));
     const auto voices = english.engine.voices();
     ASSERT_GT(voices.size(), 20u);
@@ -134,7 +143,8 @@ TEST(EspeakEngine, VoicesAreListedWithTheUsersLanguageFirst) {
     EXPECT_THROW(voice->GetVoices(QStringLiteral("Gender=Female"), {}), std::invalid_argument);
 }
 
-TEST(EspeakEngine, TwoVoicesSoundDifferent) {
+TEST(EspeakEngine, TwoVoicesSoundDifferent)
+{
     const QString text = QStringLiteral("Hello, this is a test.");
     const auto american = render(text, 0, 100, QStringLiteral("gmw/en-US"));
     const auto german = render(text, 0, 100, QStringLiteral("gmw/de"));
@@ -142,7 +152,8 @@ TEST(EspeakEngine, TwoVoicesSoundDifferent) {
     EXPECT_NE(american, german);
 }
 
-TEST(EspeakEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking) {
+TEST(EspeakEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking)
+{
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
     std::vector<int> levels;
@@ -173,7 +184,8 @@ TEST(EspeakEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking) {
     EXPECT_EQ(*std::min_element(levels.begin(), levels.end()), 0);
 }
 
-TEST(EspeakEngine, EmbeddedCommandsAreReadAsText) {
+TEST(EspeakEngine, EmbeddedCommandsAreReadAsText)
+{
     const auto blank = render(QStringLiteral("Here we go \x20"
                                              "80S on and on."));
     EXPECT_EQ(render(QStringLiteral("Here we go \x01"
@@ -193,7 +205,8 @@ struct WavHeader {
 
 } // namespace
 
-TEST(EspeakEngine, SpeechRendersIntoAWavFile) {
+TEST(EspeakEngine, SpeechRendersIntoAWavFile)
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("out.wav"));
     QFile existing(path);
@@ -230,7 +243,8 @@ TEST(EspeakEngine, SpeechRendersIntoAWavFile) {
     EXPECT_NEAR(fileSeconds, renderedSeconds, 0.01);
 }
 
-TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath) {
+TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath)
+{
     EngineUnderTest unpaced(false);
     auto stream = unpaced.engine.CreateFileStream();
     const QString path = QStringLiteral("/nonexistent-folder/out.wav");

@@ -20,21 +20,24 @@ struct HostileText {
     bool killsHelper = false;
 };
 
-QString repeated(const QString& part, int times) {
+QString repeated(const QString& part, int times)
+{
     QString text;
     for (int i = 0; i < times; ++i)
         text += part;
     return text;
 }
 
-QString binaryGarbage(qsizetype bytes) {
+QString binaryGarbage(qsizetype bytes)
+{
     QByteArray data(bytes, Qt::Uninitialized);
     QRandomGenerator generator(42);
     generator.fillRange(reinterpret_cast<quint32*>(data.data()), bytes / 4);
     return QString::fromLatin1(data);
 }
 
-std::vector<HostileText> hostileTexts() {
+std::vector<HostileText> hostileTexts()
+{
     return {
         {"dots", repeated(QStringLiteral("a."), 100), false, true},
         {"apostrophes", repeated(QStringLiteral("s'"), 80), false, true},
@@ -49,7 +52,8 @@ std::vector<HostileText> hostileTexts() {
 
 } // namespace
 
-TEST(HostileText, TheProcessSurvivesAndTheSpeechAfterwardsIsHeardAtItsSpeed) {
+TEST(HostileText, TheProcessSurvivesAndTheSpeechAfterwardsIsHeardAtItsSpeed)
+{
     const double afterSeconds = secondsOf(render(After));
     for (const HostileText& hostile : hostileTexts()) {
         SCOPED_TRACE(hostile.name);
@@ -71,7 +75,8 @@ TEST(HostileText, TheProcessSurvivesAndTheSpeechAfterwardsIsHeardAtItsSpeed) {
     }
 }
 
-TEST(HostileText, AKilledHelperCostsAShortGap) {
+TEST(HostileText, AKilledHelperCostsAShortGap)
+{
     QString text;
     for (int i = 1; i <= 12; ++i)
         text += QStringLiteral("Sentence number %1 of the long text goes on for a while. ").arg(i);
@@ -89,7 +94,8 @@ TEST(HostileText, AKilledHelperCostsAShortGap) {
     EXPECT_NEAR(double(unpaced.recording->heard.size()) / whole, 1.0, 0.1);
 }
 
-TEST(HostileText, AHelperThatStopsAnsweringIsReplaced) {
+TEST(HostileText, AHelperThatStopsAnsweringIsReplaced)
+{
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
     StreamLengths lengths(*voice);

@@ -4,14 +4,16 @@
 
 using namespace platform;
 
-TEST(CleanForSynthesis, ControlCharactersBecomeBlanksAndLineEndsStay) {
+TEST(CleanForSynthesis, ControlCharactersBecomeBlanksAndLineEndsStay)
+{
     const QString text = QStringLiteral("a\x01 80S b\tc\r\nd\x1f\x7f"
                                         "e");
     EXPECT_EQ(cleanForSynthesis(text), QStringLiteral("a  80S b\tc\r\nd \x7f"
                                                       "e"));
 }
 
-TEST(CleanForSynthesis, LoneSurrogatesBecomeReplacementCharacters) {
+TEST(CleanForSynthesis, LoneSurrogatesBecomeReplacementCharacters)
+{
     const QChar high(0xD83D);
     const QChar low(0xDE00);
     const QString pair = QString(high) + low;
@@ -23,7 +25,8 @@ TEST(CleanForSynthesis, LoneSurrogatesBecomeReplacementCharacters) {
 
 namespace {
 
-std::vector<SpeechPiece> cutAll(const QString& text, qsizetype maxLength = 400) {
+std::vector<SpeechPiece> cutAll(const QString& text, qsizetype maxLength = 400)
+{
     PieceCutter cutter(text, maxLength);
     std::vector<SpeechPiece> pieces;
     while (!cutter.atEnd())
@@ -31,7 +34,8 @@ std::vector<SpeechPiece> cutAll(const QString& text, qsizetype maxLength = 400) 
     return pieces;
 }
 
-QString joined(const std::vector<SpeechPiece>& pieces) {
+QString joined(const std::vector<SpeechPiece>& pieces)
+{
     QString text;
     for (const SpeechPiece& piece : pieces)
         text += piece.text;
@@ -40,7 +44,8 @@ QString joined(const std::vector<SpeechPiece>& pieces) {
 
 } // namespace
 
-TEST(PieceCutter, CutsAtSentenceEndsAndLineEnds) {
+TEST(PieceCutter, CutsAtSentenceEndsAndLineEnds)
+{
     const QString text = QStringLiteral("One. Two? 3.5 is a number!\nLast line\u3002\u4E2D\u6587");
     const auto pieces = cutAll(text);
     ASSERT_EQ(pieces.size(), 5u);
@@ -55,7 +60,8 @@ TEST(PieceCutter, CutsAtSentenceEndsAndLineEnds) {
     EXPECT_EQ(joined(pieces), text);
 }
 
-TEST(PieceCutter, LongSentencesBreakAtBlanksThenAnywhereButInsidePairs) {
+TEST(PieceCutter, LongSentencesBreakAtBlanksThenAnywhereButInsidePairs)
+{
     const auto words = cutAll(QStringLiteral("aaa bbb ccc ddd"), 9);
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0].text, QStringLiteral("aaa bbb "));
@@ -72,7 +78,8 @@ TEST(PieceCutter, LongSentencesBreakAtBlanksThenAnywhereButInsidePairs) {
     EXPECT_EQ(joined(pieces), emoji);
 }
 
-TEST(PieceCutter, AHugeTextIsCutAsItIsRead) {
+TEST(PieceCutter, AHugeTextIsCutAsItIsRead)
+{
     const QString huge(10'000'000, u'x');
     PieceCutter cutter(huge);
     const SpeechPiece first = cutter.next();
@@ -80,7 +87,8 @@ TEST(PieceCutter, AHugeTextIsCutAsItIsRead) {
     EXPECT_FALSE(cutter.atEnd());
 }
 
-TEST(SplitIntoWords, KeepsOffsetsAndTheSentenceEnd) {
+TEST(SplitIntoWords, KeepsOffsetsAndTheSentenceEnd)
+{
     const auto words = splitIntoWords({QStringLiteral("so  it goes."), 100, true});
     ASSERT_EQ(words.size(), 3u);
     EXPECT_EQ(words[0].text, QStringLiteral("so  "));

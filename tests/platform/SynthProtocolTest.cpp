@@ -6,13 +6,15 @@ using namespace synth;
 
 namespace {
 
-std::string payloadOf(const std::string& frame) {
+std::string payloadOf(const std::string& frame)
+{
     return frame.substr(4);
 }
 
 } // namespace
 
-TEST(SynthProtocol, EveryMessageSurvivesTheRoundTrip) {
+TEST(SynthProtocol, EveryMessageSurvivesTheRoundTrip)
+{
     const std::vector<Message> messages = {
         {.type = MessageType::ListVoices, .voice = "zh-cn"},
         {.type = MessageType::Synthesize,
@@ -37,7 +39,8 @@ TEST(SynthProtocol, EveryMessageSurvivesTheRoundTrip) {
     }
 }
 
-TEST(SynthProtocol, MalformedPayloadsAreRefused) {
+TEST(SynthProtocol, MalformedPayloadsAreRefused)
+{
     const std::string audio =
         payloadOf(encode({.type = MessageType::Audio, .id = 1, .samples = {1, 2, 3}}));
     for (std::size_t cut = 0; cut < audio.size(); ++cut)
@@ -49,7 +52,8 @@ TEST(SynthProtocol, MalformedPayloadsAreRefused) {
     EXPECT_THROW(decode(huge), ProtocolError);
 }
 
-TEST(SynthProtocol, FrameReaderCutsFramesFromAnyChunking) {
+TEST(SynthProtocol, FrameReaderCutsFramesFromAnyChunking)
+{
     const std::string stream = encode({.type = MessageType::Hello, .value = 1}) +
                                encode({.type = MessageType::Word, .id = 2, .value = 3}) +
                                encode({.type = MessageType::Done, .id = 2});
@@ -65,7 +69,8 @@ TEST(SynthProtocol, FrameReaderCutsFramesFromAnyChunking) {
     EXPECT_EQ(received[2].type, MessageType::Done);
 }
 
-TEST(SynthProtocol, FrameReaderRefusesOversizedFrames) {
+TEST(SynthProtocol, FrameReaderRefusesOversizedFrames)
+{
     FrameReader reader;
     const char header[] = {'\xFF', '\xFF', '\xFF', '\x7F'};
     reader.append(header);

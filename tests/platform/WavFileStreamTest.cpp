@@ -11,21 +11,24 @@ using platform::WavFileStream;
 
 namespace {
 
-std::vector<std::int16_t> tone(int sampleRate, int count) {
+std::vector<std::int16_t> tone(int sampleRate, int count)
+{
     std::vector<std::int16_t> samples(count);
     for (int i = 0; i < count; ++i)
         samples[i] = static_cast<std::int16_t>(10000 * std::sin(2 * M_PI * 440 * i / sampleRate));
     return samples;
 }
 
-QByteArray contents(const QString& path) {
+QByteArray contents(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
-TEST(WavFileStream, ResamplesToSixteenKilohertzInPieces) {
+TEST(WavFileStream, ResamplesToSixteenKilohertzInPieces)
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("tone.wav"));
     WavFileStream stream;
@@ -42,7 +45,8 @@ TEST(WavFileStream, ResamplesToSixteenKilohertzInPieces) {
     EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 24), 16000u);
 }
 
-TEST(WavFileStream, AnAdoptedRateIsWrittenUnchanged) {
+TEST(WavFileStream, AnAdoptedRateIsWrittenUnchanged)
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("native.wav"));
     WavFileStream stream;
@@ -58,7 +62,8 @@ TEST(WavFileStream, AnAdoptedRateIsWrittenUnchanged) {
     EXPECT_EQ(std::memcmp(wav.constData() + 44, samples.data(), 1000), 0);
 }
 
-TEST(WavFileStream, FailuresAreReportedWithThePath) {
+TEST(WavFileStream, FailuresAreReportedWithThePath)
+{
     WavFileStream stream;
     EXPECT_THROW(stream.SetFormatType(22), std::runtime_error);
     EXPECT_THROW(stream.Open(QStringLiteral("/tmp/x.wav"), 1, false), std::runtime_error);

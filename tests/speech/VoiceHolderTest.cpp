@@ -9,7 +9,9 @@ namespace {
 class FakeVoice final : public Voice {
 public:
     explicit FakeVoice(int serial)
-        : serial(serial) {}
+        : serial(serial)
+    {
+    }
 
     void SetEventInterests(int value) override { interests = value; }
     int EventInterests() const override { return interests; }
@@ -28,7 +30,8 @@ public:
     void SetAllowAudioOutputFormatChangesOnNextSet(bool) override {}
     void SetAudioOutputStream(std::shared_ptr<FileStream>) override {}
     void SetAudioOutput(const VoiceTokenPtr&) override {}
-    void SetAudioLevelHandler(AudioLevelHandler handler) override {
+    void SetAudioLevelHandler(AudioLevelHandler handler) override
+    {
         levelHandler = std::move(handler);
     }
 
@@ -48,13 +51,15 @@ public:
     int made = 0;
 };
 
-FakeVoice& fake(Voice& voice) {
+FakeVoice& fake(Voice& voice)
+{
     return static_cast<FakeVoice&>(voice);
 }
 
 } // namespace
 
-TEST(VoiceHolder, ConnectsANewVoiceObjectOnlyAfterARelease) {
+TEST(VoiceHolder, ConnectsANewVoiceObjectOnlyAfterARelease)
+{
     FakeEngine engine;
     VoiceHolder holder(engine);
     EXPECT_FALSE(holder.IsConnected());
@@ -68,7 +73,8 @@ TEST(VoiceHolder, ConnectsANewVoiceObjectOnlyAfterARelease) {
     EXPECT_EQ(fake(holder.voice()).serial, 2);
 }
 
-TEST(VoiceHolder, EveryNewVoiceObjectPassesTheHookAndReportsLevels) {
+TEST(VoiceHolder, EveryNewVoiceObjectPassesTheHookAndReportsLevels)
+{
     FakeEngine engine;
     VoiceHolder holder(engine);
     std::vector<int> levels;

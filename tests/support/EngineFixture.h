@@ -11,7 +11,8 @@
 namespace testsupport {
 
 // Handles events until the condition holds or the time is up; returns the condition.
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000)
+{
     QElapsedTimer elapsed;
     elapsed.start();
     while (!condition() && elapsed.elapsed() < timeoutMs)
@@ -23,9 +24,12 @@ inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20
 struct EngineUnderTest {
     explicit EngineUnderTest(bool paced, const QString& language = QStringLiteral("en-us"))
         : engine(platform::EspeakEngine::defaultHelperPath(),
-                 recordingSinkFactory(recording, paced), language) {}
+                 recordingSinkFactory(recording, paced), language)
+    {
+    }
 
-    double secondsHeard() const {
+    double secondsHeard() const
+    {
         return recording->sampleRate ? double(recording->heard.size()) / recording->sampleRate : 0;
     }
 
@@ -35,7 +39,8 @@ struct EngineUnderTest {
 
 // Everything the voice says for the text, rendered as fast as the engine can.
 inline std::vector<std::int16_t> render(const QString& text, int rate = 0, int volume = 100,
-                                        const QString& voiceId = {}) {
+                                        const QString& voiceId = {})
+{
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
     voice->SetRate(rate);
@@ -51,7 +56,8 @@ inline std::vector<std::int16_t> render(const QString& text, int rate = 0, int v
 // How long each stream of a voice was heard, from the positions its audio levels carry; exact to
 // one level block (50 ms).
 struct StreamLengths {
-    explicit StreamLengths(speech::Voice& voice) {
+    explicit StreamLengths(speech::Voice& voice)
+    {
         voice.SetEventInterests(speech::Voice::AllEventInterests);
         voice.SetAudioLevelHandler([this](const speech::AudioLevelEvent& event) {
             bytes[event.streamNumber] = std::max(bytes[event.streamNumber], event.streamPosition);
@@ -62,11 +68,13 @@ struct StreamLengths {
     std::map<long, std::int64_t> bytes;
 };
 
-inline double secondsOf(const std::vector<std::int16_t>& samples, int sampleRate = 22050) {
+inline double secondsOf(const std::vector<std::int16_t>& samples, int sampleRate = 22050)
+{
     return double(samples.size()) / sampleRate;
 }
 
-inline int peakOf(const std::vector<std::int16_t>& samples) {
+inline int peakOf(const std::vector<std::int16_t>& samples)
+{
     int peak = 0;
     for (std::int16_t sample : samples)
         peak = std::max(peak, std::abs(int{sample}));

@@ -5,20 +5,24 @@ namespace testsupport {
 RecordingSink::RecordingSink(std::shared_ptr<Recording> recording, int sampleRate, bool paced)
     : recording_(std::move(recording))
     , clock_(sampleRate)
-    , paced_(paced) {
+    , paced_(paced)
+{
     recording_->sampleRate = sampleRate;
     ++recording_->sinksMade;
 }
 
-RecordingSink::~RecordingSink() {
+RecordingSink::~RecordingSink()
+{
     record();
 }
 
-std::int64_t RecordingSink::freeSamples() {
+std::int64_t RecordingSink::freeSamples()
+{
     return paced_ ? clock_.freeSamples() : 1 << 20;
 }
 
-void RecordingSink::write(std::span<const std::int16_t> samples) {
+void RecordingSink::write(std::span<const std::int16_t> samples)
+{
     unheard_.insert(unheard_.end(), samples.begin(), samples.end());
     written_ += static_cast<std::int64_t>(samples.size());
     if (paced_)
@@ -26,12 +30,14 @@ void RecordingSink::write(std::span<const std::int16_t> samples) {
     record();
 }
 
-std::int64_t RecordingSink::playedSamples() {
+std::int64_t RecordingSink::playedSamples()
+{
     record();
     return recorded_;
 }
 
-void RecordingSink::discard() {
+void RecordingSink::discard()
+{
     record();
     clock_.discard();
     unheard_.clear();
@@ -39,7 +45,8 @@ void RecordingSink::discard() {
 }
 
 // Moves what the clock says was heard into the recording.
-void RecordingSink::record() {
+void RecordingSink::record()
+{
     const std::int64_t played = paced_ ? clock_.playedSamples() : written_;
     const auto newlyHeard = static_cast<std::ptrdiff_t>(played - recorded_);
     if (newlyHeard <= 0)
@@ -50,7 +57,8 @@ void RecordingSink::record() {
     recorded_ = played;
 }
 
-platform::PcmSinkFactory recordingSinkFactory(std::shared_ptr<Recording> recording, bool paced) {
+platform::PcmSinkFactory recordingSinkFactory(std::shared_ptr<Recording> recording, bool paced)
+{
     return [recording, paced](int sampleRate) {
         return std::make_unique<RecordingSink>(recording, sampleRate, paced);
     };

@@ -1,0 +1,77 @@
+#include "platform/SynthService.h"
+
+#include "platform/EspeakEngine.h"
+#include "tests/support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+struct Outcome final : SynthListener {
+    void synthAudio(std::span<const std::int16_t> samples) override
+    {
+        samplesHeard += samples.size();
+    }
+    void synthWord(qsizetype offset) override { words.push_back(offset); }
+    void synthDone() override { ++done; }
+    void synthFailed() override { ++failed; }
+
+    std::size_t samplesHeard = 0;
+    std::vector<qsizetype> words;
+    int done = 0;
+    int failed = 0;
+};
+
+} // namespace
+
+TEST(SynthService, JobsOfSeveralListenersRunInTurnWithWordOffsetsInTheirText)
+{
+    SynthService service(EspeakEngine::defaultHelperPath());
+    Outcome first;
+    Outcome second;
+    // The emoji takes two UTF-16 units but one code point: offsets must count units.
+    service.submit({QStringLiteral("gmw/en-US"), 175, QStringLiteral("\U0001F600 one two"), true},
+                   first);
+    service.submit({QStringLiteral("gmw/en-US"), 175, QStringLiteral("three"), true}, second);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return second.done == 1; }));
+    EXPECT_EQ(first.done, 1);
+    EXPECT_GT(first.samplesHeard, 0u);
+    EXPECT_GT(second.samplesHeard, 0u);
+    EXPECT_NE(std::find(first.words.begin(), first.words.end(), 3), first.words.end());
+    EXPECT_NE(std::find(first.words.begin(), first.words.end(), 7), first.words.end());
+    EXPECT_EQ(first.failed + second.failed, 0);
+}
+
+TEST(SynthService, ACancelledListenerHearsNothingMore)
+{
+    SynthService service(EspeakEngine::defaultHelperPath());
+    Outcome cancelled;
+    Outcome after;
+    service.submit({QStringLiteral("gmw/en-US"), 175, QString(300, u'x'), true}, cancelled);
+    service.submit({QStringLiteral("gmw/en-US"), 175, QStringLiteral("queued"), true}, cancelled);
+    service.cancel(cancelled);
+    const std::size_t heardAtCancel = cancelled.samplesHeard;
+    service.submit({QStringLiteral("gmw/en-US"), 175, QStringLiteral("next"), true}, after);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return after.done == 1; }));
+    EXPECT_EQ(cancelled.samplesHeard, heardAtCancel);
+    EXPECT_EQ(cancelled.done + cancelled.failed, 0);
+}
+
+TEST(SynthService, AMissingHelperFailsJobsAndSaysWhy)
+{
+    const QString missing = QStringLiteral("/nonexistent/lectorix-synth");
+    SynthService service(missing);
+    try {
+        service.voices(QStringLiteral("en-us"));
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what()).contains(missing)) << error.what();
+    }
+    Outcome outcome;
+    service.submit({QStringLiteral("gmw/en-US"), 175, QStringLiteral("lost"), true}, outcome);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return outcome.failed == 1; }, 5000));
+    EXPECT_FALSE(service.isAvailable());
+    EXPECT_FALSE(service.isBusy());
+}
