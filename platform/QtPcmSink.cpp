@@ -41,17 +41,19 @@ std::int64_t QtPcmSink::freeSamples()
 
 void QtPcmSink::write(std::span<const std::int16_t> samples)
 {
-    if (input_)
-        input_->write(reinterpret_cast<const char*>(samples.data()),
-                      static_cast<qint64>(samples.size_bytes()));
+    if (!input_)
+        return;
+    const qint64 bytes = input_->write(reinterpret_cast<const char*>(samples.data()),
+                                       static_cast<qint64>(samples.size_bytes()));
+    written_ += std::max<qint64>(bytes, 0) / 2;
 }
 
-// What the device has taken, less what still waits in its buffer.
+// The device reports what it has played in whole microseconds; rounding to the nearest sample
+// recovers the exact count, so a finished stream reads as wholly heard.
 std::int64_t QtPcmSink::playedSamples()
 {
-    const std::int64_t processed = sink_->processedUSecs() * sampleRate_ / 1'000'000;
-    const std::int64_t queued = (sink_->bufferSize() - sink_->bytesFree()) / 2;
-    return playedBefore_ + std::max<std::int64_t>(0, processed - queued);
+    const std::int64_t played = (sink_->processedUSecs() * sampleRate_ + 500'000) / 1'000'000;
+    return std::min(playedBefore_ + played, written_);
 }
 
 void QtPcmSink::suspend()
@@ -69,6 +71,7 @@ void QtPcmSink::resume()
 void QtPcmSink::discard()
 {
     playedBefore_ = playedSamples();
+    written_ = playedBefore_;
     sink_->stop();
     start();
 }

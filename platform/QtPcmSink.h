@@ -30,6 +30,7 @@ private:
     QIODevice* input_ = nullptr;
     // Samples heard before the sink was last started.
     std::int64_t playedBefore_ = 0;
+    std::int64_t written_ = 0;
     bool suspended_ = false;
 };
 

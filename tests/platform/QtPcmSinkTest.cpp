@@ -1,0 +1,70 @@
+#include "platform/QtPcmSink.h"
+
+#include "tests/support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+#include <QMediaDevices>
+#include <vector>
+
+using platform::QtPcmSink;
+using testsupport::waitUntil;
+
+namespace {
+
+constexpr int Rate = 22050;
+
+// Silence, so a run on a desktop plays nothing audible.
+void writeAll(QtPcmSink& sink, std::int64_t count)
+{
+    const std::vector<std::int16_t> silence(Rate, 0);
+    std::int64_t written = 0;
+    waitUntil([&] {
+        const std::int64_t room = std::min(sink.freeSamples(), count - written);
+        if (room > 0) {
+            sink.write(std::span(silence).first(
+                static_cast<std::size_t>(std::min<std::int64_t>(room, Rate))));
+            written += std::min<std::int64_t>(room, Rate);
+        }
+        return written == count;
+    });
+}
+
+} // namespace
+
+class QtPcmSinkTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            GTEST_SKIP() << "no audio output device";
+    }
+};
+
+// An odd count does not convert to whole microseconds; it must still be heard to the last sample.
+TEST_F(QtPcmSinkTest, EverySampleWrittenIsHeardInTheEnd)
+{
+    QtPcmSink sink(QMediaDevices::defaultAudioOutput(), Rate);
+    const std::int64_t count = Rate / 2 + 12345;
+    writeAll(sink, count);
+    EXPECT_TRUE(waitUntil([&] { return sink.playedSamples() == count; }, 5000))
+        << sink.playedSamples();
+}
+
+TEST_F(QtPcmSinkTest, SuspendHoldsThePositionAndDiscardDropsTheRest)
+{
+    QtPcmSink sink(QMediaDevices::defaultAudioOutput(), Rate);
+    writeAll(sink, Rate);
+    ASSERT_TRUE(waitUntil([&] { return sink.playedSamples() > Rate / 4; }, 5000));
+    sink.suspend();
+    waitUntil([] { return false; }, 100);
+    const std::int64_t atSuspend = sink.playedSamples();
+    waitUntil([] { return false; }, 400);
+    EXPECT_LE(sink.playedSamples() - atSuspend, Rate / 100);
+    sink.resume();
+    sink.discard();
+    const std::int64_t atDiscard = sink.playedSamples();
+    EXPECT_LT(atDiscard, Rate);
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(sink.playedSamples(), atDiscard);
+    EXPECT_GT(sink.freeSamples(), 0);
+}
