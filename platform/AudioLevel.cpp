@@ -10,7 +10,7 @@ namespace {
 // Root mean square levels, in decibels below full scale, that map to 0 and to the top of the
 // scale. Loud speech from espeak-ng at full volume lies around -15 dB.
 constexpr double QuietestDecibels = -55.0;
-constexpr double LoudestDecibels = -10.0;
+constexpr double LoudestDecibels = -12.0;
 
 } // namespace
 
