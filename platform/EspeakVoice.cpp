@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QThread>
 #include <stdexcept>
 
@@ -74,8 +75,7 @@ long EspeakVoice::Speak(const QString& text, int flags)
     const long stream = ++lastStream_;
     items_.push_back({stream, PieceCutter(text)});
     feedSynthesis();
-    if (!file_)
-        pumpTimer_.start();
+    pumpTimer_.start();
     if (!(flags & SpeakAsync))
         WaitUntilDone(-1);
     return stream;
@@ -127,9 +127,11 @@ void EspeakVoice::finishPiece(const Pending& pending)
 void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
 {
     if (!file_) {
+        const bool wasSilent = playback_.currentStream() == 0;
         playback_.append(synthesizing_->stream, samples, service_.sampleRate());
         // The first sound need not wait for the next tick.
-        pump();
+        if (wasSilent)
+            QMetaObject::invokeMethod(this, &EspeakVoice::pump, Qt::QueuedConnection);
         return;
     }
     std::vector<std::int16_t> scaled(samples.begin(), samples.end());
@@ -171,7 +173,7 @@ void EspeakVoice::synthFailed()
     feedSynthesis();
 }
 
-long EspeakVoice::currentStream() const
+long EspeakVoice::currentStream()
 {
     if (const long playing = playback_.currentStream())
         return playing;
@@ -229,8 +231,10 @@ bool EspeakVoice::idle()
     return !synthesizing_ && retries_.empty() && items_.empty() && playback_.finished();
 }
 
+// A level handler may release this voice while it waits; nothing is left to wait for then.
 bool EspeakVoice::WaitUntilDone(int timeoutMs)
 {
+    const QPointer<EspeakVoice> alive(this);
     QElapsedTimer waited;
     waited.start();
     while (!idle()) {
@@ -240,24 +244,28 @@ bool EspeakVoice::WaitUntilDone(int timeoutMs)
             service_.waitForProgress(PumpIntervalMs);
         else
             QThread::msleep(PumpIntervalMs / 2);
+        if (!alive)
+            return true;
         pump();
+        if (!alive)
+            return true;
     }
     return true;
 }
 
 void EspeakVoice::pump()
 {
-    if (file_)
-        return;
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
     feedSynthesis();
     if (idle()) {
         playback_.closeSink();
         pumpTimer_.stop();
     }
-    // Last, since the handler may release this voice.
-    if (level && (interests_ & AudioLevelInterest) && audioLevelHandler_)
-        audioLevelHandler_(*level);
+    // Last, and through a copy, since the handler may release this voice.
+    if (level && (interests_ & AudioLevelInterest) && audioLevelHandler_) {
+        const AudioLevelHandler handler = audioLevelHandler_;
+        handler(*level);
+    }
 }
 
 void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
@@ -273,7 +281,6 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
     if (allowFormatChanges_)
         file->adoptSampleRate(service_.sampleRate());
     file_ = std::move(file);
-    pumpTimer_.stop();
 }
 
 void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
@@ -281,6 +288,7 @@ void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
     if (token)
         throw std::invalid_argument("Only the default audio output is supported");
     file_.reset();
+    pumpTimer_.start();
 }
 
 void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler)

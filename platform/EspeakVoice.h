@@ -69,7 +69,7 @@ private:
     std::optional<Pending> nextPiece(long onlyStream = 0);
     void finishPiece(const Pending& pending);
     int skipPendingSentences(long stream, int count);
-    long currentStream() const;
+    long currentStream();
     bool idle();
     void pump();
 

@@ -124,8 +124,9 @@ void PlaybackQueue::meter(std::span<const std::int16_t> samples, const Segment& 
     }
 }
 
-long PlaybackQueue::currentStream() const
+long PlaybackQueue::currentStream()
 {
+    dropHeard(played());
     return segments_.empty() ? 0 : segments_.front().stream;
 }
 
@@ -145,6 +146,7 @@ bool PlaybackQueue::finished()
 
 int PlaybackQueue::skipSentences(long stream, int count)
 {
+    dropHeard(played());
     int skipped = 0;
     while (!segments_.empty() && segments_.front().stream == stream && skipped < count) {
         if (segments_.front().endsSentence)

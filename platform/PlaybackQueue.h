@@ -23,7 +23,7 @@ public:
     std::optional<speech::AudioLevelEvent> pump(int volume);
 
     // The stream being heard (or next to be), 0 when nothing is queued.
-    long currentStream() const;
+    long currentStream();
     std::int64_t samplesAhead();
     bool finished();
     // Cuts the stream short by up to `count` sentences from what is heard now; returns how many

@@ -1,7 +1,5 @@
 #include "platform/QtPcmSink.h"
 
-#include "platform/NullPcmSink.h"
-
 #include <QMediaDevices>
 
 namespace platform {
@@ -27,6 +25,14 @@ QtPcmSink::QtPcmSink(const QAudioDevice& device, int sampleRate)
     start();
 }
 
+// The sound stops at once; the Qt sink itself goes later, because its PulseAudio backend handles
+// pending events while it is destroyed, and those must not run inside the voice that let it go.
+QtPcmSink::~QtPcmSink()
+{
+    sink_->stop();
+    sink_.release()->deleteLater();
+}
+
 void QtPcmSink::start()
 {
     input_ = sink_->start();
@@ -34,15 +40,36 @@ void QtPcmSink::start()
         sink_->suspend();
 }
 
+bool QtPcmSink::deviceFailed()
+{
+    if (standIn_)
+        return true;
+    const QAudio::Error error = sink_->error();
+    if (input_ && error != QAudio::OpenError && error != QAudio::IOError &&
+        error != QAudio::FatalError)
+        return false;
+    playedBefore_ = heard_;
+    written_ = heard_;
+    sink_->stop();
+    standIn_ = std::make_unique<NullPcmSink>(sampleRate_);
+    if (suspended_)
+        standIn_->suspend();
+    return true;
+}
+
 std::int64_t QtPcmSink::freeSamples()
 {
-    return input_ ? sink_->bytesFree() / 2 : 0;
+    if (deviceFailed())
+        return standIn_->freeSamples();
+    return sink_->bytesFree() / 2;
 }
 
 void QtPcmSink::write(std::span<const std::int16_t> samples)
 {
-    if (!input_)
+    if (deviceFailed()) {
+        standIn_->write(samples);
         return;
+    }
     const qint64 bytes = input_->write(reinterpret_cast<const char*>(samples.data()),
                                        static_cast<qint64>(samples.size_bytes()));
     written_ += std::max<qint64>(bytes, 0) / 2;
@@ -52,24 +79,39 @@ void QtPcmSink::write(std::span<const std::int16_t> samples)
 // recovers the exact count, so a finished stream reads as wholly heard.
 std::int64_t QtPcmSink::playedSamples()
 {
-    const std::int64_t played = (sink_->processedUSecs() * sampleRate_ + 500'000) / 1'000'000;
-    return std::min(playedBefore_ + played, written_);
+    if (deviceFailed()) {
+        heard_ = playedBefore_ + standIn_->playedSamples();
+    } else {
+        const std::int64_t played = (sink_->processedUSecs() * sampleRate_ + 500'000) / 1'000'000;
+        heard_ = std::max(heard_, std::min(playedBefore_ + played, written_));
+    }
+    return heard_;
 }
 
 void QtPcmSink::suspend()
 {
     suspended_ = true;
-    sink_->suspend();
+    if (deviceFailed())
+        standIn_->suspend();
+    else
+        sink_->suspend();
 }
 
 void QtPcmSink::resume()
 {
     suspended_ = false;
-    sink_->resume();
+    if (deviceFailed())
+        standIn_->resume();
+    else
+        sink_->resume();
 }
 
 void QtPcmSink::discard()
 {
+    if (deviceFailed()) {
+        standIn_->discard();
+        return;
+    }
     playedBefore_ = playedSamples();
     written_ = playedBefore_;
     sink_->stop();

@@ -62,7 +62,9 @@ void SynthService::ensureStarted()
     });
     frames_ = {};
     helperGreeted_ = false;
+    starting_ = true;
     process_->start(helperPath_, {});
+    starting_ = false;
 }
 
 std::vector<synth::VoiceInfo> SynthService::voices(const QString& languageTag)
@@ -212,7 +214,9 @@ void SynthService::helperGone()
     available_ = helperGreeted_;
     process_->disconnect(this);
     process_.release()->deleteLater();
-    failRunningJob();
+    // A start that fails at once leaves its job to the watchdog rather than starting again here.
+    if (!starting_)
+        failRunningJob();
 }
 
 void SynthService::failRunningJob()

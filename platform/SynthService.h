@@ -86,6 +86,7 @@ private:
     synth::FrameReader frames_;
     int sampleRate_ = 0;
     bool helperGreeted_ = false;
+    bool starting_ = false;
     bool available_ = true;
     QString lastError_;
     std::optional<std::vector<synth::VoiceInfo>> voices_;

@@ -28,7 +28,14 @@ void WavFileStream::SoxrDeleter::operator()(soxr* resampler) const
 
 WavFileStream::WavFileStream() = default;
 
-WavFileStream::~WavFileStream() = default;
+// A stream dropped without Close is still completed; there is no one left to tell of a failure.
+WavFileStream::~WavFileStream()
+{
+    try {
+        Close();
+    } catch (const std::runtime_error&) {
+    }
+}
 
 void WavFileStream::SetFormatType(int formatType)
 {
@@ -61,7 +68,8 @@ int WavFileStream::outputRate() const
 
 void WavFileStream::adoptSampleRate(int sampleRate)
 {
-    adoptedRate_ = sampleRate;
+    if (dataBytes_ == 0 && !resampler_)
+        adoptedRate_ = sampleRate;
 }
 
 void WavFileStream::write(std::span<const std::int16_t> samples, int sampleRate)

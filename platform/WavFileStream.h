@@ -24,7 +24,8 @@ public:
     void Close() override;
 
     bool isOpen() const { return file_.isOpen(); }
-    // Makes the file take samples at `sampleRate` as they come, instead of its format's rate.
+    // Makes the file take samples at `sampleRate` as they come, instead of its format's rate;
+    // only before the first sample.
     void adoptSampleRate(int sampleRate);
     void write(std::span<const std::int16_t> samples, int sampleRate);
 

@@ -12,6 +12,8 @@ namespace {
 
 // espeak-ng plays nothing slower than this; slower rates are stretched afterwards.
 constexpr std::uint32_t SlowestEspeakRate = 80;
+constexpr std::uint32_t SlowestRate = 20;
+constexpr std::uint32_t FastestRate = 1500;
 constexpr int BufferMilliseconds = 100;
 
 bool isUsable(const espeak_VOICE& voice)
@@ -137,13 +139,13 @@ void EspeakSynthesizer::selectVoice(const std::string& identifier)
 bool EspeakSynthesizer::synthesize(const Message& request, const Output& output)
 {
     selectVoice(request.voice);
-    const std::uint32_t rate = std::max(request.value, SlowestEspeakRate);
-    espeak_SetParameter(espeakRATE, static_cast<int>(rate), 0);
+    const std::uint32_t wanted = std::clamp(request.value, SlowestRate, FastestRate);
+    espeak_SetParameter(espeakRATE, static_cast<int>(std::max(wanted, SlowestEspeakRate)), 0);
 
     SonicStream stretch;
-    if (request.value < SlowestEspeakRate) {
+    if (wanted < SlowestEspeakRate) {
         stretch.reset(sonicCreateStream(sampleRate_, 1));
-        sonicSetSpeed(stretch.get(), static_cast<float>(request.value) / SlowestEspeakRate);
+        sonicSetSpeed(stretch.get(), static_cast<float>(wanted) / SlowestEspeakRate);
     }
     Job job{&output, stretch.get(), {}};
     runningJob = &job;

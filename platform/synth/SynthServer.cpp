@@ -16,7 +16,7 @@ int SynthServer::run()
 {
     send({.type = MessageType::Hello, .value = static_cast<std::uint32_t>(espeak_.sampleRate())});
     while (!outputBroken_) {
-        if (pending_.empty() && !readInto(true))
+        if (pending_.empty() && (inputEnded_ || !readInto(true)))
             return inputEnded_ ? 0 : 1;
         while (!pending_.empty() && !outputBroken_) {
             const Message request = std::move(pending_.front());

@@ -1,9 +1,11 @@
 #include "platform/WavFileStream.h"
+#include "speech/VoiceHolder.h"
 #include "tests/support/EngineFixture.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QThread>
@@ -256,4 +258,36 @@ TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath)
         EXPECT_TRUE(message.contains(path)) << error.what();
         EXPECT_TRUE(message.contains(QStringLiteral("No such file"))) << error.what();
     }
+}
+
+TEST(EspeakEngine, ALevelHandlerMayReleaseTheVoiceWhileItIsWaitedFor)
+{
+    EngineUnderTest paced(true);
+    speech::VoiceHolder holder(paced.engine);
+    holder.SetConnectHook(
+        [](speech::Voice& voice) { voice.SetEventInterests(speech::Voice::AllEventInterests); });
+    holder.SetAudioLevelHandler([&](const speech::AudioLevelEvent&) { holder.Release(); });
+    holder->Speak(ShortText, 0);
+    EXPECT_FALSE(holder.IsConnected());
+    EXPECT_LT(paced.secondsHeard(), 0.3);
+}
+
+TEST(EspeakEngine, SwitchingToAFileWhileSpeakingStillComesToAnEnd)
+{
+    QTemporaryDir folder;
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    voice->Speak(ShortText, speech::Voice::SpeakAsync);
+    ASSERT_TRUE(waitUntil([&] { return paced.secondsHeard() > 0.2; }));
+    auto stream = paced.engine.CreateFileStream();
+    stream->Open(folder.filePath(QStringLiteral("a.wav")), speech::FileStream::CreateForWrite,
+                 false);
+    voice->SetAudioOutputStream(stream);
+    voice->Speak(QStringLiteral("Into the file."), speech::Voice::SpeakAsync);
+    EXPECT_TRUE(voice->WaitUntilDone(15000));
+    stream->Close();
+    EXPECT_GT(QFileInfo(folder.filePath(QStringLiteral("a.wav"))).size(), 44 + 16000);
+    voice->SetAudioOutput(nullptr);
+    voice->Speak(QStringLiteral("Back."), speech::Voice::SpeakAsync);
+    EXPECT_TRUE(voice->WaitUntilDone(15000));
 }

@@ -68,3 +68,11 @@ TEST_F(QtPcmSinkTest, SuspendHoldsThePositionAndDiscardDropsTheRest)
     EXPECT_EQ(sink.playedSamples(), atDiscard);
     EXPECT_GT(sink.freeSamples(), 0);
 }
+
+TEST(QtPcmSinkWithoutDevice, GoesOnInRealTimeWithoutSound)
+{
+    QtPcmSink sink(QAudioDevice(), Rate);
+    writeAll(sink, Rate / 5);
+    EXPECT_LT(sink.playedSamples(), Rate / 5);
+    EXPECT_TRUE(waitUntil([&] { return sink.playedSamples() == Rate / 5; }, 2000));
+}

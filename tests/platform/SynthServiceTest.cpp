@@ -59,6 +59,15 @@ TEST(SynthService, ACancelledListenerHearsNothingMore)
     EXPECT_EQ(cancelled.done + cancelled.failed, 0);
 }
 
+TEST(SynthService, AHelperThatCannotEvenBeStartedFailsTheJobLater)
+{
+    SynthService service{QString()};
+    Outcome outcome;
+    service.submit({QStringLiteral("gmw/en-US"), 175, QStringLiteral("lost"), true}, outcome);
+    EXPECT_EQ(outcome.failed, 0);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return outcome.failed == 1; }, 5000));
+}
+
 TEST(SynthService, AMissingHelperFailsJobsAndSaysWhy)
 {
     const QString missing = QStringLiteral("/nonexistent/lectorix-synth");

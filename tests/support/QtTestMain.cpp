@@ -6,5 +6,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     testing::InitGoogleMock(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Audio devices are let go later; let them go before the end, where leaks are counted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }
