@@ -1,8 +1,12 @@
+#include "app/ErrorBox.h"
+#include "app/LectorixApplication.h"
 #include "app/TFmain.h"
 #include "platform/DisplayCheck.h"
+#include "platform/EspeakEngine.h"
+#include "platform/Ole.h"
+#include "platform/QtPcmSink.h"
 
 #include <cstdio>
-#include <QApplication>
 
 int main(int argc, char* argv[])
 {
@@ -11,9 +15,18 @@ int main(int argc, char* argv[])
                      qPrintable(problem));
         return 1;
     }
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lectorix2009"));
-    TFmain window;
-    window.show();
-    return QApplication::exec();
+    QtErrorBox errorBox;
+    LectorixApplication application(argc, argv, errorBox);
+    platform::CoInitialize();
+    int status = 0;
+    {
+        platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
+                                            platform::defaultPcmSinkFactory());
+        PlatformServices services{speechEngine, errorBox};
+        TFmain window(services);
+        window.showMaximized();
+        status = QApplication::exec();
+    }
+    platform::CoUninitialize();
+    return status;
 }

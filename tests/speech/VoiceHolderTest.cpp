@@ -1,97 +1,43 @@
 #include "speech/VoiceHolder.h"
 
+#include "tests/support/FakeSpeechEngine.h"
+
 #include <gmock/gmock.h>
 
-using namespace speech;
-
-namespace {
-
-class FakeVoice final : public Voice {
-public:
-    explicit FakeVoice(int serial)
-        : serial(serial)
-    {
-    }
-
-    void SetEventInterests(int value) override { interests = value; }
-    int EventInterests() const override { return interests; }
-    VoiceTokens GetVoices(const QString&, const QString&) override { return {}; }
-    void SetVoice(const VoiceTokenPtr& token) override { voice = token; }
-    VoiceTokenPtr GetVoice() const override { return voice; }
-    void SetRate(int value) override { rate = value; }
-    int Rate() const override { return rate; }
-    void SetVolume(int value) override { volume = value; }
-    int Volume() const override { return volume; }
-    long Speak(const QString&, int) override { return 1; }
-    int Skip(const QString&, int) override { return 0; }
-    void Pause() override {}
-    void Resume() override {}
-    bool WaitUntilDone(int) override { return true; }
-    void SetAllowAudioOutputFormatChangesOnNextSet(bool) override {}
-    void SetAudioOutputStream(std::shared_ptr<FileStream>) override {}
-    void SetAudioOutput(const VoiceTokenPtr&) override {}
-    void SetAudioLevelHandler(AudioLevelHandler handler) override
-    {
-        levelHandler = std::move(handler);
-    }
-
-    int serial;
-    int interests = 0;
-    int rate = 0;
-    int volume = 100;
-    VoiceTokenPtr voice;
-    AudioLevelHandler levelHandler;
-};
-
-class FakeEngine final : public SpeechEngine {
-public:
-    std::unique_ptr<Voice> CreateVoice() override { return std::make_unique<FakeVoice>(++made); }
-    std::shared_ptr<FileStream> CreateFileStream() override { return nullptr; }
-
-    int made = 0;
-};
-
-FakeVoice& fake(Voice& voice)
-{
-    return static_cast<FakeVoice&>(voice);
-}
-
-} // namespace
+using testing::ElementsAre;
+using testsupport::FakeSpeechEngine;
 
 TEST(VoiceHolder, ConnectsANewVoiceObjectOnlyAfterARelease)
 {
-    FakeEngine engine;
-    VoiceHolder holder(engine);
+    FakeSpeechEngine engine;
+    speech::VoiceHolder holder(engine);
     EXPECT_FALSE(holder.IsConnected());
     holder->SetRate(3);
     holder->SetVolume(40);
-    EXPECT_EQ(engine.made, 1);
-    EXPECT_EQ(fake(holder.voice()).rate, 3);
+    EXPECT_EQ(holder->Rate(), 3);
     holder.Release();
     EXPECT_FALSE(holder.IsConnected());
     EXPECT_EQ(holder->Rate(), 0);
-    EXPECT_EQ(fake(holder.voice()).serial, 2);
+    EXPECT_THAT(engine.calls, ElementsAre("create", "rate 3", "volume 40", "rate?", "release",
+                                          "create", "rate?"));
 }
 
 TEST(VoiceHolder, EveryNewVoiceObjectPassesTheHookAndReportsLevels)
 {
-    FakeEngine engine;
-    VoiceHolder holder(engine);
+    FakeSpeechEngine engine;
+    speech::VoiceHolder holder(engine);
     std::vector<int> levels;
     holder.SetAudioLevelHandler(
-        [&](const AudioLevelEvent& event) { levels.push_back(event.level); });
-    int hooked = 0;
-    holder.SetConnectHook([&](Voice& voice) {
-        ++hooked;
+        [&](const speech::AudioLevelEvent& event) { levels.push_back(event.level); });
+    holder.SetConnectHook([](speech::Voice& voice) {
         voice.SetRate(-4);
-        voice.SetEventInterests(Voice::AllEventInterests);
+        voice.SetEventInterests(speech::Voice::AllEventInterests);
     });
     for (int round = 0; round < 3; ++round) {
-        EXPECT_EQ(holder->Rate(), -4);
-        EXPECT_EQ(holder->EventInterests(), Voice::AllEventInterests);
-        fake(holder.voice()).levelHandler({1, 0, round});
+        holder.voice();
+        EXPECT_THAT(engine.callsOfCurrentVoice(), ElementsAre("rate -4", "interests 33790"));
+        engine.sendAudioLevel(round);
         holder.Release();
     }
-    EXPECT_EQ(hooked, 3);
-    EXPECT_THAT(levels, testing::ElementsAre(0, 1, 2));
+    EXPECT_THAT(levels, ElementsAre(0, 1, 2));
 }

@@ -1,0 +1,7 @@
+#include "app/DateFormats.h"
+
+DateFormats& processDateFormats()
+{
+    static DateFormats formats;
+    return formats;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The values kept between runs, with the defaults of a first start.
+struct StoredSettings {
+    int engine = -1;
+    QString speakKey = QStringLiteral("All");
+    QString showKeyWord = QStringLiteral("No");
+    QString showClipBrdText = QStringLiteral("No");
+    QString speakClipBrd = QStringLiteral("Yes");
+    int rate = 0;
+    int volume = 80;
+    QString font;
+    int color = -16777211;
+    int wordWrap = 1;
+    bool toolBar = true;
+    bool addressBar = true;
+    bool progressBar = true;
+    bool propertyBar = true;
+};

@@ -1,0 +1,35 @@
+#include "app/ErrorBox.h"
+#include "app/LectorixApplication.h"
+#include "app/TFmain.h"
+#include "platform/EspeakEngine.h"
+#include "platform/QtPcmSink.h"
+
+#include <cstdio>
+#include <QElapsedTimer>
+#include <QWindow>
+
+// Start-up to the window on screen with every voice listed, as main() does it. Run it on a
+// display (for instance under xvfb-run): build/bin/startup-bench
+int main(int argc, char* argv[])
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QtErrorBox errorBox;
+    LectorixApplication application(argc, argv, errorBox);
+    const double applicationMs = sinceStart.nsecsElapsed() / 1e6;
+    platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
+                                        platform::defaultPcmSinkFactory());
+    QElapsedTimer voices;
+    voices.start();
+    speechEngine.voices();
+    const double voicesMs = voices.nsecsElapsed() / 1e6;
+    PlatformServices services{speechEngine, errorBox};
+    TFmain window(services);
+    window.showMaximized();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    std::printf("Start-up to the window shown: %.1f ms (application object %.1f ms, helper start "
+                "and voice list %.1f ms)\n",
+                sinceStart.nsecsElapsed() / 1e6, applicationMs, voicesMs);
+    return 0;
+}

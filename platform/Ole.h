@@ -1,0 +1,11 @@
+#pragma once
+
+namespace platform {
+
+// COM and OLE need no setting up on Linux; the calls keep their places in start-up and shut-down.
+inline void CoInitialize() {}
+inline void CoUninitialize() {}
+inline void OleInitialize() {}
+inline void OleUninitialize() {}
+
+} // namespace platform

@@ -1,0 +1,167 @@
+#include "speech/ReadingControl.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+namespace speech {
+
+namespace {
+
+VoiceTokenPtr tokenAt(const QComboBox& box, int index)
+{
+    return box.itemData(index).value<VoiceTokenPtr>();
+}
+
+// The label grows with its number, as "-10" and "100" need more room than "0".
+void showNumber(QLabel& label, int value)
+{
+    label.setText(QString::number(value));
+    label.adjustSize();
+}
+
+} // namespace
+
+ReadingControl::ReadingControl(VoiceHolder& voice, ReadingControls controls)
+    : voice_(voice)
+    , controls_(controls)
+{
+    voice_.SetConnectHook([this](Voice& fresh) { prepare(fresh); });
+}
+
+void ReadingControl::prepare(Voice& voice) const
+{
+    if (const int selected = selectedVoice(); selected >= 0)
+        voice.SetVoice(tokenAt(controls_.voices, selected));
+    voice.SetRate(controls_.rate.value());
+    voice.SetVolume(controls_.volume.value());
+    voice.SetEventInterests(Voice::AllEventInterests);
+}
+
+int ReadingControl::selectedVoice() const
+{
+    const QComboBox& box = controls_.voices;
+    const int current = box.currentIndex();
+    if (current >= 0 && box.itemText(current) == box.currentText())
+        return current;
+    return box.findText(box.currentText(), Qt::MatchExactly);
+}
+
+void ReadingControl::fillVoiceList(int savedEngine)
+{
+    QComboBox& box = controls_.voices;
+    {
+        // Filling and selecting is not the user's choice; the handler runs once afterwards.
+        const QSignalBlocker quiet(box);
+        for (const VoiceTokenPtr& token : voice_->GetVoices({}, {}))
+            box.addItem(token->GetDescription(0), QVariant::fromValue(token));
+        if (box.count() == 0)
+            return;
+        const bool named = savedEngine >= 0 && !box.itemText(savedEngine).isEmpty();
+        box.setCurrentIndex(named ? savedEngine : 0);
+    }
+    voiceChosen();
+}
+
+void ReadingControl::applyRateAndVolume(int rate, int volume)
+{
+    putRate(rate);
+    putVolume(volume);
+}
+
+void ReadingControl::putRate(int rate)
+{
+    voice_->SetRate(rate);
+    controls_.rate.setValue(voice_->Rate());
+    showNumber(controls_.rateLabel, controls_.rate.value());
+}
+
+void ReadingControl::putVolume(int volume)
+{
+    voice_->SetVolume(volume);
+    controls_.volume.setValue(voice_->Volume());
+    showNumber(controls_.volumeLabel, controls_.volume.value());
+}
+
+// Failures are dropped: reading aloud never shows a message.
+void ReadingControl::readAloud()
+{
+    const QString text = textToRead();
+    paused_ = false;
+    try {
+        voice_.Release();
+        const int selected = selectedVoice();
+        if (selected < 0)
+            return;
+        voice_->SetVoice(tokenAt(controls_.voices, selected));
+        voice_->Speak(text, Voice::SpeakAsync);
+    } catch (const std::exception&) {
+    }
+}
+
+QString ReadingControl::textToRead() const
+{
+    const QString selection = controls_.editor.textCursor().selection().toPlainText();
+    return selection.isEmpty() ? controls_.editor.toPlainText() : selection;
+}
+
+void ReadingControl::pauseOrResume()
+{
+    try {
+        if (paused_)
+            voice_->Resume();
+        else
+            voice_->Pause();
+        paused_ = !paused_;
+    } catch (const std::exception&) {
+    }
+}
+
+void ReadingControl::stop()
+{
+    paused_ = false;
+    try {
+        voice_.Release();
+    } catch (const std::exception&) {
+    }
+}
+
+void ReadingControl::defaultRate()
+{
+    putRate(DefaultRate);
+}
+
+void ReadingControl::defaultVolume()
+{
+    putVolume(DefaultVolume);
+}
+
+void ReadingControl::voiceChosen()
+{
+    if (const int selected = selectedVoice(); selected >= 0)
+        voice_->SetVoice(tokenAt(controls_.voices, selected));
+}
+
+void ReadingControl::rateMoved()
+{
+    voice_->SetRate(controls_.rate.value());
+    showNumber(controls_.rateLabel, controls_.rate.value());
+}
+
+void ReadingControl::volumeMoved()
+{
+    voice_->SetVolume(controls_.volume.value());
+    showNumber(controls_.volumeLabel, controls_.volume.value());
+}
+
+void ReadingControl::audioLevel(const AudioLevelEvent& event)
+{
+    QProgressBar& bar = controls_.progress;
+    bar.setValue(std::clamp(event.level, bar.minimum(), bar.maximum()));
+}
+
+} // namespace speech

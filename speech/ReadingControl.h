@@ -1,0 +1,69 @@
+#pragma once
+
+#include "speech/Voice.h"
+#include "speech/VoiceHolder.h"
+
+#include <QMetaType>
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QSlider;
+class QTextEdit;
+
+Q_DECLARE_METATYPE(speech::VoiceTokenPtr)
+
+namespace speech {
+
+// The window's controls that reading aloud reads from and shows its state in.
+struct ReadingControls {
+    QTextEdit& editor;
+    QComboBox& voices;
+    QSlider& rate;
+    QLabel& rateLabel;
+    QSlider& volume;
+    QLabel& volumeLabel;
+    QProgressBar& progress;
+};
+
+// Reads the editor's text aloud through the window's voice object and steers it: voice, rate,
+// volume, pause and stop. Every new voice object gets the chosen voice, the track bars' rate and
+// volume and the event interests, so what the controls show is what is heard.
+class ReadingControl {
+public:
+    static constexpr int DefaultRate = 0;
+    static constexpr int DefaultVolume = 80;
+
+    ReadingControl(VoiceHolder& voice, ReadingControls controls);
+
+    // Start-up: the voices the engine lists, the saved one selected, then the saved rate and
+    // volume as the voice takes them.
+    void fillVoiceList(int savedEngine);
+    void applyRateAndVolume(int rate, int volume);
+
+    void readAloud();
+    void pauseOrResume();
+    void stop();
+    void defaultRate();
+    void defaultVolume();
+    void voiceChosen();
+    void rateMoved();
+    void volumeMoved();
+    void audioLevel(const AudioLevelEvent& event);
+
+    bool isPaused() const { return paused_; }
+    // The index of the chosen voice, or -1 when the box's text names none.
+    int selectedVoice() const;
+
+private:
+    void prepare(Voice& voice) const;
+    QString textToRead() const;
+    void putRate(int rate);
+    void putVolume(int volume);
+
+    VoiceHolder& voice_;
+    ReadingControls controls_;
+    bool paused_ = false;
+};
+
+} // namespace speech

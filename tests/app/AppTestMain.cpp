@@ -1,0 +1,25 @@
+#include "tests/app/AppTestMain.h"
+
+#include "app/LectorixApplication.h"
+
+#include <gmock/gmock.h>
+
+namespace testsupport {
+
+RecordingErrorBox& applicationErrorBox()
+{
+    static RecordingErrorBox errorBox;
+    return errorBox;
+}
+
+} // namespace testsupport
+
+// Window tests run under the program's own application object, which shows escaping errors.
+int main(int argc, char* argv[])
+{
+    LectorixApplication application(argc, argv, testsupport::applicationErrorBox());
+    testing::InitGoogleMock(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
+}

@@ -1,0 +1,28 @@
+#include "app/TFmain.h"
+#include "tests/app/AppTestMain.h"
+#include "tests/support/EngineFixture.h"
+
+#include <gtest/gtest.h>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
+{
+    testsupport::EngineUnderTest speech(true);
+    testsupport::RecordingErrorBox errorBox;
+    PlatformServices services{speech.engine, errorBox};
+    TFmain window(services);
+    window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("Hello from the window."));
+    window.findChild<QPushButton*>(QStringLiteral("BtnAloud"))->click();
+    auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    int highest = 0;
+    EXPECT_TRUE(testsupport::waitUntil([&] {
+        highest = std::max(highest, bar->value());
+        return speech.secondsHeard() > 0.8;
+    }));
+    EXPECT_GT(testsupport::peakOf(speech.recording->heard), 3000);
+    EXPECT_GE(highest, 5);
+    EXPECT_TRUE(errorBox.shown.isEmpty());
+}

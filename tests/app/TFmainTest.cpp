@@ -1,0 +1,134 @@
+#include "app/TFmain.h"
+
+#include "tests/app/AppTestMain.h"
+#include "tests/support/FakeSpeechEngine.h"
+
+#include <gmock/gmock.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTextEdit>
+
+using testing::ElementsAre;
+using testsupport::FakeSpeechEngine;
+
+namespace {
+
+struct Window {
+    Window() { testsupport::applicationErrorBox().shown.clear(); }
+
+    template <typename Widget> Widget* control(const char* name)
+    {
+        return window->findChild<Widget*>(QLatin1String(name));
+    }
+
+    FakeSpeechEngine engine;
+    testsupport::RecordingErrorBox errorBox;
+    PlatformServices services{engine, errorBox};
+    std::unique_ptr<TFmain> window;
+};
+
+qsizetype indexOf(const QStringList& calls, const char* call)
+{
+    return calls.indexOf(QLatin1String(call));
+}
+
+} // namespace
+
+TEST(TFmain, StartsUpWithTheFirstVoiceAndTheDefaultRateAndVolume)
+{
+    Window w;
+    w.window = std::make_unique<TFmain>(w.services);
+    const QStringList& calls = w.engine.calls;
+    EXPECT_EQ(calls.count(QStringLiteral("create")), 1);
+    const qsizetype interests =
+        calls.indexOf(QStringLiteral("interests 33790"), 1 + indexOf(calls, "interests 33790"));
+    ASSERT_GT(interests, 0) << "set again by the start-up";
+    EXPECT_LT(interests, indexOf(calls, "voices"));
+    EXPECT_LT(indexOf(calls, "voices"), indexOf(calls, "voice Anna"));
+    EXPECT_LT(indexOf(calls, "voice Anna"), indexOf(calls, "rate?"));
+    EXPECT_LT(indexOf(calls, "rate?"), indexOf(calls, "volume 80"));
+    EXPECT_LT(indexOf(calls, "volume 80"), indexOf(calls, "volume?"));
+    EXPECT_EQ(w.control<QComboBox>("cbVoices")->currentText(), QStringLiteral("Anna"));
+    EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.control<QSlider>("TBVolume")->value(), 80);
+    EXPECT_EQ(w.control<QLabel>("lblVolume")->text(), QStringLiteral("80"));
+    EXPECT_TRUE(w.errorBox.shown.isEmpty());
+}
+
+TEST(TFmain, AnErrorInTheStartUpIsShownAndTheRestIsNotRun)
+{
+    Window w;
+    w.engine.failing = {QStringLiteral("voices")};
+    w.window = std::make_unique<TFmain>(w.services);
+    EXPECT_THAT(w.errorBox.shown, ElementsAre("voices."));
+    EXPECT_EQ(indexOf(w.engine.calls, "rate?"), -1);
+    EXPECT_EQ(w.control<QComboBox>("cbVoices")->count(), 0);
+}
+
+TEST(TFmain, AnErrorThatEscapesAHandlerIsShownAndTheProgramGoesOn)
+{
+    Window w;
+    w.window = std::make_unique<TFmain>(w.services);
+    w.window->show();
+    w.engine.failing = {QStringLiteral("rate")};
+    QSlider* rate = w.control<QSlider>("TBRate");
+    rate->setFocus();
+    QTest::keyClick(rate, Qt::Key_Right);
+    EXPECT_THAT(testsupport::applicationErrorBox().shown, ElementsAre("rate 1."));
+    EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("0"));
+    w.engine.failing.clear();
+    QTest::keyClick(rate, Qt::Key_Right);
+    EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("2"));
+}
+
+TEST(TFmain, ButtonsReadPauseAndStop)
+{
+    Window w;
+    w.window = std::make_unique<TFmain>(w.services);
+    w.control<QTextEdit>("RichEdit1")->setPlainText(QStringLiteral("Read me."));
+    w.control<QSlider>("TBRate")->setValue(-3);
+    w.engine.calls.clear();
+    w.control<QPushButton>("BtnAloud")->click();
+    EXPECT_THAT(w.engine.calls,
+                ElementsAre("release", "create", "voice Anna", "rate -3", "volume 80",
+                            "interests 33790", "voice Anna", "speak Read me."));
+    w.engine.sendAudioLevel(7);
+    EXPECT_EQ(w.control<QProgressBar>("ProgressBar1")->value(), 7);
+    w.control<QPushButton>("BtnPause")->click();
+    EXPECT_EQ(w.engine.calls.last(), QStringLiteral("pause"));
+    w.control<QPushButton>("BtnStop")->click();
+    EXPECT_EQ(w.engine.calls.last(), QStringLiteral("release"));
+    EXPECT_EQ(w.control<QProgressBar>("ProgressBar1")->value(), 7);
+    w.engine.calls.clear();
+    w.window->NDefaultvolumeClick();
+    EXPECT_THAT(w.engine.calls.mid(0, 1), ElementsAre("create"));
+    EXPECT_TRUE(w.engine.calls.contains(QStringLiteral("volume?")));
+}
+
+TEST(TFmain, ClosingStopsTheSpeechFirst)
+{
+    Window w;
+    w.window = std::make_unique<TFmain>(w.services);
+    w.window->show();
+    w.window->BtnAloudClick();
+    w.engine.calls.clear();
+    EXPECT_TRUE(w.window->close());
+    ASSERT_FALSE(w.engine.calls.isEmpty());
+    EXPECT_EQ(w.engine.calls.first(), QStringLiteral("release"));
+    EXPECT_EQ(w.engine.calls.last(), QStringLiteral("skip Sentence 2147483647"));
+}
+
+TEST(ErrorBox, AFullStopIsAppendedWhenTheLastCharacterSortsAfterIt)
+{
+    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("abc")), QStringLiteral("abc."));
+    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("abc.")), QStringLiteral("abc."));
+    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("abc!")), QStringLiteral("abc!"));
+    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("Unable to write to /x/set.ini")),
+              QStringLiteral("Unable to write to /x/set.ini."));
+    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("无法写入")), QStringLiteral("无法写入."));
+    EXPECT_EQ(ErrorBox::textFor(QString()), QString());
+}
