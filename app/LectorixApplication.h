@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-// The application object. An error that escapes a handler ends that handler only: it is shown in
-// the error box and the program goes on.
+// The application object. Handlers catch their own errors at their edge; one that still escapes
+// into an event is shown in the error box here, and the program goes on.
 class LectorixApplication final : public QApplication {
     Q_OBJECT
 

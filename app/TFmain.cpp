@@ -69,8 +69,9 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
                                           *lblVolume, *ProgressBar1});
-    SpVoice1.SetAudioLevelHandler(
-        [this](const speech::AudioLevelEvent& event) { SpVoice1AudioLevel(event); });
+    SpVoice1.SetAudioLevelHandler([this](const speech::AudioLevelEvent& event) {
+        services_.errorBox.reportErrorsOf([&] { SpVoice1AudioLevel(event); });
+    });
     connectHandlers();
     RichEdit1->setFocus();
     services_.errorBox.reportErrorsOf([this] {
@@ -158,14 +159,20 @@ QFrame* TFmain::createPropertyBar()
     return PPropertyBar;
 }
 
+// Errors are caught as they leave a handler: Qt's own frames must not be unwound.
+std::function<void()> TFmain::guarded(void (TFmain::*handler)())
+{
+    return [this, handler] { services_.errorBox.reportErrorsOf([&] { (this->*handler)(); }); };
+}
+
 void TFmain::connectHandlers()
 {
-    connect(BtnAloud, &QPushButton::clicked, this, &TFmain::BtnAloudClick);
-    connect(BtnPause, &QPushButton::clicked, this, &TFmain::BtnPauseClick);
-    connect(BtnStop, &QPushButton::clicked, this, &TFmain::BtnStopClick);
-    connect(cbVoices, &QComboBox::currentTextChanged, this, &TFmain::cbVoicesChange);
-    connect(TBRate, &QSlider::valueChanged, this, &TFmain::TBRateChange);
-    connect(TBVolume, &QSlider::valueChanged, this, &TFmain::TBVolumeChange);
+    connect(BtnAloud, &QPushButton::clicked, this, guarded(&TFmain::BtnAloudClick));
+    connect(BtnPause, &QPushButton::clicked, this, guarded(&TFmain::BtnPauseClick));
+    connect(BtnStop, &QPushButton::clicked, this, guarded(&TFmain::BtnStopClick));
+    connect(cbVoices, &QComboBox::currentTextChanged, this, guarded(&TFmain::cbVoicesChange));
+    connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
+    connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
 }
 
 void TFmain::TntFormCreate()

@@ -4,6 +4,7 @@
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 
+#include <functional>
 #include <memory>
 #include <QMainWindow>
 
@@ -44,6 +45,7 @@ private:
     QFrame* createToolBar();
     QFrame* createPropertyBar();
     void connectHandlers();
+    std::function<void()> guarded(void (TFmain::*handler)());
 
     void TntFormCreate();
     bool TntFormCloseQuery();

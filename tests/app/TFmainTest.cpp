@@ -78,7 +78,7 @@ TEST(TFmain, AnErrorThatEscapesAHandlerIsShownAndTheProgramGoesOn)
     QSlider* rate = w.control<QSlider>("TBRate");
     rate->setFocus();
     QTest::keyClick(rate, Qt::Key_Right);
-    EXPECT_THAT(testsupport::applicationErrorBox().shown, ElementsAre("rate 1."));
+    EXPECT_THAT(w.errorBox.shown, ElementsAre("rate 1."));
     EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("0"));
     w.engine.failing.clear();
     QTest::keyClick(rate, Qt::Key_Right);
