@@ -1,8 +1,8 @@
 #include "app/LectorixApplication.h"
 
-LectorixApplication::LectorixApplication(int& argc, char** argv, ErrorBox& errorBox)
+LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& messageBoxes)
     : QApplication(argc, argv)
-    , errorBox_(errorBox)
+    , messageBoxes_(messageBoxes)
 {
     setApplicationName(QStringLiteral("Lectorix2009"));
 }
@@ -10,6 +10,6 @@ LectorixApplication::LectorixApplication(int& argc, char** argv, ErrorBox& error
 bool LectorixApplication::notify(QObject* receiver, QEvent* event)
 {
     bool handled = false;
-    errorBox_.reportErrorsOf([&] { handled = QApplication::notify(receiver, event); });
+    messageBoxes_.reportErrorsOf([&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }

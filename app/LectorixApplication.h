@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ErrorBox.h"
+#include "app/MessageBoxes.h"
 
 #include <QApplication>
 
@@ -10,10 +10,10 @@ class LectorixApplication final : public QApplication {
     Q_OBJECT
 
 public:
-    LectorixApplication(int& argc, char** argv, ErrorBox& errorBox);
+    LectorixApplication(int& argc, char** argv, MessageBoxes& messageBoxes);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    ErrorBox& errorBox_;
+    MessageBoxes& messageBoxes_;
 };

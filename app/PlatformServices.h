@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/ErrorBox.h"
+#include "app/MessageBoxes.h"
 #include "speech/SpeechEngine.h"
 
 // What the main window takes from the platform. main() builds it with the real components;
 // tests build it with fakes.
 struct PlatformServices {
     speech::SpeechEngine& speechEngine;
-    ErrorBox& errorBox;
+    MessageBoxes& messageBoxes;
 };

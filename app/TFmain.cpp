@@ -70,11 +70,11 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
                                           *lblVolume, *ProgressBar1});
     SpVoice1.SetAudioLevelHandler([this](const speech::AudioLevelEvent& event) {
-        services_.errorBox.reportErrorsOf([&] { SpVoice1AudioLevel(event); });
+        services_.messageBoxes.reportErrorsOf([&] { SpVoice1AudioLevel(event); });
     });
     connectHandlers();
     RichEdit1->setFocus();
-    services_.errorBox.reportErrorsOf([this] {
+    services_.messageBoxes.reportErrorsOf([this] {
         SpVoice1.voice();
         TntFormCreate();
     });
@@ -82,7 +82,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
 
 TFmain::~TFmain()
 {
-    services_.errorBox.reportErrorsOf([this] { TntFormDestroy(); });
+    services_.messageBoxes.reportErrorsOf([this] { TntFormDestroy(); });
 }
 
 void TFmain::createControls()
@@ -162,7 +162,7 @@ QFrame* TFmain::createPropertyBar()
 // Errors are caught as they leave a handler: Qt's own frames must not be unwound.
 std::function<void()> TFmain::guarded(void (TFmain::*handler)())
 {
-    return [this, handler] { services_.errorBox.reportErrorsOf([&] { (this->*handler)(); }); };
+    return [this, handler] { services_.messageBoxes.reportErrorsOf([&] { (this->*handler)(); }); };
 }
 
 void TFmain::connectHandlers()

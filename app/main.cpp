@@ -1,5 +1,5 @@
-#include "app/ErrorBox.h"
 #include "app/LectorixApplication.h"
+#include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "platform/DisplayCheck.h"
 #include "platform/EspeakEngine.h"
@@ -15,14 +15,14 @@ int main(int argc, char* argv[])
                      qPrintable(problem));
         return 1;
     }
-    QtErrorBox errorBox;
-    LectorixApplication application(argc, argv, errorBox);
+    QtMessageBoxes messageBoxes;
+    LectorixApplication application(argc, argv, messageBoxes);
     platform::CoInitialize();
     int status = 0;
     {
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                             platform::defaultPcmSinkFactory());
-        PlatformServices services{speechEngine, errorBox};
+        PlatformServices services{speechEngine, messageBoxes};
         TFmain window(services);
         window.showMaximized();
         status = QApplication::exec();

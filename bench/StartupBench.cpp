@@ -1,5 +1,5 @@
-#include "app/ErrorBox.h"
 #include "app/LectorixApplication.h"
+#include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "platform/EspeakEngine.h"
 #include "platform/QtPcmSink.h"
@@ -14,8 +14,8 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    QtErrorBox errorBox;
-    LectorixApplication application(argc, argv, errorBox);
+    QtMessageBoxes messageBoxes;
+    LectorixApplication application(argc, argv, messageBoxes);
     const double applicationMs = sinceStart.nsecsElapsed() / 1e6;
     platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                         platform::defaultPcmSinkFactory());
@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     voices.start();
     speechEngine.voices();
     const double voicesMs = voices.nsecsElapsed() / 1e6;
-    PlatformServices services{speechEngine, errorBox};
+    PlatformServices services{speechEngine, messageBoxes};
     TFmain window(services);
     window.showMaximized();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -6,10 +6,10 @@
 
 namespace testsupport {
 
-RecordingErrorBox& applicationErrorBox()
+RecordingMessageBoxes& applicationMessageBoxes()
 {
-    static RecordingErrorBox errorBox;
-    return errorBox;
+    static RecordingMessageBoxes messageBoxes;
+    return messageBoxes;
 }
 
 } // namespace testsupport
@@ -17,7 +17,7 @@ RecordingErrorBox& applicationErrorBox()
 // Window tests run under the program's own application object, which shows escaping errors.
 int main(int argc, char* argv[])
 {
-    LectorixApplication application(argc, argv, testsupport::applicationErrorBox());
+    LectorixApplication application(argc, argv, testsupport::applicationMessageBoxes());
     testing::InitGoogleMock(&argc, argv);
     const int result = RUN_ALL_TESTS();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,20 +1,25 @@
 #pragma once
 
-#include "app/ErrorBox.h"
+#include "app/MessageBoxes.h"
 
 #include <QStringList>
 
 namespace testsupport {
 
-// Records what the error box would have shown.
-class RecordingErrorBox final : public ErrorBox {
+// Records what the message boxes would have shown.
+class RecordingMessageBoxes final : public MessageBoxes {
 public:
-    void show(const QString& message) override { shown << textFor(message); }
+    void showError(const QString& message) override { errors << errorText(message); }
+    void showMessage(const QString& caption, const QString& text) override
+    {
+        messages << caption + QLatin1Char('|') + text;
+    }
 
-    QStringList shown;
+    QStringList errors;
+    QStringList messages;
 };
 
-// The error box of the application object these tests run under.
-RecordingErrorBox& applicationErrorBox();
+// The message boxes of the application object these tests run under.
+RecordingMessageBoxes& applicationMessageBoxes();
 
 } // namespace testsupport

@@ -10,8 +10,8 @@
 TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
 {
     testsupport::EngineUnderTest speech(true);
-    testsupport::RecordingErrorBox errorBox;
-    PlatformServices services{speech.engine, errorBox};
+    testsupport::RecordingMessageBoxes messageBoxes;
+    PlatformServices services{speech.engine, messageBoxes};
     TFmain window(services);
     window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
         ->setPlainText(QStringLiteral("Hello from the window."));
@@ -24,5 +24,5 @@ TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
     }));
     EXPECT_GT(testsupport::peakOf(speech.recording->heard), 3000);
     EXPECT_GE(highest, 5);
-    EXPECT_TRUE(errorBox.shown.isEmpty());
+    EXPECT_TRUE(messageBoxes.errors.isEmpty());
 }

@@ -18,7 +18,7 @@ using testsupport::FakeSpeechEngine;
 namespace {
 
 struct Window {
-    Window() { testsupport::applicationErrorBox().shown.clear(); }
+    Window() { testsupport::applicationMessageBoxes().errors.clear(); }
 
     template <typename Widget> Widget* control(const char* name)
     {
@@ -26,8 +26,8 @@ struct Window {
     }
 
     FakeSpeechEngine engine;
-    testsupport::RecordingErrorBox errorBox;
-    PlatformServices services{engine, errorBox};
+    testsupport::RecordingMessageBoxes messageBoxes;
+    PlatformServices services{engine, messageBoxes};
     std::unique_ptr<TFmain> window;
 };
 
@@ -56,7 +56,7 @@ TEST(TFmain, StartsUpWithTheFirstVoiceAndTheDefaultRateAndVolume)
     EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("0"));
     EXPECT_EQ(w.control<QSlider>("TBVolume")->value(), 80);
     EXPECT_EQ(w.control<QLabel>("lblVolume")->text(), QStringLiteral("80"));
-    EXPECT_TRUE(w.errorBox.shown.isEmpty());
+    EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }
 
 TEST(TFmain, AnErrorInTheStartUpIsShownAndTheRestIsNotRun)
@@ -64,7 +64,7 @@ TEST(TFmain, AnErrorInTheStartUpIsShownAndTheRestIsNotRun)
     Window w;
     w.engine.failing = {QStringLiteral("voices")};
     w.window = std::make_unique<TFmain>(w.services);
-    EXPECT_THAT(w.errorBox.shown, ElementsAre("voices."));
+    EXPECT_THAT(w.messageBoxes.errors, ElementsAre("voices."));
     EXPECT_EQ(indexOf(w.engine.calls, "rate?"), -1);
     EXPECT_EQ(w.control<QComboBox>("cbVoices")->count(), 0);
 }
@@ -78,7 +78,7 @@ TEST(TFmain, AnErrorThatEscapesAHandlerIsShownAndTheProgramGoesOn)
     QSlider* rate = w.control<QSlider>("TBRate");
     rate->setFocus();
     QTest::keyClick(rate, Qt::Key_Right);
-    EXPECT_THAT(w.errorBox.shown, ElementsAre("rate 1."));
+    EXPECT_THAT(w.messageBoxes.errors, ElementsAre("rate 1."));
     EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("0"));
     w.engine.failing.clear();
     QTest::keyClick(rate, Qt::Key_Right);
@@ -122,13 +122,13 @@ TEST(TFmain, ClosingStopsTheSpeechFirst)
     EXPECT_EQ(w.engine.calls.last(), QStringLiteral("skip Sentence 2147483647"));
 }
 
-TEST(ErrorBox, AFullStopIsAppendedWhenTheLastCharacterSortsAfterIt)
+TEST(MessageBoxes, AFullStopIsAppendedWhenTheLastCharacterSortsAfterIt)
 {
-    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("abc")), QStringLiteral("abc."));
-    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("abc.")), QStringLiteral("abc."));
-    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("abc!")), QStringLiteral("abc!"));
-    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("Unable to write to /x/set.ini")),
+    EXPECT_EQ(MessageBoxes::errorText(QStringLiteral("abc")), QStringLiteral("abc."));
+    EXPECT_EQ(MessageBoxes::errorText(QStringLiteral("abc.")), QStringLiteral("abc."));
+    EXPECT_EQ(MessageBoxes::errorText(QStringLiteral("abc!")), QStringLiteral("abc!"));
+    EXPECT_EQ(MessageBoxes::errorText(QStringLiteral("Unable to write to /x/set.ini")),
               QStringLiteral("Unable to write to /x/set.ini."));
-    EXPECT_EQ(ErrorBox::textFor(QStringLiteral("无法写入")), QStringLiteral("无法写入."));
-    EXPECT_EQ(ErrorBox::textFor(QString()), QString());
+    EXPECT_EQ(MessageBoxes::errorText(QStringLiteral("无法写入")), QStringLiteral("无法写入."));
+    EXPECT_EQ(MessageBoxes::errorText(QString()), QString());
 }

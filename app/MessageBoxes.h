@@ -1,0 +1,38 @@
+#pragma once
+
+#include <exception>
+#include <QString>
+
+// The program's message boxes.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // An error as the error box shows it: with a full stop appended when its last character
+    // sorts after ".".
+    static QString errorText(const QString& message);
+
+    // An error icon, an OK button and the application's title as caption.
+    virtual void showError(const QString& message) = 0;
+    // A box of its own, not owned by a window, with an OK button only.
+    virtual void showMessage(const QString& caption, const QString& text) = 0;
+
+    // Runs a handler; an error that escapes it is shown in the error box. Returns whether it
+    // ended without one.
+    template <typename Handler> bool reportErrorsOf(Handler&& handler)
+    {
+        try {
+            handler();
+            return true;
+        } catch (const std::exception& error) {
+            showError(QString::fromUtf8(error.what()));
+            return false;
+        }
+    }
+};
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void showError(const QString& message) override;
+    void showMessage(const QString& caption, const QString& text) override;
+};
