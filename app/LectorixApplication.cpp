@@ -1,10 +1,13 @@
 #include "app/LectorixApplication.h"
 
+#include <QIcon>
+
 LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& messageBoxes)
     : QApplication(argc, argv)
     , messageBoxes_(messageBoxes)
 {
     setApplicationName(QStringLiteral("Lectorix2009"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/lectorix.svg")));
 }
 
 bool LectorixApplication::notify(QObject* receiver, QEvent* event)

@@ -3,9 +3,12 @@
 #include "app/MessageBoxes.h"
 #include "speech/SpeechEngine.h"
 
+#include <functional>
+
 // What the main window takes from the platform. main() builds it with the real components;
 // tests build it with fakes.
 struct PlatformServices {
     speech::SpeechEngine& speechEngine;
     MessageBoxes& messageBoxes;
+    std::function<bool()> notificationAreaAvailable;
 };

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "app/EditorMenu.h"
+#include "app/MainMenu.h"
 #include "app/PlatformServices.h"
+#include "app/TFAbout.h"
+#include "app/TrayMenu.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 
 #include <functional>
 #include <memory>
 #include <QMainWindow>
+#include <QSystemTrayIcon>
 
+class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -15,6 +22,7 @@ class QProgressBar;
 class QPushButton;
 class QSlider;
 class QTextEdit;
+class QToolButton;
 
 struct StoredSettings;
 
@@ -28,24 +36,94 @@ public:
     ~TFmain() override;
 
 public slots:
+    void BtnOpenClick();
+    void BtnPasteClick();
+    void NSaveClick();
+    void NExportClick();
+    void NExportLineWavClick();
+    void NPrintSetupClick();
+    void NPrintClick();
+    void NExitClick();
+    void NUndoClick();
+    void NRedoClick();
+    void NcutClick();
+    void NCopyClick();
+    void NPasteClick();
+    void NDeleteClick();
+    void NSeleteAllClick();
+    void NfindClick();
+    void NReplaceClick();
+    void NDateTimeClick();
+    void NWordWrapClick();
+    void NFontClick();
+    void NBackcolorClick();
+    void NLeftClick();
+    void NCenterClick();
+    void NRightClick();
     void BtnAloudClick();
     void BtnPauseClick();
     void BtnStopClick();
+    void NSpeakKeyAllClick();
+    void NspeakLetterDigitClick();
+    void NspeakLetterClick();
+    void NSpeakdigitClick();
+    void NspeakClipBrdClick();
+    void NshowKeyWordClick();
+    void NshowclipBrdTextClick();
     void NDefaultRateClick();
     void NDefaultvolumeClick();
+    void NToolbarClick();
+    void NAddressBarClick();
+    void NProgressbarClick();
+    void NPropertybarClick();
+    void NEnglishClick();
+    void NHelpClick();
+    void NAboutClick();
+    void CUrlKeyDown(int key);
+    void CUrlSelect();
+    void BtnGoClick();
     void cbVoicesChange();
     void TBRateChange();
     void TBVolumeChange();
+    void CBSpeakKeyAllClick();
+    void CBSpeakletterdigitClick();
+    void CBSpeakLetterClick();
+    void CBSpeakdigitClick();
+    void CBSpeakClipBrdClick();
+    void CBShowKeyWordClick();
+    void CBShowClipBrdTextClick();
+    void TrayIcon1Click();
+    void NHideShowClick();
+    void NNNOpenClick();
+    void NNSpeakKeyAllClick();
+    void NNSpeakLetterDigitClick();
+    void NNSpeakLetterClick();
+    void NNSpeakdigitClick();
+    void NNspeakClipBrdClick();
+    void NNshowkeywordClick();
+    void NNShowclipBrdTextClick();
+    void NNExitClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using Handler = void (TFmain::*)();
+
     void createControls();
     QFrame* createToolBar();
+    QFrame* createAddressBar();
     QFrame* createPropertyBar();
+    void createCheckBoxes(QWidget* bar);
+    void createTrayIcon();
     void connectHandlers();
-    std::function<void()> guarded(void (TFmain::*handler)());
+    void connectMenus();
+    void connectButtons();
+    std::function<void()> guarded(Handler handler);
+    void hideToNotificationArea();
+    void showAgain();
 
     void TntFormCreate();
     bool TntFormCloseQuery();
@@ -68,15 +146,23 @@ private:
     void removeVoices();
     void writeSettings();
     void saveAddressHistory();
-    void hideTrayIcon();
 
     PlatformServices& services_;
     speech::VoiceHolder SpVoice1;
 
     QFrame* PToolBar = nullptr;
-    QPushButton* BtnAloud = nullptr;
-    QPushButton* BtnPause = nullptr;
-    QPushButton* BtnStop = nullptr;
+    QToolButton* BtnOpen = nullptr;
+    QToolButton* BtnPaste = nullptr;
+    QToolButton* BtnExport = nullptr;
+    QToolButton* BtnAloud = nullptr;
+    QToolButton* BtnPause = nullptr;
+    QToolButton* BtnStop = nullptr;
+    QToolButton* BtnHelp = nullptr;
+    QToolButton* BtnAbout = nullptr;
+    QFrame* PAddressBar = nullptr;
+    QLabel* lblUrl = nullptr;
+    QComboBox* CUrl = nullptr;
+    QPushButton* BtnGo = nullptr;
     QFrame* Panel1 = nullptr;
     QTextEdit* RichEdit1 = nullptr;
     QFrame* PPropertyBar = nullptr;
@@ -92,7 +178,21 @@ private:
     QLabel* lblVolume = nullptr;
     QLabel* lblMinVolume = nullptr;
     QLabel* TntLabel4 = nullptr;
+    QCheckBox* CBSpeakKeyAll = nullptr;
+    QCheckBox* CBSpeakletterdigit = nullptr;
+    QCheckBox* CBSpeakLetter = nullptr;
+    QCheckBox* CBSpeakdigit = nullptr;
+    QCheckBox* CBSpeakClipBrd = nullptr;
+    QCheckBox* CBShowKeyWord = nullptr;
+    QCheckBox* CBShowClipBrdText = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+
+    MainMenu menu_;
+    EditorMenu editorMenu_;
+    TrayMenu trayMenu_;
+    QSystemTrayIcon* TrayIcon1 = nullptr;
+    TFAbout FAbout;
+    bool hiddenMaximized_ = false;
 
     std::unique_ptr<speech::ReadingControl> reading_;
 };

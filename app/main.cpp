@@ -7,6 +7,7 @@
 #include "platform/QtPcmSink.h"
 
 #include <cstdio>
+#include <QSystemTrayIcon>
 
 int main(int argc, char* argv[])
 {
@@ -22,7 +23,8 @@ int main(int argc, char* argv[])
     {
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                             platform::defaultPcmSinkFactory());
-        PlatformServices services{speechEngine, messageBoxes};
+        PlatformServices services{speechEngine, messageBoxes,
+                                  &QSystemTrayIcon::isSystemTrayAvailable};
         TFmain window(services);
         window.showMaximized();
         status = QApplication::exec();

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <QElapsedTimer>
+#include <QSystemTrayIcon>
 #include <QWindow>
 
 // Start-up to the window on screen with every voice listed, as main() does it. Run it on a
@@ -23,7 +24,7 @@ int main(int argc, char* argv[])
     voices.start();
     speechEngine.voices();
     const double voicesMs = voices.nsecsElapsed() / 1e6;
-    PlatformServices services{speechEngine, messageBoxes};
+    PlatformServices services{speechEngine, messageBoxes, &QSystemTrayIcon::isSystemTrayAvailable};
     TFmain window(services);
     window.showMaximized();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -3,19 +3,19 @@
 #include "tests/support/EngineFixture.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTextEdit>
 
 TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
 {
     testsupport::EngineUnderTest speech(true);
     testsupport::RecordingMessageBoxes messageBoxes;
-    PlatformServices services{speech.engine, messageBoxes};
+    PlatformServices services{speech.engine, messageBoxes, [] { return false; }};
     TFmain window(services);
     window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
         ->setPlainText(QStringLiteral("Hello from the window."));
-    window.findChild<QPushButton*>(QStringLiteral("BtnAloud"))->click();
+    window.findChild<QAbstractButton*>(QStringLiteral("BtnAloud"))->click();
     auto* bar = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     int highest = 0;
     EXPECT_TRUE(testsupport::waitUntil([&] {

@@ -4,10 +4,10 @@
 #include "tests/support/FakeSpeechEngine.h"
 
 #include <gmock/gmock.h>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTextEdit>
@@ -27,7 +27,8 @@ struct Window {
 
     FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
-    PlatformServices services{engine, messageBoxes};
+    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; }};
+    bool notificationArea = false;
     std::unique_ptr<TFmain> window;
 };
 
@@ -92,15 +93,15 @@ TEST(TFmain, ButtonsReadPauseAndStop)
     w.control<QTextEdit>("RichEdit1")->setPlainText(QStringLiteral("Read me."));
     w.control<QSlider>("TBRate")->setValue(-3);
     w.engine.calls.clear();
-    w.control<QPushButton>("BtnAloud")->click();
+    w.control<QAbstractButton>("BtnAloud")->click();
     EXPECT_THAT(w.engine.calls,
                 ElementsAre("release", "create", "voice Anna", "rate -3", "volume 80",
                             "interests 33790", "voice Anna", "speak Read me."));
     w.engine.sendAudioLevel(7);
     EXPECT_EQ(w.control<QProgressBar>("ProgressBar1")->value(), 7);
-    w.control<QPushButton>("BtnPause")->click();
+    w.control<QAbstractButton>("BtnPause")->click();
     EXPECT_EQ(w.engine.calls.last(), QStringLiteral("pause"));
-    w.control<QPushButton>("BtnStop")->click();
+    w.control<QAbstractButton>("BtnStop")->click();
     EXPECT_EQ(w.engine.calls.last(), QStringLiteral("release"));
     EXPECT_EQ(w.control<QProgressBar>("ProgressBar1")->value(), 7);
     w.engine.calls.clear();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The help message, fixed in the program: language files do not change it.
+QString helpCaption();
+QString helpText();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+// The about box: the product name with its year, and a button that closes it.
+class TFAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFAbout(QWidget* parent = nullptr);
+
+    // Shows the box modally, unless it is showing already.
+    void showModal();
+};
