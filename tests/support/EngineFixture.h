@@ -2,23 +2,12 @@
 
 #include "platform/EspeakEngine.h"
 #include "tests/support/RecordingSink.h"
+#include "tests/support/WaitUntil.h"
 
 #include <functional>
 #include <map>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 namespace testsupport {
-
-// Handles events until the condition holds or the time is up; returns the condition.
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!condition() && elapsed.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
-}
 
 // The real engine, with sound recorded in memory instead of played.
 struct EngineUnderTest {

@@ -1,0 +1,168 @@
+#include "app/HelpText.h"
+#include "app/TFmain.h"
+#include "tests/app/AppTestMain.h"
+#include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/WaitUntil.h"
+
+#include <gmock/gmock.h>
+#include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
+#include <QCryptographicHash>
+#include <QFrame>
+#include <QMenu>
+#include <QProgressBar>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimer>
+
+using testing::ElementsAre;
+
+namespace {
+
+struct Window {
+    explicit Window(bool notificationArea = false)
+        : notificationArea(notificationArea)
+    {
+    }
+
+    QAction* item(const char* name) { return window.findChild<QAction*>(QLatin1String(name)); }
+    QWidget* widget(const char* name) { return window.findChild<QWidget*>(QLatin1String(name)); }
+    std::vector<bool> checks(std::initializer_list<const char*> names)
+    {
+        std::vector<bool> states;
+        for (const char* name : names)
+            states.push_back(item(name)->isChecked());
+        return states;
+    }
+
+    bool notificationArea;
+    testsupport::FakeSpeechEngine engine;
+    testsupport::RecordingMessageBoxes messageBoxes;
+    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; }};
+    TFmain window{services};
+};
+
+} // namespace
+
+// The text is compared by its digest, taken from the text as it is to be shown, so the test
+// does not restate the 36 lines.
+TEST(Help, TheMessageIsShownByteForByte)
+{
+    const QByteArray bytes = helpText().toUtf8();
+    EXPECT_EQ(bytes.size(), 1769);
+    EXPECT_EQ(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(),
+              "a8a414f1d927a87d630feda6a4a6baeccf6ed78fdb30d219f60a01940ea2db97");
+    const QStringList lines = helpText().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 36);
+    EXPECT_EQ(lines[1], QString(79, u'-'));
+    EXPECT_TRUE(lines[7].contains(QStringLiteral("\"复制\"")));
+    EXPECT_TRUE(lines[21].endsWith(QStringLiteral(". ")));
+
+    Window w;
+    w.window.show();
+    w.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    QTest::keyClick(w.widget("RichEdit1"), Qt::Key_F1);
+    w.item("NNHelp")->trigger();
+    static_cast<QAbstractButton*>(w.widget("BtnHelp"))->click();
+    ASSERT_EQ(w.messageBoxes.messages.size(), 3);
+    EXPECT_EQ(w.messageBoxes.messages.first(), helpCaption() + QLatin1Char('|') + helpText());
+    EXPECT_EQ(helpCaption(), QStringLiteral("Lectorix 帮助"));
+}
+
+TEST(Menus, RadioItemsClearEachOtherButNotTheCheckItems)
+{
+    Window w;
+    w.item("NSpeakKeyAll")->setChecked(true);
+    w.item("NspeakLetter")->trigger();
+    w.item("NSpeakdigit")->trigger();
+    EXPECT_EQ(w.checks({"NSpeakKeyAll", "NspeakLetterDigit", "NspeakLetter", "NSpeakdigit"}),
+              (std::vector<bool>{true, false, false, true}));
+
+    w.item("NNSpeakKeyAll")->trigger();
+    w.item("NNSpeakLetter")->trigger();
+    w.item("NNspeakClipBrd")->trigger();
+    EXPECT_EQ(w.checks({"NNSpeakKeyAll", "NNSpeakLetterDigit", "NNSpeakLetter", "NNSpeakdigit",
+                        "NNspeakClipBrd"}),
+              (std::vector<bool>{false, false, true, false, true}));
+}
+
+TEST(Menus, EveryViewItemAgreesWithItsBarAfterAnyClicks)
+{
+    Window w;
+    w.window.show();
+    const std::pair<const char*, const char*> views[] = {{"NToolbar", "PToolBar"},
+                                                         {"NAddressBar", "PAddressBar"},
+                                                         {"NProgressbar", "ProgressBar1"},
+                                                         {"NPropertybar", "PPropertyBar"}};
+    QRandomGenerator random(7);
+    for (int click = 0; click < 40; ++click) {
+        const auto& [item, bar] = views[random.bounded(4)];
+        w.item(item)->trigger();
+        for (const auto& [viewItem, viewBar] : views)
+            ASSERT_EQ(w.item(viewItem)->isChecked(), w.widget(viewBar)->isVisible()) << viewItem;
+    }
+}
+
+TEST(Menus, LanguageMenusAreThereButHidden)
+{
+    Window w;
+    auto* main = w.window.findChild<QMenu*>(QStringLiteral("NLanguage"));
+    auto* tray = w.window.findChild<QMenu*>(QStringLiteral("NNLanguage"));
+    EXPECT_FALSE(main->menuAction()->isVisible());
+    EXPECT_FALSE(tray->menuAction()->isVisible());
+    EXPECT_EQ(main->actions().size(), 14);
+    EXPECT_EQ(tray->actions().size(), 14);
+    EXPECT_EQ(w.item("NNGreak")->text(), QStringLiteral("Ελληνικα(Greek)"));
+}
+
+TEST(NotificationArea, MinimisingHidesAndTheIconBringsTheWindowBackMaximised)
+{
+    Window w(true);
+    w.window.showMaximized();
+    w.window.setWindowState(w.window.windowState() | Qt::WindowMinimized);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !w.window.isVisible(); }, 2000));
+    w.window.TrayIcon1Click();
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_TRUE(w.window.isMaximized());
+    EXPECT_FALSE(w.window.isMinimized());
+
+    w.window.showNormal();
+    w.window.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !w.window.isVisible(); }, 2000));
+    w.item("NHideShow")->trigger();
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_FALSE(w.window.isMaximized());
+}
+
+TEST(NotificationArea, WithoutOneMinimisingOnlyMinimises)
+{
+    Window w(false);
+    w.window.show();
+    w.window.setWindowState(Qt::WindowMinimized);
+    QTest::qWait(50);
+    EXPECT_TRUE(w.window.isVisible());
+}
+
+TEST(About, ASecondRequestWhileTheBoxIsOpenOpensNoOther)
+{
+    Window w;
+    int boxesShown = 0;
+    QString title;
+    QString closeCaption;
+    QTimer::singleShot(0, [&] {
+        w.window.NAboutClick();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            boxesShown += top->objectName() == QLatin1String("FAbout") && top->isVisible() ? 1 : 0;
+        QWidget* box = QApplication::activeModalWidget();
+        title = box->windowTitle();
+        auto* close = box->findChild<QAbstractButton*>(QStringLiteral("BtnClose"));
+        closeCaption = close->text();
+        close->click();
+    });
+    w.window.NAboutClick();
+    EXPECT_EQ(boxesShown, 1);
+    EXPECT_EQ(title, QStringLiteral("关于"));
+    EXPECT_EQ(closeCaption, QStringLiteral("关闭"));
+}
