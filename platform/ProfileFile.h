@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// A settings file read and written one key at a time, as the Windows profile functions do:
+// sections and keys are matched without regard to case, only the first section of a name and the
+// first of two equal keys count, blanks around names and values are trimmed, a value in matching
+// quotes loses them, lines starting with ";" are ignored, and every write reaches the disk at
+// once. Files are written as UTF-8 with CR LF line ends; UTF-16LE files with a byte-order mark are
+// read too.
+class ProfileFile {
+public:
+    static constexpr qsizetype MaxValueLength = 2047;
+
+    explicit ProfileFile(QString path);
+
+    const QString& path() const { return path_; }
+
+    QString readString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    // Throws "Unable to write to <path>" when the file cannot be written.
+    void writeString(const QString& section, const QString& key, const QString& value);
+
+private:
+    QString path_;
+};
+
+} // namespace platform
