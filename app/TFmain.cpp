@@ -1,14 +1,19 @@
 #include "app/TFmain.h"
 
 #include "app/DateFormats.h"
+#include "app/GetPath.h"
 #include "app/HelpText.h"
+#include "app/HistoryFile.h"
+#include "app/SettingsFile.h"
 #include "app/StoredSettings.h"
 #include "platform/Ole.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,6 +43,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     setObjectName(QStringLiteral("Fmain"));
     setWindowTitle(QApplication::applicationName());
     createControls();
+    appearance_ = std::make_unique<EditorAppearance>(*RichEdit1);
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
@@ -254,11 +260,14 @@ void TFmain::setDateFormats()
                             QStringLiteral("yyyy-mm-dd")};
 }
 
+QString TFmain::dataFile(const char* name) const
+{
+    return GetDataPath() + QLatin1String(name);
+}
+
 StoredSettings TFmain::readSettings() const
 {
-    StoredSettings settings;
-    settings.wordWrap = RichEdit1->lineWrapMode() == QTextEdit::NoWrap ? 0 : 1;
-    return settings;
+    return SettingsFile(dataFile("set.ini")).read(appearance_->wordWrap() ? 1 : 0);
 }
 
 void TFmain::acceptDroppedFiles() {}
@@ -267,15 +276,78 @@ void TFmain::installVoices() {}
 
 void TFmain::startKeyboardHook() {}
 
-void TFmain::applyBars(const StoredSettings&) {}
+void TFmain::applyBars(const StoredSettings& settings)
+{
+    const std::tuple<QAction*, QWidget*, bool> bars[] = {
+        {menu_.NToolbar, PToolBar, settings.toolBar},
+        {menu_.NAddressBar, PAddressBar, settings.addressBar},
+        {menu_.NProgressbar, ProgressBar1, settings.progressBar},
+        {menu_.NPropertybar, PPropertyBar, settings.propertyBar},
+    };
+    for (const auto& [item, bar, shown] : bars) {
+        item->setChecked(shown);
+        bar->setVisible(shown);
+    }
+}
 
-void TFmain::applyLiveSpeaking(const StoredSettings&) {}
+// Values are compared exactly; one in other letter case, or unknown, changes nothing.
+void TFmain::applyLiveSpeaking(const StoredSettings& settings)
+{
+    const std::tuple<QString, QCheckBox*, QAction*, QAction*> modes[] = {
+        {QStringLiteral("All"), CBSpeakKeyAll, menu_.NSpeakKeyAll, trayMenu_.NNSpeakKeyAll},
+        {QStringLiteral("LetterDigit"), CBSpeakletterdigit, menu_.NspeakLetterDigit,
+         trayMenu_.NNSpeakLetterDigit},
+        {QStringLiteral("Letter"), CBSpeakLetter, menu_.NspeakLetter, trayMenu_.NNSpeakLetter},
+        {QStringLiteral("Digit"), CBSpeakdigit, menu_.NSpeakdigit, trayMenu_.NNSpeakdigit},
+    };
+    const bool none = settings.speakKey == QLatin1String("None");
+    const bool known =
+        none || std::any_of(std::begin(modes), std::end(modes), [&](const auto& mode) {
+            return std::get<0>(mode) == settings.speakKey;
+        });
+    if (known) {
+        for (const auto& [value, box, item, trayItem] : modes) {
+            const bool chosen = value == settings.speakKey;
+            box->setChecked(chosen);
+            item->setChecked(chosen);
+            trayItem->setChecked(chosen);
+        }
+    }
+    const std::tuple<const QString&, QCheckBox*, QAction*, QAction*> options[] = {
+        {settings.showKeyWord, CBShowKeyWord, menu_.NshowKeyWord, trayMenu_.NNshowkeyword},
+        {settings.showClipBrdText, CBShowClipBrdText, menu_.NshowclipBrdText,
+         trayMenu_.NNShowclipBrdText},
+        {settings.speakClipBrd, CBSpeakClipBrd, menu_.NspeakClipBrd, trayMenu_.NNspeakClipBrd},
+    };
+    for (const auto& [value, box, item, trayItem] : options) {
+        if (value != QLatin1String("Yes") && value != QLatin1String("No"))
+            continue;
+        const bool on = value == QLatin1String("Yes");
+        box->setChecked(on);
+        item->setChecked(on);
+        trayItem->setChecked(on);
+    }
+}
 
-void TFmain::applyEditorSettings(const StoredSettings&) {}
+void TFmain::applyEditorSettings(const StoredSettings& settings)
+{
+    if (!settings.font.isEmpty())
+        appearance_->applyFontText(settings.font);
+    appearance_->setBackground(static_cast<std::uint32_t>(settings.color));
+    appearance_->setWordWrap(settings.wordWrap != 0);
+    menu_.NWordWrap->setChecked(appearance_->wordWrap());
+}
 
 void TFmain::joinClipboardChain() {}
 
-void TFmain::loadAddressHistory() {}
+void TFmain::loadAddressHistory()
+{
+    const QString path = dataFile("files.ini");
+    if (!QFileInfo(path).isFile())
+        return;
+    CUrl->clear();
+    CUrl->addItems(HistoryFile::load(path));
+}
 
 void TFmain::leaveClipboardChain() {}
 
@@ -283,9 +355,36 @@ void TFmain::stopKeyboardHook() {}
 
 void TFmain::removeVoices() {}
 
-void TFmain::writeSettings() {}
+void TFmain::writeSettings()
+{
+    SettingsAtExit settings;
+    settings.rate = TBRate->value();
+    settings.volume = TBVolume->value();
+    settings.color = static_cast<int>(appearance_->background());
+    settings.font = appearance_->fontText();
+    settings.wordWrap = appearance_->wordWrap() ? 1 : 0;
+    settings.toolBar = !PToolBar->isHidden();
+    settings.addressBar = !PAddressBar->isHidden();
+    settings.progressBar = !ProgressBar1->isHidden();
+    settings.propertyBar = !PPropertyBar->isHidden();
+    settings.speakKeyAll = CBSpeakKeyAll->isChecked();
+    settings.speakLetterDigit = CBSpeakletterdigit->isChecked();
+    settings.speakLetter = CBSpeakLetter->isChecked();
+    settings.speakDigit = CBSpeakdigit->isChecked();
+    settings.showKeyWord = CBShowKeyWord->isChecked();
+    settings.speakClipBrd = CBSpeakClipBrd->isChecked();
+    settings.showClipBrdText = CBShowClipBrdText->isChecked();
+    settings.engine = reading_->selectedVoice();
+    SettingsFile(dataFile("set.ini")).write(settings);
+}
 
-void TFmain::saveAddressHistory() {}
+void TFmain::saveAddressHistory()
+{
+    QStringList entries;
+    for (int i = 0; i < CUrl->count(); ++i)
+        entries << CUrl->itemText(i);
+    HistoryFile::save(dataFile("files.ini"), entries);
+}
 
 void TFmain::BtnAloudClick()
 {

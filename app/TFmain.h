@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorAppearance.h"
 #include "app/EditorMenu.h"
 #include "app/MainMenu.h"
 #include "app/PlatformServices.h"
@@ -146,6 +147,7 @@ private:
     void removeVoices();
     void writeSettings();
     void saveAddressHistory();
+    QString dataFile(const char* name) const;
 
     PlatformServices& services_;
     speech::VoiceHolder SpVoice1;
@@ -194,5 +196,6 @@ private:
     TFAbout FAbout;
     bool hiddenMaximized_ = false;
 
+    std::unique_ptr<EditorAppearance> appearance_;
     std::unique_ptr<speech::ReadingControl> reading_;
 };

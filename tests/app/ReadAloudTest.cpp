@@ -1,6 +1,7 @@
 #include "app/TFmain.h"
 #include "tests/app/AppTestMain.h"
 #include "tests/support/EngineFixture.h"
+#include "tests/support/TemporaryConfig.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 
 TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
 {
+    testsupport::TemporaryConfig config;
     testsupport::EngineUnderTest speech(true);
     testsupport::RecordingMessageBoxes messageBoxes;
     PlatformServices services{speech.engine, messageBoxes, [] { return false; }};

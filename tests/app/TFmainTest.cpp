@@ -2,6 +2,7 @@
 
 #include "tests/app/AppTestMain.h"
 #include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/TemporaryConfig.h"
 
 #include <gmock/gmock.h>
 #include <QAbstractButton>
@@ -25,6 +26,7 @@ struct Window {
         return window->findChild<Widget*>(QLatin1String(name));
     }
 
+    testsupport::TemporaryConfig config;
     FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
     PlatformServices services{engine, messageBoxes, [this] { return notificationArea; }};

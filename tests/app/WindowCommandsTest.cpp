@@ -2,6 +2,7 @@
 #include "app/TFmain.h"
 #include "tests/app/AppTestMain.h"
 #include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/TemporaryConfig.h"
 #include "tests/support/WaitUntil.h"
 
 #include <gmock/gmock.h>
@@ -37,6 +38,7 @@ struct Window {
     }
 
     bool notificationArea;
+    testsupport::TemporaryConfig config;
     testsupport::FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
     PlatformServices services{engine, messageBoxes, [this] { return notificationArea; }};
@@ -80,6 +82,7 @@ TEST(Menus, RadioItemsClearEachOtherButNotTheCheckItems)
     EXPECT_EQ(w.checks({"NSpeakKeyAll", "NspeakLetterDigit", "NspeakLetter", "NSpeakdigit"}),
               (std::vector<bool>{true, false, false, true}));
 
+    w.item("NNspeakClipBrd")->setChecked(false);
     w.item("NNSpeakKeyAll")->trigger();
     w.item("NNSpeakLetter")->trigger();
     w.item("NNspeakClipBrd")->trigger();

@@ -1,0 +1,69 @@
+#include "app/HistoryFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <stdexcept>
+
+namespace {
+
+// A history larger than this is not one; reading stops there.
+constexpr qint64 MaxFileSize = 16 << 20;
+
+QString decodeText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    return QString::fromLocal8Bit(bytes);
+}
+
+} // namespace
+
+// Lines end at CR, LF or CR LF; the last line needs no end, and an end at the very end makes no
+// empty entry.
+QStringList HistoryFile::decode(const QByteArray& bytes)
+{
+    QString text = decodeText(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    if (text.isEmpty())
+        return {};
+    return text.split(u'\n');
+}
+
+QByteArray HistoryFile::encode(const QStringList& entries)
+{
+    QString text;
+    for (const QString& entry : entries.mid(0, MaxSavedEntries))
+        text += entry + QStringLiteral("\r\n");
+    QByteArray bytes("\xFF\xFE");
+    for (const QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() & 0xFF));
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+QStringList HistoryFile::load(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return decode(file.read(MaxFileSize));
+}
+
+void HistoryFile::save(const QString& path, const QStringList& entries)
+{
+    if (entries.isEmpty())
+        return;
+    const QByteArray bytes = encode(entries);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString());
+}

@@ -1,0 +1,194 @@
+#include "app/GetPath.h"
+#include "app/TFmain.h"
+#include "tests/app/AppTestMain.h"
+#include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/TemporaryConfig.h"
+
+#include <gmock/gmock.h>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QSlider>
+#include <QTextEdit>
+
+using testsupport::TemporaryConfig;
+
+namespace {
+
+// A run of the program: start-up with whatever the data folder holds, and exit when it ends.
+struct ProgramRun {
+    explicit ProgramRun(QStringList voices = {QStringLiteral("Anna"), QStringLiteral("Ben")})
+        : engine(std::move(voices))
+    {
+    }
+
+    template <typename Widget> Widget* control(const char* name)
+    {
+        return window->findChild<Widget*>(QLatin1String(name));
+    }
+    bool checked(const char* name) { return control<QCheckBox>(name)->isChecked(); }
+
+    testsupport::FakeSpeechEngine engine;
+    testsupport::RecordingMessageBoxes messageBoxes;
+    PlatformServices services{engine, messageBoxes, [] { return false; }};
+    std::unique_ptr<TFmain> window = std::make_unique<TFmain>(services);
+};
+
+const char* FirstExit = "[set]\r\nRate=0\r\nVolume=80\r\nColor=-16777211\r\n"
+                        "Font=\"Tahoma\", 8, [], [clWindowText]\r\nWordWrap=1\r\nToolBar=1\r\n"
+                        "AddressBar=1\r\nProgressBar=1\r\nPropertyBar=1\r\nSpeakKey=All\r\n"
+                        "ShowKeyWord=No\r\nSpeakClipBrd=Yes\r\nShowClipBrdText=No\r\nEngine=0\r\n";
+
+} // namespace
+
+TEST(Settings, AFirstStartAndExitWriteTheDefaults)
+{
+    TemporaryConfig config;
+    {
+        ProgramRun run;
+        EXPECT_TRUE(run.checked("CBSpeakKeyAll"));
+        EXPECT_TRUE(run.checked("CBSpeakClipBrd"));
+        EXPECT_FALSE(run.checked("CBShowKeyWord"));
+        EXPECT_TRUE(run.control<QAction>("NWordWrap")->isChecked());
+        EXPECT_TRUE(run.messageBoxes.errors.isEmpty());
+    }
+    EXPECT_EQ(config.read(QStringLiteral("set.ini")), FirstExit);
+    EXPECT_FALSE(QFileInfo::exists(config.dataFile(QStringLiteral("files.ini"))));
+}
+
+TEST(Settings, ValuesAreReadAsTheyWereWritten)
+{
+    TemporaryConfig config;
+    config.write(QStringLiteral("set.ini"), "[SET]\r\nrate=0x0A\r\nvolume=abc\r\ntoolbar=2\r\n"
+                                            "AddressBar=0\r\nspeakkey=Letter\r\nShowkeyWord=Yes\r\n"
+                                            "Engine=7\r\nWordWrap=0\r\n");
+    ProgramRun run;
+    EXPECT_EQ(run.control<QSlider>("TBRate")->value(), 10);
+    EXPECT_EQ(run.control<QSlider>("TBVolume")->value(), 80);
+    EXPECT_FALSE(run.control<QWidget>("PToolBar")->isHidden());
+    EXPECT_TRUE(run.control<QWidget>("PAddressBar")->isHidden());
+    EXPECT_FALSE(run.control<QAction>("NAddressBar")->isChecked());
+    EXPECT_TRUE(run.checked("CBSpeakLetter"));
+    EXPECT_FALSE(run.checked("CBSpeakKeyAll"));
+    EXPECT_TRUE(run.control<QAction>("NspeakLetter")->isChecked());
+    EXPECT_TRUE(run.control<QAction>("NNSpeakLetter")->isChecked());
+    EXPECT_TRUE(run.checked("CBShowKeyWord"));
+    EXPECT_EQ(run.control<QComboBox>("cbVoices")->currentIndex(), 0);
+    EXPECT_FALSE(run.control<QAction>("NWordWrap")->isChecked());
+    EXPECT_EQ(run.control<QTextEdit>("RichEdit1")->lineWrapMode(), QTextEdit::NoWrap);
+}
+
+TEST(Settings, AModeInOtherLetterCaseLeavesEveryBoxOff)
+{
+    TemporaryConfig config;
+    config.write(QStringLiteral("set.ini"), "[set]\r\nSpeakkey=letterdigit\r\n");
+    ProgramRun run;
+    for (const char* box : {"CBSpeakKeyAll", "CBSpeakletterdigit", "CBSpeakLetter", "CBSpeakdigit"})
+        EXPECT_FALSE(run.checked(box)) << box;
+}
+
+TEST(Settings, LetterDigitSurvivesARestartUnderItsOwnSpelling)
+{
+    TemporaryConfig config;
+    {
+        ProgramRun run;
+        run.control<QCheckBox>("CBSpeakKeyAll")->setChecked(false);
+        run.control<QCheckBox>("CBSpeakletterdigit")->setChecked(true);
+    }
+    EXPECT_TRUE(config.read(QStringLiteral("set.ini")).contains("\r\nSpeakkey=LetterDigit\r\n"));
+    ProgramRun again;
+    EXPECT_TRUE(again.checked("CBSpeakletterdigit"));
+    EXPECT_FALSE(again.checked("CBSpeakKeyAll"));
+}
+
+TEST(Settings, WithoutVoicesTheStoredEngineStays)
+{
+    TemporaryConfig config;
+    config.write(QStringLiteral("set.ini"), "[set]\r\nEngine=5\r\n");
+    {
+        ProgramRun run{{}};
+    }
+    const QByteArray written = config.read(QStringLiteral("set.ini"));
+    EXPECT_TRUE(written.contains("Engine=5\r\n"));
+    EXPECT_EQ(written.count("Engine"), 1);
+}
+
+TEST(Settings, TheFontAndColoursComeBack)
+{
+    TemporaryConfig config;
+    config.write(
+        QStringLiteral("set.ini"),
+        "[set]\r\nFont=\"Courier New\", 12, [Underline|Bold], [clRed]\r\nColor=$00F0FBFF\r\n");
+    {
+        ProgramRun run;
+        const QFont font = run.control<QTextEdit>("RichEdit1")->font();
+        EXPECT_EQ(font.family(), QStringLiteral("Courier New"));
+        EXPECT_TRUE(font.bold());
+        EXPECT_TRUE(font.underline());
+        EXPECT_FALSE(font.italic());
+        const QPalette palette = run.control<QTextEdit>("RichEdit1")->palette();
+        EXPECT_EQ(palette.color(QPalette::Text), QColor(255, 0, 0));
+        EXPECT_EQ(palette.color(QPalette::Base), QColor(0xFF, 0xFB, 0xF0));
+    }
+    const QByteArray written = config.read(QStringLiteral("set.ini"));
+    EXPECT_TRUE(written.contains("Font=\"Courier New\", 12, [Bold|Underline], [clRed]\r\n"));
+    EXPECT_TRUE(written.contains("Color=15793151\r\n"));
+}
+
+TEST(History, ElevenOfFifteenEntriesAreKeptAndComeBack)
+{
+    TemporaryConfig config;
+    {
+        ProgramRun run;
+        for (int i = 1; i <= 15; ++i)
+            run.control<QComboBox>("CUrl")->addItem(QStringLiteral("/docs/%1.txt").arg(i));
+    }
+    const QByteArray written = config.read(QStringLiteral("files.ini"));
+    EXPECT_TRUE(written.startsWith("\xFF\xFE/\0d\0"));
+    EXPECT_EQ(written.count(QByteArray("\r\0\n\0", 4)), 11);
+    ProgramRun again;
+    auto* addresses = again.control<QComboBox>("CUrl");
+    ASSERT_EQ(addresses->count(), 11);
+    EXPECT_EQ(addresses->itemText(10), QStringLiteral("/docs/11.txt"));
+}
+
+TEST(History, AnEmptyListLeavesTheFileAlone)
+{
+    TemporaryConfig config;
+    config.write(QStringLiteral("files.ini"), "kept");
+    {
+        ProgramRun run;
+        run.control<QComboBox>("CUrl")->clear();
+    }
+    EXPECT_EQ(config.read(QStringLiteral("files.ini")), "kept");
+}
+
+TEST(DataFolder, EachProgramNameHasItsOwnFolder)
+{
+    TemporaryConfig config;
+    EXPECT_EQ(GetAppDataPath(), config.path() + u'/');
+    EXPECT_EQ(GetExeBaseName(QStringLiteral("/opt/x.y/Reader2.exe")), QStringLiteral("Reader2"));
+    EXPECT_EQ(GetExeBaseName(QStringLiteral("lectorix")), QStringLiteral("lectorix"));
+    EXPECT_EQ(GetDataPath(QStringLiteral("/opt/Reader.exe")),
+              config.path() + QStringLiteral("/Reader/"));
+    EXPECT_EQ(GetDataPath(QStringLiteral("/opt/Reader2.exe")),
+              config.path() + QStringLiteral("/Reader2/"));
+    EXPECT_TRUE(QFileInfo(config.path() + QStringLiteral("/Reader2")).isDir());
+    EXPECT_EQ(GetSystemPath(), QStringLiteral("/usr/bin/"));
+
+    qputenv("XDG_CONFIG_HOME", (config.path() + QStringLiteral("/missing/deeper")).toLocal8Bit());
+    EXPECT_THROW(GetDataPath(QStringLiteral("/opt/Reader.exe")), std::runtime_error);
+}
+
+TEST(DataFolder, AFolderThatCannotBeMadeIsReportedAtStart)
+{
+    TemporaryConfig config;
+    qputenv("XDG_CONFIG_HOME", (config.path() + QStringLiteral("/missing/deeper")).toLocal8Bit());
+    ProgramRun run;
+    ASSERT_EQ(run.messageBoxes.errors.size(), 1);
+    EXPECT_TRUE(run.messageBoxes.errors.first().startsWith(
+        QStringLiteral("Cannot create the data folder")));
+    EXPECT_EQ(run.control<QComboBox>("cbVoices")->count(), 0)
+        << "the rest of the start-up is not run";
+}
