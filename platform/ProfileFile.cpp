@@ -11,8 +11,8 @@ namespace platform {
 
 namespace {
 
-// Larger files are not settings files; reading stops there rather than filling the memory.
-constexpr qint64 MaxFileSize = 16 << 20;
+// Larger files are not settings files; reading stops there, as every key read reads the file.
+constexpr qint64 MaxFileSize = 1 << 20;
 
 QStringList readLines(const QString& path)
 {

@@ -94,7 +94,7 @@ TEST(ProfileFile, LongValuesAreCutAndBadFilesDoNotHurt)
 
     QByteArray garbage(1 << 20, '\0');
     for (int i = 0; i < garbage.size(); ++i)
-        garbage[i] = static_cast<char>((i * 7919) % 251);
+        garbage[i] = static_cast<char>((qint64{i} * 7919) % 251);
     const Profile binary(garbage);
     EXPECT_EQ(binary.read("set", "Rate"), QStringLiteral("<default>"));
     const Profile hugeKey("[set]\r\n" + QByteArray(100 * 1024, 'k') + "=1\r\nRate=2\r\n");
