@@ -192,3 +192,18 @@ TEST(DataFolder, AFolderThatCannotBeMadeIsReportedAtStart)
     EXPECT_EQ(run.control<QComboBox>("cbVoices")->count(), 0)
         << "the rest of the start-up is not run";
 }
+
+TEST(Settings, AnUnwritableSettingsFileIsReportedAndTheHistoryIsNotWritten)
+{
+    TemporaryConfig config;
+    QDir().mkpath(config.dataFile(QStringLiteral("set.ini")));
+    {
+        ProgramRun run;
+        run.control<QComboBox>("CUrl")->addItem(QStringLiteral("/docs/a.txt"));
+        run.window.reset();
+        EXPECT_THAT(run.messageBoxes.errors,
+                    testing::ElementsAre(QStringLiteral("Unable to write to %1.")
+                                             .arg(config.dataFile(QStringLiteral("set.ini")))));
+    }
+    EXPECT_FALSE(QFileInfo::exists(config.dataFile(QStringLiteral("files.ini"))));
+}
