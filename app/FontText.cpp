@@ -128,12 +128,11 @@ QString FontToText(const TextFont& font, int dotsPerInch, bool withColor)
         styles += QStringLiteral("|Strikeout");
     if (styles.startsWith(u'|'))
         styles.remove(0, 1);
-    QString text = QStringLiteral("\"%1\", %2, [%3]")
-                       .arg(font.name)
-                       .arg(pixelsToPoints(font.pixelHeight, dotsPerInch))
-                       .arg(styles);
+    QString text = u'"' + font.name + QStringLiteral("\", ") +
+                   QString::number(pixelsToPoints(font.pixelHeight, dotsPerInch)) +
+                   QStringLiteral(", [") + styles + u']';
     if (withColor)
-        text += QStringLiteral(", [%1]").arg(ColorToText(font.color));
+        text += QStringLiteral(", [") + ColorToText(font.color) + u']';
     return text;
 }
 
@@ -144,7 +143,7 @@ void TextToFont(const QString& text, TextFont& font, int dotsPerInch, bool withC
     QString rest = text;
     const qsizetype a = commaPosition(rest);
     if (const QString name = copy(rest, 2, a - 3); !name.isEmpty())
-        font.name = name;
+        font.name = name.left(MaxFaceNameLength);
     rest.remove(0, std::max<qsizetype>(a, 0));
 
     const qsizetype b = commaPosition(rest);

@@ -6,6 +6,8 @@
 
 // A font as its text form knows it: face, height in pixels, styles and a colour value
 // (0x00BBGGRR, or 0xFF0000nn for system colour nn).
+constexpr qsizetype MaxFaceNameLength = 31;
+
 struct TextFont {
     QString name;
     int pixelHeight = 11;

@@ -7,8 +7,10 @@
 
 namespace {
 
-// A history larger than this is not one; reading stops there.
-constexpr qint64 MaxFileSize = 16 << 20;
+// A history larger than this is not one; reading stops there, as every entry becomes an item of
+// the address box.
+constexpr qint64 MaxFileSize = 1 << 20;
+constexpr qsizetype MaxEntries = 10000;
 
 QString decodeText(const QByteArray& bytes)
 {
@@ -34,7 +36,7 @@ QStringList HistoryFile::decode(const QByteArray& bytes)
         text.chop(1);
     if (text.isEmpty())
         return {};
-    return text.split(u'\n');
+    return text.split(u'\n').mid(0, MaxEntries);
 }
 
 QByteArray HistoryFile::encode(const QStringList& entries)

@@ -1,5 +1,7 @@
 #include "app/IntegerText.h"
 
+#include <algorithm>
+
 std::optional<int> integerFromText(const QString& text)
 {
     qsizetype i = 0;
@@ -17,7 +19,11 @@ std::optional<int> integerFromText(const QString& text)
         i += 2;
     }
     const QString digits = text.mid(i);
-    if (digits.isEmpty() || digits.front() == u'+' || digits.front() == u'-')
+    const auto isDigit = [base](QChar c) {
+        return (c >= u'0' && c <= u'9') ||
+               (base == 16 && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')));
+    };
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
         return std::nullopt;
     bool ok = false;
     const qulonglong magnitude = digits.toULongLong(&ok, base);

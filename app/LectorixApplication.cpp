@@ -7,6 +7,9 @@ LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& m
     , messageBoxes_(messageBoxes)
 {
     setApplicationName(QStringLiteral("Lectorix2009"));
+    // The program ends when its main window closes, not when the last visible window does: the
+    // window may be hidden in the notification area while a dialog closes.
+    setQuitOnLastWindowClosed(false);
     setWindowIcon(QIcon(QStringLiteral(":/icons/lectorix.svg")));
 }
 

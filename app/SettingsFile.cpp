@@ -49,11 +49,8 @@ QString SettingsFile::readText(const char* key, const QString& defaultValue) con
 int SettingsFile::readInteger(const char* key, int defaultValue) const
 {
     const QString text = readText(key, QString());
-    if (text.size() > 2 && text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
-        bool ok = false;
-        const uint value = text.mid(2).toUInt(&ok, 16);
-        return ok ? static_cast<int>(value) : defaultValue;
-    }
+    if (text.size() > 2 && text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        return integerFromText(u'$' + text.mid(2)).value_or(defaultValue);
     return integerFromText(text).value_or(defaultValue);
 }
 

@@ -236,8 +236,11 @@ void TFmain::TntFormClose()
     stopKeyboardHook();
 }
 
+// An error box shown from here runs an event loop; the tray must not reach a window going away.
 void TFmain::TntFormDestroy()
 {
+    trayMenu_.PMBar->setEnabled(false);
+    TrayIcon1->blockSignals(true);
     removeVoices();
     writeSettings();
     saveAddressHistory();
@@ -252,6 +255,7 @@ void TFmain::closeEvent(QCloseEvent* event)
     }
     TntFormClose();
     event->accept();
+    emit closed();
 }
 
 void TFmain::setDateFormats()
@@ -347,6 +351,7 @@ void TFmain::loadAddressHistory()
         return;
     CUrl->clear();
     CUrl->addItems(HistoryFile::load(path));
+    CUrl->setCurrentIndex(-1);
 }
 
 void TFmain::leaveClipboardChain() {}

@@ -105,6 +105,10 @@ public slots:
     void NNShowclipBrdTextClick();
     void NNExitClick();
 
+signals:
+    // The window has passed its close sequence; the program ends.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

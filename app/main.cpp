@@ -26,6 +26,8 @@ int main(int argc, char* argv[])
         PlatformServices services{speechEngine, messageBoxes,
                                   &QSystemTrayIcon::isSystemTrayAvailable};
         TFmain window(services);
+        QObject::connect(&window, &TFmain::closed, &application, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
         window.showMaximized();
         status = QApplication::exec();
     }

@@ -14,25 +14,40 @@ namespace {
 // Larger files are not settings files; reading stops there, as every key read reads the file.
 constexpr qint64 MaxFileSize = 1 << 20;
 
-QStringList readLines(const QString& path)
+// The lines of a file, and whether its bytes are UTF-8 (or UTF-16). Other bytes are taken one
+// character each, so writing them back keeps them as they were.
+struct FileLines {
+    QStringList lines;
+    bool utf8 = true;
+    bool tooLarge = false;
+};
+
+FileLines readLines(const QString& path)
 {
+    FileLines result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return result;
+    result.tooLarge = file.size() > MaxFileSize;
     const QByteArray bytes = file.read(MaxFileSize);
     QString text;
-    if (bytes.startsWith("\xFF\xFE"))
+    if (bytes.startsWith("\xFF\xFE")) {
         text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
-    else if (bytes.startsWith("\xEF\xBB\xBF"))
-        text = QString::fromUtf8(bytes.mid(3));
-    else
-        text = QString::fromUtf8(bytes);
+    } else {
+        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        text = utf8.decode(body);
+        if (utf8.hasError()) {
+            text = QString::fromLatin1(body);
+            result.utf8 = false;
+        }
+    }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    result.lines = text.split(u'\n');
+    if (!result.lines.isEmpty() && result.lines.last().isEmpty())
+        result.lines.removeLast();
+    return result;
 }
 
 // The name of a section line, or nothing for any other line.
@@ -112,7 +127,7 @@ ProfileFile::ProfileFile(QString path)
 QString ProfileFile::readString(const QString& section, const QString& key,
                                 const QString& defaultValue) const
 {
-    const QStringList lines = readLines(path_);
+    const QStringList lines = readLines(path_).lines;
     const SectionSpan span = findSection(lines, section);
     if (span.header < 0)
         return defaultValue;
@@ -120,9 +135,16 @@ QString ProfileFile::readString(const QString& section, const QString& key,
     return line < 0 ? defaultValue : valueOf(lines[line]);
 }
 
+// A file larger than what is read is refused rather than cut short.
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    QStringList lines = readLines(path_);
+    const auto unableToWrite = [this] {
+        return std::runtime_error(QStringLiteral("Unable to write to %1").arg(path_).toStdString());
+    };
+    FileLines file = readLines(path_);
+    if (file.tooLarge)
+        throw unableToWrite();
+    QStringList& lines = file.lines;
     const QString entry = key.trimmed() + u'=' + value.trimmed();
     const SectionSpan span = findSection(lines, section);
     if (span.header < 0) {
@@ -134,11 +156,13 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
     } else {
         lines.insert(span.end, entry);
     }
+    const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    const QByteArray bytes = file.utf8 ? text.toUtf8() : text.toLatin1();
     // Through a temporary file and a rename, so a crash never leaves half a file.
-    QSaveFile file(path_);
-    const QByteArray bytes = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(path_).toStdString());
+    QSaveFile output(path_);
+    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
+        !output.commit())
+        throw unableToWrite();
 }
 
 } // namespace platform

@@ -33,6 +33,11 @@ ReadingControl::ReadingControl(VoiceHolder& voice, ReadingControls controls)
     voice_.SetConnectHook([this](Voice& fresh) { prepare(fresh); });
 }
 
+ReadingControl::~ReadingControl()
+{
+    voice_.SetConnectHook({});
+}
+
 void ReadingControl::prepare(Voice& voice) const
 {
     if (const int selected = selectedVoice(); selected >= 0)

@@ -35,6 +35,9 @@ public:
     static constexpr int DefaultVolume = 80;
 
     ReadingControl(VoiceHolder& voice, ReadingControls controls);
+    ~ReadingControl();
+    ReadingControl(const ReadingControl&) = delete;
+    ReadingControl& operator=(const ReadingControl&) = delete;
 
     // Start-up: the voices the engine lists, the saved one selected, then the saved rate and
     // volume as the voice takes them.

@@ -1,8 +1,10 @@
 #include "app/FontText.h"
 
 #include "app/HistoryFile.h"
+#include "app/IntegerText.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(FontText, RoundTripsWithAndWithoutStylesAndColour)
 {
@@ -101,4 +103,32 @@ TEST(HistoryFile, EveryEncodingGivesTheSameEntries)
                   .first()
                   .left(1),
               QStringLiteral("a"));
+}
+
+TEST(FontText, NamesAreTakenAsTheyStandAndCutToTheFaceNameLimit)
+{
+    TextFont font{QStringLiteral("A%2 %1"), 11, false, false, false, false, 0};
+    EXPECT_EQ(FontToText(font, 96, false), QStringLiteral("\"A%2 %1\", 8, []"));
+    TextToFont(QStringLiteral("\"%1\", 8 , [], [clBlack]"), font, 96, true);
+    EXPECT_EQ(font.name, QStringLiteral("%1"));
+    EXPECT_EQ(font.pixelHeight, 11) << "a blank after the size is no number";
+    TextToFont(u'"' + QString(40, u'n') + QStringLiteral("\", 8, [], [clBlack]"), font, 96, true);
+    EXPECT_EQ(font.name.size(), MaxFaceNameLength);
+}
+
+TEST(IntegerText, OnlyWholeNumbersConvert)
+{
+    EXPECT_EQ(integerFromText(QStringLiteral("  -12")), -12);
+    EXPECT_EQ(integerFromText(QStringLiteral("$FF")), 255);
+    EXPECT_EQ(integerFromText(QStringLiteral("0X1f")), 31);
+    EXPECT_EQ(integerFromText(QStringLiteral("$FFFFFFFF")), -1);
+    EXPECT_EQ(integerFromText(QStringLiteral("-2147483648")), std::numeric_limits<int>::min());
+    for (const char* bad :
+         {"", "abc", "- 5", "5 ", "0x 10", "0x+5", "$", "2147483648", "$100000000", "1e3"})
+        EXPECT_FALSE(integerFromText(QLatin1String(bad)).has_value()) << bad;
+}
+
+TEST(HistoryFile, AHugeFileGivesABoundedList)
+{
+    EXPECT_EQ(HistoryFile::decode(QByteArray(4 << 20, '\n')).size(), 10000);
 }

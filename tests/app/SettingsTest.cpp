@@ -82,10 +82,11 @@ TEST(Settings, ValuesAreReadAsTheyWereWritten)
 TEST(Settings, AModeInOtherLetterCaseLeavesEveryBoxOff)
 {
     TemporaryConfig config;
-    config.write(QStringLiteral("set.ini"), "[set]\r\nSpeakkey=letterdigit\r\n");
+    config.write(QStringLiteral("set.ini"), "[set]\r\nSpeakkey=letterdigit\r\nRate=0x 10\r\n");
     ProgramRun run;
     for (const char* box : {"CBSpeakKeyAll", "CBSpeakletterdigit", "CBSpeakLetter", "CBSpeakdigit"})
         EXPECT_FALSE(run.checked(box)) << box;
+    EXPECT_EQ(run.control<QSlider>("TBRate")->value(), 0);
 }
 
 TEST(Settings, LetterDigitSurvivesARestartUnderItsOwnSpelling)
@@ -150,6 +151,7 @@ TEST(History, ElevenOfFifteenEntriesAreKeptAndComeBack)
     ProgramRun again;
     auto* addresses = again.control<QComboBox>("CUrl");
     ASSERT_EQ(addresses->count(), 11);
+    EXPECT_TRUE(addresses->currentText().isEmpty()) << "the list is loaded, the box stays empty";
     EXPECT_EQ(addresses->itemText(10), QStringLiteral("/docs/11.txt"));
 }
 

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -168,4 +169,17 @@ TEST(About, ASecondRequestWhileTheBoxIsOpenOpensNoOther)
     EXPECT_EQ(boxesShown, 1);
     EXPECT_EQ(title, QStringLiteral("关于"));
     EXPECT_EQ(closeCaption, QStringLiteral("关闭"));
+}
+
+TEST(NotificationArea, ExitFromTheTrayEndsTheProgramWhileTheWindowIsHidden)
+{
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    Window w(true);
+    QSignalSpy closed(&w.window, &TFmain::closed);
+    w.window.show();
+    w.window.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !w.window.isVisible(); }, 2000));
+    w.item("NNExit")->trigger();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(w.engine.calls.last(), QStringLiteral("skip Sentence 2147483647"));
 }

@@ -113,3 +113,16 @@ TEST(ProfileFile, AFileThatCannotBeWrittenSaysWhich)
         EXPECT_STREQ(error.what(), "Unable to write to /nonexistent-folder/set.ini");
     }
 }
+
+TEST(ProfileFile, WritesKeepBytesThatAreNotUtf8AndRefuseWhatWasNotReadWhole)
+{
+    Profile gbk("[set]\r\nFont=\"\xCB\xCE\xCC\xE5\", 9, []\r\n");
+    gbk.profile.writeString(QStringLiteral("set"), QStringLiteral("Rate"), QStringLiteral("1"));
+    EXPECT_EQ(gbk.bytes(), "[set]\r\nFont=\"\xCB\xCE\xCC\xE5\", 9, []\r\nRate=1\r\n");
+
+    Profile huge("[set]\r\n" + QByteArray(2 << 20, 'x') + "\r\nlast=1\r\n");
+    EXPECT_THROW(huge.profile.writeString(QStringLiteral("set"), QStringLiteral("Rate"),
+                                          QStringLiteral("1")),
+                 std::runtime_error);
+    EXPECT_TRUE(huge.bytes().endsWith("last=1\r\n"));
+}
