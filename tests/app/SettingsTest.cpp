@@ -209,3 +209,19 @@ TEST(Settings, AnUnwritableSettingsFileIsReportedAndTheHistoryIsNotWritten)
     }
     EXPECT_FALSE(QFileInfo::exists(config.dataFile(QStringLiteral("files.ini"))));
 }
+
+TEST(Settings, ModeNoneTurnsEveryKeyBoxAndItemOff)
+{
+    TemporaryConfig config;
+    config.write(QStringLiteral("set.ini"), "[set]\r\nSpeakkey=None\r\nSpeakClipBrd=No\r\n");
+    ProgramRun run;
+    for (const char* box :
+         {"CBSpeakKeyAll", "CBSpeakletterdigit", "CBSpeakLetter", "CBSpeakdigit", "CBSpeakClipBrd"})
+        EXPECT_FALSE(run.checked(box)) << box;
+    for (const char* item :
+         {"NSpeakKeyAll", "NspeakLetterDigit", "NspeakLetter", "NSpeakdigit", "NNSpeakKeyAll",
+          "NNSpeakLetterDigit", "NNSpeakLetter", "NNSpeakdigit", "NspeakClipBrd", "NNspeakClipBrd"})
+        EXPECT_FALSE(run.control<QAction>(item)->isChecked()) << item;
+    run.window.reset();
+    EXPECT_TRUE(config.read(QStringLiteral("set.ini")).contains("\r\nSpeakkey=None\r\n"));
+}
