@@ -1,8 +1,9 @@
 #include "app/HistoryFile.h"
 
+#include "platform/TextDecoding.h"
+
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <stdexcept>
 
 namespace {
@@ -12,24 +13,13 @@ namespace {
 constexpr qint64 MaxFileSize = 1 << 20;
 constexpr qsizetype MaxEntries = 10000;
 
-QString decodeText(const QByteArray& bytes)
-{
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
-    if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    return QString::fromLocal8Bit(bytes);
-}
-
 } // namespace
 
 // Lines end at CR, LF or CR LF; the last line needs no end, and an end at the very end makes no
 // empty entry.
 QStringList HistoryFile::decode(const QByteArray& bytes)
 {
-    QString text = decodeText(bytes);
+    QString text = platform::decodeByByteOrderMark(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))

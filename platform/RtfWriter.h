@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+class QTextDocument;
+
+namespace platform {
+
+// Writes a text document as Rich Text Format that word processors and RtfReader read: paragraphs
+// with their alignment, line breaks, tabs, and each run's font, size, colour, bold, italic,
+// underline and strikeout. Text outside ASCII is written as \u with a "?" fallback, so the output
+// is pure ASCII.
+class RtfWriter {
+public:
+    static QByteArray write(const QTextDocument& document);
+};
+
+} // namespace platform
