@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileDialogs.h"
 #include "app/MessageBoxes.h"
 #include "speech/SpeechEngine.h"
 
@@ -11,4 +12,6 @@ struct PlatformServices {
     speech::SpeechEngine& speechEngine;
     MessageBoxes& messageBoxes;
     std::function<bool()> notificationAreaAvailable;
+    FileDialogs& fileDialogs;
+    int osMajorVersion;
 };

@@ -6,6 +6,7 @@
 #include "app/HistoryFile.h"
 #include "app/SettingsFile.h"
 #include "app/StoredSettings.h"
+#include "documents/DocumentTypes.h"
 #include "platform/Ole.h"
 
 #include <algorithm>
@@ -13,11 +14,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -44,6 +48,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     setWindowTitle(QApplication::applicationName());
     createControls();
     appearance_ = std::make_unique<EditorAppearance>(*RichEdit1);
+    loader_ = std::make_unique<documents::EditorLoader>(*RichEdit1);
+    opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_);
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
@@ -274,7 +280,72 @@ StoredSettings TFmain::readSettings() const
     return SettingsFile(dataFile("set.ini")).read(appearance_->wordWrap() ? 1 : 0);
 }
 
-void TFmain::acceptDroppedFiles() {}
+// Files dropped anywhere on the window, the editor included, are opened; the editor takes no
+// drops of its own.
+void TFmain::acceptDroppedFiles()
+{
+    RichEdit1->setAcceptDrops(false);
+    setAcceptDrops(true);
+}
+
+void TFmain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// Each local file in the order given, in the case given; an error ends the drop.
+void TFmain::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        if (!services_.messageBoxes.reportErrorsOf([&] { openAndRecord(path); }))
+            break;
+    }
+}
+
+void TFmain::BtnOpenClick()
+{
+    const auto style =
+        services_.osMajorVersion == 6 ? FileDialogs::Style::Newer : FileDialogs::Style::Classic;
+    openChosenFile(services_.fileDialogs.chooseFileToOpen(this, style));
+}
+
+// Works while the window is hidden, and leaves it so.
+void TFmain::NNNOpenClick()
+{
+    openChosenFile(services_.fileDialogs.chooseFileToOpen(nullptr, FileDialogs::Style::Classic));
+}
+
+void TFmain::openChosenFile(const QString& chosen)
+{
+    if (!chosen.isEmpty())
+        openAndRecord(documents::pathAsChosen(chosen));
+}
+
+void TFmain::openAndRecord(const QString& path)
+{
+    if (!opener_->OpenDocumentFile(path))
+        return;
+    CUrl->setEditText(path);
+    AddAddressHistory(path);
+}
+
+void TFmain::AddAddressHistory(const QString& entry)
+{
+    QStringList history;
+    for (int i = 0; i < CUrl->count(); ++i)
+        history << CUrl->itemText(i);
+    if (!documents::addAddressHistory(history, entry))
+        return;
+    // A first item would become the box's text; the box keeps what it shows.
+    const QString shown = CUrl->currentText();
+    CUrl->addItem(entry);
+    CUrl->setEditText(shown);
+}
 
 void TFmain::installVoices() {}
 
@@ -514,8 +585,6 @@ void TFmain::NNExitClick()
     close();
 }
 
-void TFmain::BtnOpenClick() {}
-
 void TFmain::BtnPasteClick() {}
 
 void TFmain::NSaveClick() {}
@@ -595,8 +664,6 @@ void TFmain::CBSpeakClipBrdClick() {}
 void TFmain::CBShowKeyWordClick() {}
 
 void TFmain::CBShowClipBrdTextClick() {}
-
-void TFmain::NNNOpenClick() {}
 
 void TFmain::NNSpeakKeyAllClick() {}
 

@@ -6,6 +6,8 @@
 #include "app/PlatformServices.h"
 #include "app/TFAbout.h"
 #include "app/TrayMenu.h"
+#include "documents/DocumentOpener.h"
+#include "documents/EditorLoader.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 
@@ -112,6 +114,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -128,6 +132,9 @@ private:
     void connectButtons();
     std::function<void()> guarded(Handler handler);
     void hideToNotificationArea();
+    void openChosenFile(const QString& chosen);
+    void openAndRecord(const QString& path);
+    void AddAddressHistory(const QString& entry);
     void showAgain();
 
     void TntFormCreate();
@@ -201,5 +208,7 @@ private:
     bool hiddenMaximized_ = false;
 
     std::unique_ptr<EditorAppearance> appearance_;
+    std::unique_ptr<documents::EditorLoader> loader_;
+    std::unique_ptr<documents::DocumentOpener> opener_;
     std::unique_ptr<speech::ReadingControl> reading_;
 };

@@ -4,6 +4,7 @@
 #include "platform/DisplayCheck.h"
 #include "platform/EspeakEngine.h"
 #include "platform/Ole.h"
+#include "platform/OsVersion.h"
 #include "platform/QtPcmSink.h"
 
 #include <cstdio>
@@ -23,8 +24,10 @@ int main(int argc, char* argv[])
     {
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                             platform::defaultPcmSinkFactory());
+        QtFileDialogs fileDialogs;
         PlatformServices services{speechEngine, messageBoxes,
-                                  &QSystemTrayIcon::isSystemTrayAvailable};
+                                  &QSystemTrayIcon::isSystemTrayAvailable, fileDialogs,
+                                  platform::osMajorVersion()};
         TFmain window(services);
         QObject::connect(&window, &TFmain::closed, &application, &QCoreApplication::quit,
                          Qt::QueuedConnection);

@@ -2,6 +2,7 @@
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "platform/EspeakEngine.h"
+#include "platform/OsVersion.h"
 #include "platform/QtPcmSink.h"
 
 #include <cstdio>
@@ -24,7 +25,9 @@ int main(int argc, char* argv[])
     voices.start();
     speechEngine.voices();
     const double voicesMs = voices.nsecsElapsed() / 1e6;
-    PlatformServices services{speechEngine, messageBoxes, &QSystemTrayIcon::isSystemTrayAvailable};
+    QtFileDialogs fileDialogs;
+    PlatformServices services{speechEngine, messageBoxes, &QSystemTrayIcon::isSystemTrayAvailable,
+                              fileDialogs, platform::osMajorVersion()};
     TFmain window(services);
     window.showMaximized();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileDialogs.h"
 #include "app/MessageBoxes.h"
 
 #include <QStringList>
@@ -17,6 +18,20 @@ public:
 
     QStringList errors;
     QStringList messages;
+};
+
+// Answers the open dialogs with the paths it is given, one each time, and notes which dialog
+// was asked.
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    QString chooseFileToOpen(QWidget*, Style style) override
+    {
+        styles << style;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QStringList answers;
+    QList<Style> styles;
 };
 
 // The message boxes of the application object these tests run under.

@@ -13,7 +13,8 @@ TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
     testsupport::TemporaryConfig config;
     testsupport::EngineUnderTest speech(true);
     testsupport::RecordingMessageBoxes messageBoxes;
-    PlatformServices services{speech.engine, messageBoxes, [] { return false; }};
+    testsupport::ScriptedFileDialogs fileDialogs;
+    PlatformServices services{speech.engine, messageBoxes, [] { return false; }, fileDialogs, 0};
     TFmain window(services);
     window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
         ->setPlainText(QStringLiteral("Hello from the window."));

@@ -31,7 +31,8 @@ struct ProgramRun {
 
     testsupport::FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
-    PlatformServices services{engine, messageBoxes, [] { return false; }};
+    testsupport::ScriptedFileDialogs fileDialogs;
+    PlatformServices services{engine, messageBoxes, [] { return false; }, fileDialogs, 0};
     std::unique_ptr<TFmain> window = std::make_unique<TFmain>(services);
 };
 

@@ -29,7 +29,9 @@ struct Window {
     testsupport::TemporaryConfig config;
     FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
-    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; }};
+    testsupport::ScriptedFileDialogs fileDialogs;
+    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; },
+                              fileDialogs, 0};
     bool notificationArea = false;
     std::unique_ptr<TFmain> window;
 };

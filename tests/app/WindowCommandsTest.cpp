@@ -42,7 +42,9 @@ struct Window {
     testsupport::TemporaryConfig config;
     testsupport::FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
-    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; }};
+    testsupport::ScriptedFileDialogs fileDialogs;
+    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; },
+                              fileDialogs, 0};
     TFmain window{services};
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QTextEdit;
+
+namespace documents {
+
+// Rich at start; only saving changes it.
+enum class EditorFileMode { Rich, Plain };
+
+// Loads files into the editor by the rule of its file mode: rich takes RTF as formatted text,
+// plain shows any file as text. Text that is not RTF is decoded by its byte-order mark in both.
+class EditorLoader {
+public:
+    explicit EditorLoader(QTextEdit& editor);
+
+    EditorFileMode mode() const { return mode_; }
+    void setMode(EditorFileMode mode) { mode_ = mode; }
+
+    // Replaces the editor's whole content. Throws "Cannot open file "<path>". <reason>" or
+    // "Failed to Load Stream".
+    void load(const QString& path);
+
+private:
+    QTextEdit& editor_;
+    EditorFileMode mode_ = EditorFileMode::Rich;
+};
+
+} // namespace documents

@@ -1,0 +1,109 @@
+#include "app/TFmain.h"
+#include "tests/app/AppTestMain.h"
+#include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/TemporaryConfig.h"
+#include "tests/support/TemporaryFiles.h"
+
+#include <gmock/gmock.h>
+#include <QApplication>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QUrl>
+
+using testing::ElementsAre;
+
+namespace {
+
+struct Window {
+    QString write(const QString& name, const QByteArray& bytes) { return files.write(name, bytes); }
+    QString editorText()
+    {
+        return window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText();
+    }
+    QComboBox* address() { return window.findChild<QComboBox*>(QStringLiteral("CUrl")); }
+    QStringList history()
+    {
+        QStringList entries;
+        for (int i = 0; i < address()->count(); ++i)
+            entries << address()->itemText(i);
+        return entries;
+    }
+    void drop(const QStringList& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        // Qt hands a drop only to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+    }
+
+    testsupport::TemporaryFiles files;
+    testsupport::TemporaryConfig config;
+    testsupport::FakeSpeechEngine engine;
+    testsupport::RecordingMessageBoxes messageBoxes;
+    testsupport::ScriptedFileDialogs fileDialogs;
+    PlatformServices services{engine, messageBoxes, [] { return false; }, fileDialogs, 0};
+    TFmain window{services};
+};
+
+} // namespace
+
+TEST(OpenDocument, TheChosenFileLoadsAndEntersTheAddressBoxAndHistoryOnce)
+{
+    Window w;
+    const QString path = w.write(QStringLiteral("Report.TXT"), "Quarterly report.");
+    w.fileDialogs.answers = {path, path, QString()};
+    w.window.BtnOpenClick();
+    w.window.BtnOpenClick();
+    w.window.BtnOpenClick();
+    EXPECT_EQ(w.editorText(), QStringLiteral("Quarterly report."));
+    EXPECT_EQ(w.address()->currentText(), path);
+    EXPECT_THAT(w.history(), ElementsAre(path));
+    EXPECT_EQ(w.fileDialogs.styles.first(), FileDialogs::Style::Classic);
+    EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
+}
+
+TEST(OpenDocument, UnknownExtensionsChangeNothingAndFailuresKeepTheHistory)
+{
+    Window w;
+    w.fileDialogs.answers = {w.write(QStringLiteral("notes.text"), "x"),
+                             w.files.folder.filePath(QStringLiteral("missing.txt"))};
+    w.window.NNNOpenClick();
+    EXPECT_TRUE(w.history().isEmpty());
+    EXPECT_TRUE(w.address()->currentText().isEmpty());
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("old"));
+    EXPECT_THROW(w.window.NNNOpenClick(), std::runtime_error);
+    EXPECT_TRUE(w.editorText().isEmpty()) << "the editor was cleared first";
+    EXPECT_TRUE(w.history().isEmpty());
+    EXPECT_FALSE(w.window.isVisible()) << "the tray's open does not show the window";
+}
+
+TEST(OpenDocument, DroppedFilesOpenInOrderAndAnErrorEndsTheDrop)
+{
+    Window w;
+    const QStringList three = {w.write(QStringLiteral("One.txt"), "one"),
+                               w.write(QStringLiteral("two.txt"), "two"),
+                               w.write(QStringLiteral("three.txt"), "three")};
+    w.drop(three);
+    EXPECT_EQ(w.editorText(), QStringLiteral("three"));
+    EXPECT_EQ(w.history(), three);
+
+    w.drop({w.write(QStringLiteral("four.txt"), "four"),
+            w.files.folder.filePath(QStringLiteral("gone.txt")),
+            w.write(QStringLiteral("five.txt"), "five")});
+    EXPECT_EQ(w.messageBoxes.errors.size(), 1);
+    EXPECT_EQ(w.history().size(), 4) << "four was recorded, gone and five were not";
+    EXPECT_TRUE(w.editorText().isEmpty());
+}

@@ -1,0 +1,51 @@
+#include "documents/DocumentTypes.h"
+
+#include <gtest/gtest.h>
+
+using namespace documents;
+
+TEST(DocumentTypes, TheExtensionIsTheLastFullStopOnOfTheLowerCasedPath)
+{
+    EXPECT_EQ(extensionOf(QStringLiteral("/Docs/Report.TXT")), QStringLiteral(".txt"));
+    EXPECT_EQ(extensionOf(QStringLiteral("/docs/archive.tar.txt")), QStringLiteral(".txt"));
+    EXPECT_EQ(extensionOf(QStringLiteral("/docs.v2/readme")), QString());
+    EXPECT_EQ(extensionOf(QStringLiteral("c:.x:y")), QString());
+    EXPECT_EQ(extensionOf(QStringLiteral("noextension")), QString());
+    EXPECT_EQ(extensionOf(QStringLiteral("/a/ÄRGER.HTML")), QStringLiteral(".html"));
+    EXPECT_EQ(asciiLowerCase(QStringLiteral("ÄBC-Ωx")), QStringLiteral("Äbc-Ωx"));
+}
+
+TEST(DocumentTypes, EachExtensionHasItsRow)
+{
+    EXPECT_EQ(handlingOf(QStringLiteral(".txt")), DocumentHandling::LoadIntoEditor);
+    EXPECT_EQ(handlingOf(QStringLiteral(".ini")), DocumentHandling::LoadIntoEditor);
+    EXPECT_EQ(handlingOf(QStringLiteral(".html")), DocumentHandling::Browse);
+    EXPECT_EQ(handlingOf(QStringLiteral(".mht")), DocumentHandling::Browse);
+    EXPECT_EQ(handlingOf(QStringLiteral(".doc")), DocumentHandling::ConvertWordDocument);
+    EXPECT_EQ(handlingOf(QStringLiteral(".pdf")), DocumentHandling::ConvertPdf);
+    for (const char* other : {".text", ".shtml", ".docx", "", ".TXT"})
+        EXPECT_EQ(handlingOf(QLatin1String(other)), DocumentHandling::Nothing) << other;
+}
+
+TEST(AddressHistory, EntriesContainedInTheCommaTextAreNotAddedAgain)
+{
+    QStringList history = {QStringLiteral("/a.txt.bak")};
+    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/a.txt")));
+    history = {QStringLiteral("/a.txt")};
+    EXPECT_TRUE(addAddressHistory(history, QStringLiteral("/a.txt.bak")));
+    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/a.txt")));
+    EXPECT_TRUE(addAddressHistory(history, QStringLiteral("/A.txt")));
+    EXPECT_TRUE(addAddressHistory(history, QString()));
+    EXPECT_TRUE(addAddressHistory(history, QString()));
+    EXPECT_EQ(history.size(), 5);
+}
+
+TEST(AddressHistory, TheCommaTextQuotesWhatNeedsIt)
+{
+    EXPECT_EQ(commaText({QStringLiteral("a"), QStringLiteral("b c"), QStringLiteral("x,y"),
+                         QStringLiteral("say \"hi\""), QString()}),
+              QStringLiteral("a,\"b c\",\"x,y\",\"say \"\"hi\"\"\","));
+    // A quote doubled in the comma text is found by an entry holding two quotes.
+    QStringList history = {QStringLiteral("say \"hi\"")};
+    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("\"\"hi")));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// A temporary folder to write test files into; it goes with its files.
+struct TemporaryFiles {
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace testsupport
