@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -157,6 +158,28 @@ TEST(RtfReaderFixture, LibreOfficeDocument)
     EXPECT_FALSE(r.formatOf(QStringLiteral("not underlined")).fontUnderline());
     EXPECT_EQ(r.formatOf(fromUtf8(u8"中")).fontFamilies().toStringList(),
               QStringList(QStringLiteral("Noto Sans CJK SC")));
+}
+
+// Written by LibreOffice Writer itself (soffice --convert-to rtf from a small HTML page).
+TEST(RtfReaderFixture, WrittenByLibreOfficeWriter)
+{
+    const Reading r(fixture("libreoffice-writer.rtf"));
+    EXPECT_TRUE(r.text().contains(QStringLiteral("Bold centred title")));
+    EXPECT_TRUE(r.text().contains(QStringLiteral("Plain italic underlined struck red big")));
+    EXPECT_TRUE(r.text().contains(fromUtf8(u8"中文朗读测试")));
+    EXPECT_EQ(r.formatOf(QStringLiteral("Bold centred")).fontWeight(), QFont::Bold);
+    EXPECT_EQ(r.alignmentOf(QStringLiteral("Bold centred")) & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+    EXPECT_TRUE(r.formatOf(QStringLiteral("italic")).fontItalic());
+    EXPECT_TRUE(r.formatOf(QStringLiteral("underlined")).fontUnderline());
+    EXPECT_TRUE(r.formatOf(QStringLiteral("struck")).fontStrikeOut());
+    const QTextCursor red = r.document.find(QRegularExpression(QStringLiteral("\\bred\\b")));
+    QTextCursor afterR(red.block());
+    afterR.setPosition(red.selectionStart() + 1);
+    EXPECT_EQ(afterR.charFormat().foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(r.formatOf(QStringLiteral("big")).fontPointSize(), 20);
+    EXPECT_EQ(r.alignmentOf(fromUtf8(u8"中文")) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_FALSE(r.formatOf(QStringLiteral("Plain")).fontItalic());
 }
 
 TEST(RtfReaderFormat, CharacterPropertiesFollowGroupsAndResets)
