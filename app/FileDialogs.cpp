@@ -49,6 +49,13 @@ QStringList newerFilters()
     return filters;
 }
 
+QString chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 } // namespace
 
 QString QtFileDialogs::chooseFileToOpen(QWidget* parent, Style style)
@@ -64,7 +71,24 @@ QString QtFileDialogs::chooseFileToOpen(QWidget* parent, Style style)
         dialog.setObjectName(QStringLiteral("FileOpenDialog1"));
         dialog.setNameFilters(newerFilters());
     }
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::chooseWavFileToSave(QWidget* parent, Style style)
+{
+    QFileDialog dialog(parent);
+    dialog.setObjectName(style == Style::Classic ? QStringLiteral("SaveDialogWav")
+                                                 : QStringLiteral("FileSaveDialogWav"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QStringLiteral("wav"));
+    dialog.setNameFilter(style == Style::Classic
+                             ? qtFilter(QStringLiteral("Wav文件(*.wav)"), QStringLiteral("*.wav"))
+                             : qtFilter(QStringLiteral("Wav文件"), QStringLiteral("*.wav")));
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::chooseFolder(QWidget* parent, const QString& title)
+{
+    return QFileDialog::getExistingDirectory(parent, title);
 }

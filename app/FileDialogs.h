@@ -13,10 +13,15 @@ public:
     virtual ~FileDialogs() = default;
 
     virtual QString chooseFileToOpen(QWidget* parent, Style style) = 0;
+    // A WAV file to write; an existing one is replaced without a question.
+    virtual QString chooseWavFileToSave(QWidget* parent, Style style) = 0;
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };
 
 // Qt's file dialog, the desktop's own where it has one. The file chosen need not exist.
 class QtFileDialogs final : public FileDialogs {
 public:
     QString chooseFileToOpen(QWidget* parent, Style style) override;
+    QString chooseWavFileToSave(QWidget* parent, Style style) override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
 };

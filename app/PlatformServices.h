@@ -14,4 +14,6 @@ struct PlatformServices {
     std::function<bool()> notificationAreaAvailable;
     FileDialogs& fileDialogs;
     int osMajorVersion;
+    // Shows a folder in the desktop's file manager.
+    std::function<void(const QString&)> openFolder;
 };

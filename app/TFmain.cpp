@@ -54,6 +54,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
                                           *lblVolume, *ProgressBar1});
+    wavExport_ = std::make_unique<speech::WavExport>(SpVoice1, services_.speechEngine, *reading_,
+                                                     *RichEdit1);
     SpVoice1.SetAudioLevelHandler([this](const speech::AudioLevelEvent& event) {
         services_.messageBoxes.reportErrorsOf([&] { SpVoice1AudioLevel(event); });
     });
@@ -318,6 +320,25 @@ void TFmain::BtnOpenClick()
 void TFmain::NNNOpenClick()
 {
     openChosenFile(services_.fileDialogs.chooseFileToOpen(nullptr, FileDialogs::Style::Classic));
+}
+
+void TFmain::NExportClick()
+{
+    const auto style =
+        services_.osMajorVersion == 6 ? FileDialogs::Style::Newer : FileDialogs::Style::Classic;
+    const QString chosen = services_.fileDialogs.chooseWavFileToSave(this, style);
+    if (!chosen.isEmpty())
+        wavExport_->exportText(documents::pathAsChosen(chosen));
+}
+
+void TFmain::NExportLineWavClick()
+{
+    const QString folder =
+        services_.fileDialogs.chooseFolder(this, QStringLiteral("请选择WAV文件保存目录:"));
+    if (folder.isEmpty())
+        return;
+    if (wavExport_->exportLines(folder, [] { QCoreApplication::processEvents(); }))
+        services_.openFolder(folder);
 }
 
 void TFmain::openChosenFile(const QString& chosen)
@@ -588,10 +609,6 @@ void TFmain::NNExitClick()
 void TFmain::BtnPasteClick() {}
 
 void TFmain::NSaveClick() {}
-
-void TFmain::NExportClick() {}
-
-void TFmain::NExportLineWavClick() {}
 
 void TFmain::NPrintSetupClick() {}
 

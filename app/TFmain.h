@@ -10,6 +10,7 @@
 #include "documents/EditorLoader.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
+#include "speech/WavExport.h"
 
 #include <functional>
 #include <memory>
@@ -211,4 +212,5 @@ private:
     std::unique_ptr<documents::EditorLoader> loader_;
     std::unique_ptr<documents::DocumentOpener> opener_;
     std::unique_ptr<speech::ReadingControl> reading_;
+    std::unique_ptr<speech::WavExport> wavExport_;
 };

@@ -4,6 +4,7 @@
 #include "platform/DisplayCheck.h"
 #include "platform/EspeakEngine.h"
 #include "platform/Ole.h"
+#include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
 #include "platform/QtPcmSink.h"
 
@@ -25,9 +26,12 @@ int main(int argc, char* argv[])
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                             platform::defaultPcmSinkFactory());
         QtFileDialogs fileDialogs;
-        PlatformServices services{speechEngine, messageBoxes,
-                                  &QSystemTrayIcon::isSystemTrayAvailable, fileDialogs,
-                                  platform::osMajorVersion()};
+        PlatformServices services{speechEngine,
+                                  messageBoxes,
+                                  &QSystemTrayIcon::isSystemTrayAvailable,
+                                  fileDialogs,
+                                  platform::osMajorVersion(),
+                                  &platform::openFolder};
         TFmain window(services);
         QObject::connect(&window, &TFmain::closed, &application, &QCoreApplication::quit,
                          Qt::QueuedConnection);

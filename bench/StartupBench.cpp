@@ -2,6 +2,7 @@
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "platform/EspeakEngine.h"
+#include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
 #include "platform/QtPcmSink.h"
 
@@ -26,8 +27,12 @@ int main(int argc, char* argv[])
     speechEngine.voices();
     const double voicesMs = voices.nsecsElapsed() / 1e6;
     QtFileDialogs fileDialogs;
-    PlatformServices services{speechEngine, messageBoxes, &QSystemTrayIcon::isSystemTrayAvailable,
-                              fileDialogs, platform::osMajorVersion()};
+    PlatformServices services{speechEngine,
+                              messageBoxes,
+                              &QSystemTrayIcon::isSystemTrayAvailable,
+                              fileDialogs,
+                              platform::osMajorVersion(),
+                              &platform::openFolder};
     TFmain window(services);
     window.showMaximized();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())

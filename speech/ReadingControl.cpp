@@ -56,6 +56,12 @@ int ReadingControl::selectedVoice() const
     return box.findText(box.currentText(), Qt::MatchExactly);
 }
 
+VoiceTokenPtr ReadingControl::selectedToken() const
+{
+    const int selected = selectedVoice();
+    return selected < 0 ? nullptr : tokenAt(controls_.voices, selected);
+}
+
 void ReadingControl::fillVoiceList(int savedEngine)
 {
     QComboBox& box = controls_.voices;

@@ -57,6 +57,8 @@ public:
     bool isPaused() const { return paused_; }
     // The index of the chosen voice, or -1 when the box's text names none.
     int selectedVoice() const;
+    // The chosen voice's token, or none.
+    VoiceTokenPtr selectedToken() const;
 
 private:
     void prepare(Voice& voice) const;

@@ -27,11 +27,23 @@ public:
     QString chooseFileToOpen(QWidget*, Style style) override
     {
         styles << style;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
+        return nextAnswer();
     }
+    QString chooseWavFileToSave(QWidget*, Style style) override
+    {
+        styles << style;
+        return nextAnswer();
+    }
+    QString chooseFolder(QWidget*, const QString& title) override
+    {
+        folderTitles << title;
+        return nextAnswer();
+    }
+    QString nextAnswer() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 
     QStringList answers;
     QList<Style> styles;
+    QStringList folderTitles;
 };
 
 // The message boxes of the application object these tests run under.

@@ -53,7 +53,8 @@ struct Window {
     testsupport::FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes, [] { return false; }, fileDialogs, 0};
+    PlatformServices services{engine, messageBoxes,         [] { return false; }, fileDialogs,
+                              0,      [](const QString&) {}};
     TFmain window{services};
 };
 

@@ -32,7 +32,8 @@ struct ProgramRun {
     testsupport::FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes, [] { return false; }, fileDialogs, 0};
+    PlatformServices services{engine, messageBoxes,         [] { return false; }, fileDialogs,
+                              0,      [](const QString&) {}};
     std::unique_ptr<TFmain> window = std::make_unique<TFmain>(services);
 };
 

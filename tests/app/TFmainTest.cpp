@@ -30,8 +30,9 @@ struct Window {
     FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; },
-                              fileDialogs, 0};
+    PlatformServices services{
+        engine, messageBoxes,         [this] { return notificationArea; }, fileDialogs,
+        0,      [](const QString&) {}};
     bool notificationArea = false;
     std::unique_ptr<TFmain> window;
 };

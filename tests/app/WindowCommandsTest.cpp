@@ -43,8 +43,9 @@ struct Window {
     testsupport::FakeSpeechEngine engine;
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes, [this] { return notificationArea; },
-                              fileDialogs, 0};
+    PlatformServices services{
+        engine, messageBoxes,         [this] { return notificationArea; }, fileDialogs,
+        0,      [](const QString&) {}};
     TFmain window{services};
 };
 

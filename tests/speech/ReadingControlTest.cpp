@@ -1,6 +1,7 @@
 #include "speech/ReadingControl.h"
 
 #include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/ReadingWidgets.h"
 
 #include <gmock/gmock.h>
 #include <QComboBox>
@@ -14,25 +15,7 @@ using testsupport::FakeSpeechEngine;
 
 namespace {
 
-// The controls as the window lays them out, without the window.
-struct Controls {
-    Controls()
-    {
-        voices.setEditable(true);
-        voices.setInsertPolicy(QComboBox::NoInsert);
-        rate.setRange(-10, 10);
-        volume.setRange(0, 100);
-        progress.setRange(0, 10);
-    }
-
-    QTextEdit editor;
-    QComboBox voices;
-    QSlider rate;
-    QLabel rateLabel;
-    QSlider volume;
-    QLabel volumeLabel;
-    QProgressBar progress;
-};
+using Controls = testsupport::ReadingWidgets;
 
 struct Reading {
     explicit Reading(QStringList voiceNames = {QStringLiteral("Anna"), QStringLiteral("Ben"),

@@ -141,9 +141,36 @@ std::unique_ptr<speech::Voice> FakeSpeechEngine::CreateVoice()
     return voice;
 }
 
+namespace {
+
+class FakeFileStream final : public speech::FileStream {
+public:
+    explicit FakeFileStream(FakeSpeechEngine& engine)
+        : engine_(engine)
+    {
+    }
+    void SetFormatType(int type) override
+    {
+        engine_.calls << QStringLiteral("format %1").arg(type);
+        type_ = type;
+    }
+    int FormatType() const override { return type_; }
+    void Open(const QString& path, int mode, bool) override
+    {
+        engine_.calls << QStringLiteral("open %1 %2").arg(path).arg(mode);
+    }
+    void Close() override { engine_.calls << QStringLiteral("close"); }
+
+private:
+    FakeSpeechEngine& engine_;
+    int type_ = 0;
+};
+
+} // namespace
+
 std::shared_ptr<speech::FileStream> FakeSpeechEngine::CreateFileStream()
 {
-    return nullptr;
+    return std::make_shared<FakeFileStream>(*this);
 }
 
 void FakeSpeechEngine::sendAudioLevel(int level)

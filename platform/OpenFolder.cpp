@@ -1,0 +1,13 @@
+#include "platform/OpenFolder.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace platform {
+
+void openFolder(const QString& folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+} // namespace platform

@@ -1,0 +1,124 @@
+#include "speech/WavExport.h"
+
+#include "speech/ReadingControl.h"
+
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+namespace speech {
+
+namespace {
+
+const QString WavSuffix = QStringLiteral(".wav");
+
+QString trimmedBelow33(const QString& line)
+{
+    qsizetype start = 0;
+    qsizetype end = line.size();
+    while (start < end && line.at(start).unicode() < 33)
+        ++start;
+    while (end > start && line.at(end - 1).unicode() < 33)
+        --end;
+    return line.mid(start, end - start);
+}
+
+// Cut at a character boundary until the name and ".wav" fit; a cut text loses the blanks and
+// full stops it would end in.
+QString shortened(const QString& prefix, QString text)
+{
+    const auto fits = [&](const QString& candidate) {
+        return (prefix + candidate + WavSuffix).toUtf8().size() <= WavExport::MaxFileNameBytes;
+    };
+    if (fits(text))
+        return prefix + text;
+    while (!text.isEmpty() && !fits(text))
+        text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'.'))
+        text.chop(1);
+    return prefix + text;
+}
+
+} // namespace
+
+WavExport::WavExport(VoiceHolder& voice, SpeechEngine& engine, const ReadingControl& reading,
+                     QTextEdit& editor)
+    : voice_(voice)
+    , engine_(engine)
+    , reading_(reading)
+    , editor_(editor)
+{
+}
+
+QString WavExport::lineFileName(int index, const QString& line)
+{
+    QString text = trimmedBelow33(line);
+    for (const QChar forbidden : QStringLiteral("\\/:*?\"<>|"))
+        text.replace(forbidden, u' ');
+    return shortened(QString::number(index) + u'.', text);
+}
+
+// Every export speaks through a new voice object with the chosen voice; failures here end the
+// export silently.
+bool WavExport::prepareVoice()
+{
+    try {
+        voice_.Release();
+        const VoiceTokenPtr token = reading_.selectedToken();
+        if (!token)
+            return false;
+        voice_->SetVoice(token);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+FileStream& WavExport::fileStream()
+{
+    if (!SpFileStream1)
+        SpFileStream1 = engine_.CreateFileStream();
+    return *SpFileStream1;
+}
+
+void WavExport::writeFile(const QString& path, const QString& text)
+{
+    FileStream& stream = fileStream();
+    stream.SetFormatType(FileStream::Format16kHz16BitMono);
+    stream.Open(path, FileStream::CreateForWrite, false);
+    voice_->SetAllowAudioOutputFormatChangesOnNextSet(false);
+    voice_->SetAudioOutputStream(SpFileStream1);
+    voice_->Speak(text, Voice::SpeakAsync);
+    voice_->WaitUntilDone(-1);
+    stream.Close();
+}
+
+void WavExport::exportText(const QString& path)
+{
+    if (!prepareVoice())
+        return;
+    const QString selection = editor_.textCursor().selection().toPlainText();
+    const QString text = selection.isEmpty() ? editor_.toPlainText() : selection;
+    if (text.isEmpty())
+        return;
+    writeFile(path, text);
+    voice_->SetAudioOutput(nullptr);
+}
+
+bool WavExport::exportLines(const QString& folder, const std::function<void()>& handlePendingEvents)
+{
+    QStringList lines = editor_.toPlainText().split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!prepareVoice())
+            return false;
+        if (!lines[i].isEmpty())
+            writeFile(folder + u'/' + lineFileName(i, lines[i]) + WavSuffix,
+                      trimmedBelow33(lines[i]));
+        handlePendingEvents();
+    }
+    voice_->SetAudioOutput(nullptr);
+    return true;
+}
+
+} // namespace speech

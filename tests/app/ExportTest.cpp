@@ -1,0 +1,75 @@
+#include "app/TFmain.h"
+#include "tests/app/AppTestMain.h"
+#include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/TemporaryConfig.h"
+
+#include <gmock/gmock.h>
+#include <QTextEdit>
+
+using testing::ElementsAre;
+
+namespace {
+
+struct Window {
+    explicit Window(QStringList voices = {QStringLiteral("Anna")})
+        : engine(std::move(voices))
+    {
+    }
+
+    testsupport::TemporaryConfig config;
+    testsupport::FakeSpeechEngine engine;
+    testsupport::RecordingMessageBoxes messageBoxes;
+    testsupport::ScriptedFileDialogs fileDialogs;
+    QStringList foldersShown;
+    PlatformServices services{engine,
+                              messageBoxes,
+                              [] { return false; },
+                              fileDialogs,
+                              0,
+                              [this](const QString& folder) { foldersShown << folder; }};
+    TFmain window{services};
+};
+
+} // namespace
+
+TEST(Export, EachLineGoesThroughItsOwnVoiceObjectAndTheFolderIsShown)
+{
+    Window w;
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("One\nTwo"));
+    w.fileDialogs.answers = {QStringLiteral("/out")};
+    w.engine.calls.clear();
+    w.window.NExportLineWavClick();
+    EXPECT_THAT(w.fileDialogs.folderTitles, ElementsAre("请选择WAV文件保存目录:"));
+    EXPECT_EQ(w.engine.calls.count(QStringLiteral("create")), 2);
+    EXPECT_TRUE(w.engine.calls.contains(QStringLiteral("open /out/0.One.wav 3")));
+    EXPECT_TRUE(w.engine.calls.contains(QStringLiteral("open /out/1.Two.wav 3")));
+    EXPECT_EQ(w.engine.calls.last(), QStringLiteral("output-default"));
+    EXPECT_THAT(w.foldersShown, ElementsAre("/out"));
+}
+
+TEST(Export, TheTextGoesToTheChosenFileInOneVoiceObject)
+{
+    Window w;
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("All of it."));
+    w.fileDialogs.answers = {QStringLiteral("/sound/Test.WAV")};
+    w.engine.calls.clear();
+    w.window.NExportClick();
+    const qsizetype open = w.engine.calls.indexOf(QStringLiteral("open /sound/Test.WAV 3"));
+    ASSERT_GE(open, 0) << "a path that names no file keeps its case";
+    EXPECT_THAT(w.engine.calls.mid(open + 1),
+                ElementsAre("allow-format-changes 0", "output-stream", "speak All of it.",
+                            "wait -1", "close", "output-default"));
+}
+
+TEST(Export, WithoutVoicesNothingIsWrittenAndNoFolderShown)
+{
+    Window w{{}};
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("One"));
+    w.fileDialogs.answers = {QStringLiteral("/out")};
+    w.window.NExportLineWavClick();
+    EXPECT_FALSE(w.engine.calls.join(u'|').contains(QStringLiteral("open ")));
+    EXPECT_TRUE(w.foldersShown.isEmpty());
+}

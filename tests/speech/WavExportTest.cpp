@@ -1,0 +1,151 @@
+#include "speech/WavExport.h"
+
+#include "speech/ReadingControl.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/ReadingWidgets.h"
+
+#include <gmock/gmock.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QTextEdit>
+
+using speech::WavExport;
+using testing::UnorderedElementsAre;
+
+namespace {
+
+// The window's controls and the real engine, without the window.
+struct Exporting {
+    explicit Exporting(bool withVoices = true)
+    {
+        widgets.volume.setValue(100);
+        if (withVoices)
+            reading.fillVoiceList(0);
+    }
+
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files); }
+    QByteArray file(const QString& name) const
+    {
+        QFile wav(folder.filePath(name));
+        return wav.open(QIODevice::ReadOnly) ? wav.readAll() : QByteArray();
+    }
+
+    testsupport::EngineUnderTest speech{false};
+    speech::VoiceHolder holder{speech.engine};
+    testsupport::ReadingWidgets widgets;
+    QTextEdit& editor = widgets.editor;
+    speech::ReadingControl reading{holder, widgets.controls()};
+    WavExport exporter{holder, speech.engine, reading, editor};
+    QTemporaryDir folder;
+    int eventsHandled = 0;
+    std::function<void()> handleEvents = [this] { ++eventsHandled; };
+};
+
+quint32 dataBytes(const QByteArray& wav)
+{
+    return wav.size() < 44 ? 0 : qFromLittleEndian<quint32>(wav.constData() + 40);
+}
+
+} // namespace
+
+TEST(WavExport, EachLineIsAFileNamedByItsIndexAndText)
+{
+    Exporting e;
+    e.editor.setPlainText(QStringLiteral("Hello: world\n\na/b?c\n   \nHello: world\n"));
+    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.handleEvents));
+    EXPECT_THAT(e.files(), UnorderedElementsAre("0.Hello  world.wav", "2.a b c.wav", "3..wav",
+                                                "4.Hello  world.wav"));
+    EXPECT_EQ(e.eventsHandled, 5);
+    EXPECT_GT(dataBytes(e.file(QStringLiteral("0.Hello  world.wav"))), 16000u);
+    EXPECT_EQ(dataBytes(e.file(QStringLiteral("3..wav"))), 0u) << "spoken from an empty text";
+}
+
+TEST(WavExport, WrappedParagraphsStayOneLine)
+{
+    Exporting e;
+    e.editor.resize(80, 200);
+    e.editor.setPlainText(
+        QStringLiteral("A paragraph long enough to wrap many times in a narrow editor."));
+    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.handleEvents));
+    EXPECT_EQ(e.files().size(), 1);
+}
+
+TEST(WavExport, AnEmptyEditorWritesNothingAndNoVoiceShowsNoFolder)
+{
+    Exporting empty;
+    EXPECT_TRUE(empty.exporter.exportLines(empty.folder.path(), empty.handleEvents));
+    empty.exporter.exportText(empty.folder.filePath(QStringLiteral("all.wav")));
+    EXPECT_TRUE(empty.files().isEmpty());
+
+    Exporting voiceless(false);
+    voiceless.editor.setPlainText(QStringLiteral("One line."));
+    EXPECT_FALSE(voiceless.exporter.exportLines(voiceless.folder.path(), voiceless.handleEvents));
+    voiceless.exporter.exportText(voiceless.folder.filePath(QStringLiteral("all.wav")));
+    EXPECT_TRUE(voiceless.files().isEmpty());
+}
+
+TEST(WavExport, TheSelectionAloneIsExportedAndAnExistingFileReplaced)
+{
+    Exporting e;
+    const QString path = e.folder.filePath(QStringLiteral("Out.wav"));
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write(QByteArray(1 << 20, 'x'));
+    existing.close();
+    e.editor.setPlainText(
+        QStringLiteral("Short. Then a much longer second sentence follows here."));
+    e.exporter.exportText(path);
+    const quint32 whole = dataBytes(e.file(QStringLiteral("Out.wav")));
+    QTextCursor cursor = e.editor.textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    e.editor.setTextCursor(cursor);
+    e.exporter.exportText(path);
+    const QByteArray wav = e.file(QStringLiteral("Out.wav"));
+    EXPECT_EQ(wav.size(), 44 + dataBytes(wav));
+    EXPECT_LT(dataBytes(wav) * 3, whole);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 24), 16000u);
+    EXPECT_EQ(qFromLittleEndian<quint16>(wav.constData() + 22), 1);
+    EXPECT_EQ(qFromLittleEndian<quint16>(wav.constData() + 34), 16);
+}
+
+TEST(WavExport, TheTrackBarsRateIsHeardInTheFile)
+{
+    Exporting e;
+    e.editor.setPlainText(QStringLiteral("The rate of this sentence follows the track bar."));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("normal.wav")));
+    e.widgets.rate.setValue(10);
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("fast.wav")));
+    const double ratio = double(dataBytes(e.file(QStringLiteral("fast.wav")))) /
+                         dataBytes(e.file(QStringLiteral("normal.wav")));
+    EXPECT_NEAR(ratio, 1.0 / 3, 0.08);
+}
+
+TEST(WavExport, AFileThatCannotBeWrittenEndsTheExportAndKeepsTheFilesBefore)
+{
+    Exporting e;
+    e.editor.setPlainText(QStringLiteral("first\nsecond\nthird"));
+    ASSERT_TRUE(QDir(e.folder.path()).mkdir(QStringLiteral("1.second.wav")));
+    EXPECT_THROW(e.exporter.exportLines(e.folder.path(), e.handleEvents), std::runtime_error);
+    EXPECT_THAT(e.files(), UnorderedElementsAre("0.first.wav"));
+}
+
+TEST(WavExport, ALongLineGetsANameTheFileSystemTakes)
+{
+    const QString name = WavExport::lineFileName(7, QString(2000, u'x') + QStringLiteral(" end"));
+    EXPECT_EQ((name + QStringLiteral(".wav")).toUtf8().size(), WavExport::MaxFileNameBytes);
+    EXPECT_TRUE(name.startsWith(QStringLiteral("7.xxx")));
+    const QString cut = WavExport::lineFileName(1, QString(240, u'a') + QStringLiteral(". . . ") +
+                                                       QString(50, u'b'));
+    EXPECT_FALSE(cut.endsWith(u' ') || cut.endsWith(u'.'));
+    const QString chinese = WavExport::lineFileName(2, QString(200, QChar(0x4E2D)));
+    EXPECT_LE((chinese + QStringLiteral(".wav")).toUtf8().size(), WavExport::MaxFileNameBytes);
+
+    Exporting e;
+    e.editor.setPlainText(QString(2000, u'y'));
+    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.handleEvents));
+    ASSERT_EQ(e.files().size(), 1);
+    EXPECT_GT(dataBytes(e.file(e.files().first())), 0u);
+}
