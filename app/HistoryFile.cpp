@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringEncoder>
 #include <stdexcept>
 
 namespace {
@@ -34,12 +35,7 @@ QByteArray HistoryFile::encode(const QStringList& entries)
     QString text;
     for (const QString& entry : entries.mid(0, MaxSavedEntries))
         text += entry + QStringLiteral("\r\n");
-    QByteArray bytes("\xFF\xFE");
-    for (const QChar c : text) {
-        bytes.append(static_cast<char>(c.unicode() & 0xFF));
-        bytes.append(static_cast<char>(c.unicode() >> 8));
-    }
-    return bytes;
+    return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE).encode(text);
 }
 
 QStringList HistoryFile::load(const QString& path)
