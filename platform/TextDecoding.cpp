@@ -1,16 +1,120 @@
 #include "platform/TextDecoding.h"
 
+#include <algorithm>
+#include <memory>
 #include <QStringDecoder>
+#include <uchardet.h>
+#include <utility>
 
 namespace platform {
 
 namespace {
+
+// Enough for uchardet to decide, and little enough to keep a file of many megabytes quick.
+constexpr qsizetype DetectionSampleSize = 64 * 1024;
+const QByteArray ChineseCodePage = "GB18030";
+const QByteArray WesternCodePage = "windows-1252";
+
+bool isAboveAscii(char byte)
+{
+    return static_cast<unsigned char>(byte) >= 0x80;
+}
 
 QString decodeUtf16(const QByteArray& units, QStringDecoder::Encoding encoding)
 {
     if (units.size() < 2)
         return {};
     return QStringDecoder(encoding).decode(units);
+}
+
+// Around the first byte above ASCII: a long stretch of ASCII before it tells nothing about the
+// code page, though the words next to it help.
+QByteArrayView detectionSample(const QByteArray& bytes)
+{
+    const qsizetype firstAboveAscii =
+        std::find_if(bytes.begin(), bytes.end(), isAboveAscii) - bytes.begin();
+    const qsizetype start = std::max<qsizetype>(0, firstAboveAscii - DetectionSampleSize / 2);
+    return QByteArrayView(bytes).sliced(start, std::min(DetectionSampleSize, bytes.size() - start));
+}
+
+QByteArray guessOfUchardet(QByteArrayView sample)
+{
+    const std::unique_ptr<uchardet, decltype(&uchardet_delete)> detector(uchardet_new(),
+                                                                         uchardet_delete);
+    uchardet_handle_data(detector.get(), sample.data(), static_cast<size_t>(sample.size()));
+    uchardet_data_end(detector.get());
+    return uchardet_get_charset(detector.get());
+}
+
+// Windows users write in their ANSI code page; for short texts uchardet often names an ISO, DOS
+// or Mac code page of the same script instead, and ICU calls the Korean one by its Windows name.
+QByteArray ansiCodePageOf(const QByteArray& guess)
+{
+    static const std::pair<const char*, const char*> ansiCodePages[] = {
+        {"ISO-8859-1", "windows-1252"},  {"ISO-8859-3", "windows-1252"},
+        {"ISO-8859-10", "windows-1252"}, {"ISO-8859-15", "windows-1252"},
+        {"ISO-8859-2", "windows-1250"},  {"ISO-8859-16", "windows-1250"},
+        {"IBM852", "windows-1250"},      {"MAC-CENTRALEUROPE", "windows-1250"},
+        {"ISO-8859-7", "windows-1253"},  {"ISO-8859-9", "windows-1254"},
+        {"ISO-8859-8", "windows-1255"},  {"ISO-8859-6", "windows-1256"},
+        {"ISO-8859-4", "windows-1257"},  {"ISO-8859-13", "windows-1257"},
+        {"TIS-620", "windows-874"},      {"UHC", "windows-949"},
+    };
+    for (const auto& [name, codePage] : ansiCodePages)
+        if (guess == name)
+            return codePage;
+    return guess;
+}
+
+bool isEastAsian(const QByteArray& guess)
+{
+    static const char* const multiByteCodePages[] = {
+        "BIG5",        "EUC-JP",      "EUC-KR",      "EUC-TW",    "GB18030", "HZ-GB-2312",
+        "ISO-2022-CN", "ISO-2022-JP", "ISO-2022-KR", "SHIFT_JIS", "UHC"};
+    return std::any_of(std::begin(multiByteCodePages), std::end(multiByteCodePages),
+                       [&](const char* name) { return guess == name; });
+}
+
+bool decodesCleanly(const QByteArray& encoding, QByteArrayView sample)
+{
+    QStringDecoder decoder(encoding.constData());
+    if (!decoder.isValid())
+        return false;
+    [[maybe_unused]] const QString text = decoder.decode(sample);
+    return !decoder.hasError();
+}
+
+// Every byte above ASCII pairs with the next into a character of GB2312: a lead byte of its rows
+// of symbols (A1-A9) or of hanzi (B0-F7), a trail byte in A1-FE.
+bool hasGb2312Shape(QByteArrayView sample)
+{
+    const auto isLead = [](unsigned char byte) {
+        return (byte >= 0xA1 && byte <= 0xA9) || (byte >= 0xB0 && byte <= 0xF7);
+    };
+    const auto isTrail = [](unsigned char byte) { return byte >= 0xA1 && byte <= 0xFE; };
+    for (qsizetype i = 0; i < sample.size(); ++i) {
+        if (!isAboveAscii(sample[i]))
+            continue;
+        if (i + 1 == sample.size() || !isLead(static_cast<unsigned char>(sample[i])) ||
+            !isTrail(static_cast<unsigned char>(sample[i + 1])))
+            return false;
+        ++i;
+    }
+    return true;
+}
+
+// uchardet takes short GBK texts for a single-byte code page or cannot place them at all, while
+// it places short Western texts; so text shaped like GB2312 is Chinese unless it names another
+// East Asian code page, and text it cannot place is Chinese where the bytes allow.
+QByteArray encodingOf(QByteArrayView sample)
+{
+    const QByteArray guess = guessOfUchardet(sample);
+    if (hasGb2312Shape(sample) && !isEastAsian(guess))
+        return ChineseCodePage;
+    const QByteArray encoding = ansiCodePageOf(guess);
+    if (decodesCleanly(encoding, sample))
+        return encoding;
+    return decodesCleanly(ChineseCodePage, sample) ? ChineseCodePage : WesternCodePage;
 }
 
 } // namespace
@@ -23,7 +127,14 @@ QString decodeByByteOrderMark(const QByteArray& bytes)
         return decodeUtf16(bytes.mid(2), QStringDecoder::Utf16BE);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
-    return QString::fromLocal8Bit(bytes);
+    return decodeSystemCodePage(bytes);
+}
+
+QString decodeSystemCodePage(const QByteArray& bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    return QStringDecoder(encodingOf(detectionSample(bytes)).constData()).decode(bytes);
 }
 
 } // namespace platform
