@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QTextEdit;
@@ -10,7 +11,8 @@ namespace documents {
 enum class EditorFileMode { Rich, Plain };
 
 // Loads files into the editor by the rule of its file mode: rich takes RTF as formatted text,
-// plain shows any file as text. Text that is not RTF is decoded by its byte-order mark in both.
+// plain shows any file as text. Text that is not RTF, or does not parse as RTF, is decoded by its
+// byte-order mark in both.
 class EditorLoader {
 public:
     explicit EditorLoader(QTextEdit& editor);
@@ -23,6 +25,8 @@ public:
     void load(const QString& path);
 
 private:
+    void loadPlainText(const QByteArray& bytes);
+
     QTextEdit& editor_;
     EditorFileMode mode_ = EditorFileMode::Rich;
 };

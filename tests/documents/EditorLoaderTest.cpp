@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextEdit>
 
 using namespace documents;
@@ -27,6 +28,20 @@ QByteArray utf16(const QString& text, bool littleEndian)
 }
 
 const QString Chinese = QStringLiteral("朗读 this text\n第二行");
+// Chinese as a Chinese Windows writes it, in GBK.
+const QByteArray ChineseInGbk = "\xC0\xCA\xB6\xC1 this text\n\xB5\xDA\xB6\xFE\xD0\xD0";
+
+// The font and colour the editor shows its first character in.
+std::pair<QFont, QColor> firstCharacterLook(const QTextEdit& editor)
+{
+    QTextCursor cursor(editor.document());
+    cursor.setPosition(1);
+    const QTextCharFormat format = cursor.charFormat();
+    const QColor color = format.foreground().style() == Qt::NoBrush
+                             ? editor.palette().color(QPalette::Text)
+                             : format.foreground().color();
+    return {format.font().resolve(editor.document()->defaultFont()), color};
+}
 
 } // namespace
 
@@ -49,6 +64,59 @@ TEST(EditorLoader, EveryMarkGivesTheSameTextInEitherMode)
         }
         loader.load(files.write(QStringLiteral("short.txt"), "\xFF\xFEx"));
         EXPECT_TRUE(editor.toPlainText().isEmpty());
+    }
+}
+
+TEST(EditorLoader, WindowsCodePagesOpenAsTheirTextInEitherMode)
+{
+    Files files;
+    const QString chinese = files.write(QStringLiteral("gbk.txt"), ChineseInGbk);
+    const QString french = files.write(QStringLiteral("french.txt"), "Caf\xE9 cr\xE8me, c\x9Cur");
+    for (const EditorFileMode mode : {EditorFileMode::Rich, EditorFileMode::Plain}) {
+        QTextEdit editor;
+        EditorLoader loader(editor);
+        loader.setMode(mode);
+        loader.load(chinese);
+        EXPECT_EQ(editor.toPlainText(), Chinese);
+        loader.load(french);
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("Café crème, cœur"));
+    }
+}
+
+TEST(EditorLoader, BytesThatDoNotParseAsRtfShowAsTextInRichMode)
+{
+    Files files;
+    QTextEdit editor;
+    EditorLoader loader(editor);
+    loader.load(files.write(QStringLiteral("a.rtf"), "{\\rtfx " + ChineseInGbk + "}"));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("{\\rtfx ") + Chinese + u'}');
+}
+
+TEST(EditorLoader, PlainTextAfterRtfTakesTheEditorsOwnFontAndColour)
+{
+    Files files;
+    const QString rtf =
+        files.write(QStringLiteral("loud.rtf"), "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}"
+                                                "\\b\\cf1\\fs48 Loud}");
+    const QString text = files.write(QStringLiteral("quiet.txt"), "quiet");
+    for (const EditorFileMode mode : {EditorFileMode::Rich, EditorFileMode::Plain}) {
+        QTextEdit editor;
+        editor.setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+        const QColor ownColour = editor.palette().color(QPalette::Text);
+        EditorLoader loader(editor);
+        loader.load(rtf);
+        const auto [loudFont, loudColour] = firstCharacterLook(editor);
+        EXPECT_TRUE(loudFont.bold());
+        EXPECT_EQ(loudFont.pointSize(), 24);
+        EXPECT_EQ(loudColour, QColor(255, 0, 0));
+        loader.setMode(mode);
+        loader.load(text);
+        const auto [font, colour] = firstCharacterLook(editor);
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("quiet"));
+        EXPECT_FALSE(font.bold());
+        EXPECT_EQ(font.pointSize(), 11);
+        EXPECT_EQ(font.family(), editor.font().family());
+        EXPECT_EQ(colour, ownColour);
     }
 }
 
