@@ -1,5 +1,7 @@
 #include "platform/RtfReader.h"
 
+#include "platform/SymbolFont.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -7,11 +9,13 @@
 #include <optional>
 #include <QColor>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <stdexcept>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -27,6 +31,8 @@ constexpr int MaxSkipCount = 64;
 constexpr int DefaultHalfPoints = 24;
 constexpr int MaxHalfPoints = 3276;
 constexpr int DefaultCodePage = 1252;
+// Windows' code page of the symbol character set: its bytes address the font's own characters.
+constexpr int SymbolCodePage = 42;
 constexpr char16_t Replacement = 0xFFFD;
 
 bool isLetter(char c)
@@ -180,13 +186,14 @@ Token Tokenizer::text()
     return {.type = Token::Type::Text, .name = input_.substr(start, pos_ - start)};
 }
 
-// The code page of a font's character set; 0 stands for the document's.
+// The code page of a font's character set; 0 stands for the document's, which the default
+// character set and unknown ones take.
 int charsetCodePage(int charset)
 {
-    static const std::map<int, int> codePages = {{77, 10000}, {128, 932},  {129, 949},  {134, 936},
-                                                 {136, 950},  {161, 1253}, {162, 1254}, {163, 1258},
-                                                 {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251},
-                                                 {222, 874},  {238, 1250}, {255, 437}};
+    static const std::map<int, int> codePages = {
+        {0, 1252},   {2, SymbolCodePage}, {77, 10000}, {128, 932},  {129, 949},  {134, 936},
+        {136, 950},  {161, 1253},         {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256},
+        {186, 1257}, {204, 1251},         {222, 874},  {238, 1250}, {254, 437},  {255, 437}};
     const auto found = codePages.find(charset);
     return found == codePages.end() ? 0 : found->second;
 }
@@ -205,7 +212,7 @@ const char* codecName(int codePage)
     return found == names.end() ? nullptr : found->second;
 }
 
-enum class Destination { Text, FontTable, ColorTable, Skip };
+enum class Destination { Text, Footnote, FontTable, ColorTable, Skip };
 enum class Alignment { None, Left, Center, Right, Justify };
 
 struct CharProps {
@@ -226,11 +233,22 @@ struct Group {
     Alignment alignment = Alignment::None;
     int skipCount = 1;
     Destination destination = Destination::Text;
+    // In the text of a list item's number or bullet.
+    bool listText = false;
 };
 
 struct Font {
     QString family;
     int codePage = 0;
+    SymbolFont symbols;
+};
+
+// A footnote's text or paragraph end, kept to follow the document's text.
+struct NotePiece {
+    QString text = {};
+    CharProps props = {};
+    bool endsParagraph = false;
+    Alignment alignment = Alignment::None;
 };
 
 struct Tables {
@@ -248,6 +266,7 @@ public:
 
     void append(QStringView text, const CharProps& props);
     void endParagraph(Alignment alignment);
+    void breakParagraph(Alignment alignment);
     void finish(Alignment alignment);
 
 private:
@@ -346,6 +365,13 @@ void DocumentBuilder::endParagraph(Alignment alignment)
     blockPending_ = true;
 }
 
+// A page break ends the paragraph it falls in; where one has just ended it adds no empty one.
+void DocumentBuilder::breakParagraph(Alignment alignment)
+{
+    if (!blockPending_ && (!run_.isEmpty() || cursor_.block().length() > 1))
+        endParagraph(alignment);
+}
+
 void DocumentBuilder::finish(Alignment alignment)
 {
     flushRun();
@@ -407,10 +433,15 @@ public:
     void setDocumentCodePage(int codePage) { documentCodePage_ = codePage; }
     void setDefaultFont(int number);
     void setFont(int number);
+    void setFontCharset(int charset) { fontCharsetCodePage_ = charsetCodePage(charset); }
     void setFontCodePage(int codePage) { fontCodePage_ = codePage; }
     void setColorComponent(int component, int value);
+    void startListText() { groups_.back().listText = true; }
+    void startFootnote();
+    void footnoteNumber();
     void plain();
     void paragraph();
+    void pageBreak();
     void emitChar(char16_t c) { emitText(QStringView(&c, 1)); }
     void unicode(int value);
 
@@ -425,10 +456,16 @@ private:
     void addBytes(std::string_view bytes);
     void flushBytes();
     int codePage() const;
+    int definedFontCodePage() const;
     QStringDecoder& decoder(int codePage);
+    QString symbolText(const QByteArray& bytes) const;
+    char32_t symbolCharacter(char32_t code) const;
     void emitText(QStringView text);
     void resolveSurrogate();
     void deliver(QStringView text);
+    void addNoteText(QStringView text);
+    void endNoteParagraph(Alignment alignment);
+    void appendNotes(Alignment alignment);
     void addToFontName(QStringView text);
     void commitFont();
     void commitColor();
@@ -445,9 +482,15 @@ private:
     // are decoded together.
     QByteArray bytes_;
     char16_t highSurrogate_ = 0;
+    // A \* came: unless the next control word is one the reader knows, the group is skipped.
+    bool ignorable_ = false;
+    int footnotes_ = 0;
+    std::vector<NotePiece> notes_;
     int documentCodePage_ = DefaultCodePage;
     int defaultFont_ = 0;
     std::optional<int> fontNumber_;
+    int fontCharsetCodePage_ = 0;
+    // A \cpg is above the character set.
     int fontCodePage_ = 0;
     QString fontName_;
     int color_[3] = {0, 0, 0};
@@ -511,7 +554,9 @@ constexpr WordAction WordActions[] = {
     {"bullet", character<u'\u2022'>},
     {"cell", tab},
     {"cf", [](Parser& p, const Token& w) { p.chars().color = w.param; }},
+    {"chftn", [](Parser& p, const Token&) { p.footnoteNumber(); }},
     {"colortbl", [](Parser& p, const Token&) { p.setDestination(Destination::ColorTable); }},
+    {"column", [](Parser& p, const Token&) { p.pageBreak(); }},
     {"cpg", [](Parser& p, const Token& w) { p.setFontCodePage(w.param); }},
     {"deff", [](Parser& p, const Token& w) { p.setDefaultFont(w.param); }},
     {"do", skipGroup},
@@ -520,7 +565,7 @@ constexpr WordAction WordActions[] = {
     {"endash", character<u'\u2013'>},
     {"enspace", character<u'\u2002'>},
     {"f", [](Parser& p, const Token& w) { p.setFont(w.param); }},
-    {"fcharset", [](Parser& p, const Token& w) { p.setFontCodePage(charsetCodePage(w.param)); }},
+    {"fcharset", [](Parser& p, const Token& w) { p.setFontCharset(w.param); }},
     {"filetbl", skipGroup},
     {"fldinst", skipGroup},
     {"fonttbl", [](Parser& p, const Token&) { p.setDestination(Destination::FontTable); }},
@@ -528,7 +573,7 @@ constexpr WordAction WordActions[] = {
     {"footerf", skipGroup},
     {"footerl", skipGroup},
     {"footerr", skipGroup},
-    {"footnote", skipGroup},
+    {"footnote", [](Parser& p, const Token&) { p.startFootnote(); }},
     {"fs",
      [](Parser& p, const Token& w) {
          p.chars().halfPoints = w.param > 0 ? std::min(w.param, MaxHalfPoints) : DefaultHalfPoints;
@@ -548,11 +593,13 @@ constexpr WordAction WordActions[] = {
     {"line", character<u'\u2028'>},
     {"listoverridetable", skipGroup},
     {"listtable", skipGroup},
+    {"listtext", [](Parser& p, const Token&) { p.startListText(); }},
     {"lquote", character<u'\u2018'>},
     {"ltrmark", character<u'\u200E'>},
     {"mac", characterSet<10000>},
     {"nonshppict", skipGroup},
     {"object", skipGroup},
+    {"page", [](Parser& p, const Token&) { p.pageBreak(); }},
     {"par", paragraph},
     {"pard", [](Parser& p, const Token&) { p.setAlignment(Alignment::None); }},
     {"pc", characterSet<437>},
@@ -560,6 +607,7 @@ constexpr WordAction WordActions[] = {
     {"pict", skipGroup},
     {"plain", [](Parser& p, const Token&) { p.plain(); }},
     {"pn", skipGroup},
+    {"pntext", [](Parser& p, const Token&) { p.startListText(); }},
     {"qc", align<Alignment::Center>},
     {"qj", align<Alignment::Justify>},
     {"ql", align<Alignment::Left>},
@@ -627,7 +675,9 @@ void Parser::run()
         handle(token);
     flushBytes();
     resolveSurrogate();
-    builder_.finish(groups_.empty() ? Alignment::None : groups_.back().alignment);
+    const Alignment alignment = groups_.empty() ? Alignment::None : groups_.back().alignment;
+    appendNotes(alignment);
+    builder_.finish(alignment);
 }
 
 void Parser::handle(Token token)
@@ -636,6 +686,10 @@ void Parser::handle(Token token)
         return skipOverflow(token);
     if (skip_ > 0 && skipsFallback(token))
         return;
+    if (ignorable_ && token.type != Token::Type::Word) {
+        ignorable_ = false;
+        setDestination(Destination::Skip);
+    }
     switch (token.type) {
     case Token::Type::Text:
         return addBytes(token.name);
@@ -702,20 +756,28 @@ void Parser::startGroup()
 
 void Parser::endGroup()
 {
-    if (groups_.back().destination == Destination::FontTable)
+    const Group& group = groups_.back();
+    if (group.destination == Destination::FontTable)
         commitFont();
-    if (groups_.size() == 1)
+    if (groups_.size() == 1) {
         finished_ = true;
-    else
-        groups_.pop_back();
+        return;
+    }
+    if (group.destination == Destination::Footnote &&
+        groups_[groups_.size() - 2].destination != Destination::Footnote)
+        endNoteParagraph(group.alignment);
+    groups_.pop_back();
 }
 
 void Parser::word(const Token& token)
 {
+    const bool ignorable = std::exchange(ignorable_, false);
     if (groups_.back().destination == Destination::Skip)
         return;
     if (const WordAction* action = findWord(token.name))
         action->apply(*this, token);
+    else if (ignorable)
+        setDestination(Destination::Skip);
 }
 
 void Parser::symbol(char c)
@@ -728,7 +790,8 @@ void Parser::symbol(char c)
     case '_':
         return emitChar(u'\u2011');
     case '*':
-        return setDestination(Destination::Skip);
+        ignorable_ = true;
+        return;
     case '\r':
     case '\n':
         return paragraph();
@@ -760,6 +823,7 @@ void Parser::setFont(int number)
         return;
     }
     fontNumber_ = number;
+    fontCharsetCodePage_ = 0;
     fontCodePage_ = 0;
     fontName_.clear();
 }
@@ -772,6 +836,22 @@ void Parser::setColorComponent(int component, int value)
     colorSet_ = true;
 }
 
+// A note within a note stays in its text.
+void Parser::startFootnote()
+{
+    if (groups_.back().destination != Destination::Text)
+        return;
+    ++footnotes_;
+    setDestination(Destination::Footnote);
+}
+
+// The number of the footnote that follows, or of the footnote it is in.
+void Parser::footnoteNumber()
+{
+    const bool inFootnote = groups_.back().destination == Destination::Footnote;
+    emitText(QString::number(inFootnote ? footnotes_ : footnotes_ + 1));
+}
+
 void Parser::plain()
 {
     chars() = CharProps{};
@@ -780,10 +860,22 @@ void Parser::plain()
 
 void Parser::paragraph()
 {
+    const Group& group = groups_.back();
+    if (group.destination != Destination::Text && group.destination != Destination::Footnote)
+        return;
+    resolveSurrogate();
+    if (group.destination == Destination::Text)
+        builder_.endParagraph(group.alignment);
+    else
+        endNoteParagraph(group.alignment);
+}
+
+void Parser::pageBreak()
+{
     if (groups_.back().destination != Destination::Text)
         return;
     resolveSurrogate();
-    builder_.endParagraph(groups_.back().alignment);
+    builder_.breakParagraph(groups_.back().alignment);
 }
 
 void Parser::unicode(int value)
@@ -802,7 +894,7 @@ void Parser::unicode(int value)
     }
     if (code < 0 || code > 0x10FFFF || (code >= 0xDC00 && code <= 0xDFFF))
         return emitChar(Replacement);
-    const auto text = QChar::fromUcs4(static_cast<char32_t>(code));
+    const auto text = QChar::fromUcs4(symbolCharacter(static_cast<char32_t>(code)));
     emitText(text);
 }
 
@@ -816,20 +908,32 @@ void Parser::flushBytes()
 {
     if (bytes_.isEmpty())
         return;
+    const int page = codePage();
     const bool ascii = std::ranges::all_of(bytes_, [](char c) { return c >= 0; });
-    const QString text = ascii ? QString::fromLatin1(bytes_) : decoder(codePage()).decode(bytes_);
+    const QString text = page == SymbolCodePage ? symbolText(bytes_)
+                         : ascii                ? QString::fromLatin1(bytes_)
+                                                : decoder(page).decode(bytes_);
     bytes_.clear();
     emitText(text);
 }
 
+// The font's code page wins over the document's; a font's name is in the document's when the
+// font is a symbol font.
 int Parser::codePage() const
 {
     const Group& group = groups_.back();
-    if (group.destination == Destination::FontTable)
-        return fontCodePage_ != 0 ? fontCodePage_ : documentCodePage_;
+    if (group.destination == Destination::FontTable) {
+        const int page = definedFontCodePage();
+        return page != 0 && page != SymbolCodePage ? page : documentCodePage_;
+    }
     const auto font = tables_.fonts.find(group.chars.font);
     return font != tables_.fonts.end() && font->second.codePage != 0 ? font->second.codePage
                                                                      : documentCodePage_;
+}
+
+int Parser::definedFontCodePage() const
+{
+    return codecName(fontCodePage_) ? fontCodePage_ : fontCharsetCodePage_;
 }
 
 QStringDecoder& Parser::decoder(int codePage)
@@ -845,6 +949,28 @@ QStringDecoder& Parser::decoder(int codePage)
         found = decoders_.emplace(known, std::move(decoder)).first;
     }
     return found->second;
+}
+
+// Blanks and control characters are the same in every font.
+QString Parser::symbolText(const QByteArray& bytes) const
+{
+    QString text;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text.append(QChar::fromUcs4(code <= u' ' ? code : symbolCharacter(0xF000 + code)));
+    }
+    return text;
+}
+
+// What a symbol font shows at the code point. The bullets of lists often come without their
+// font, which only the list table names.
+char32_t Parser::symbolCharacter(char32_t code) const
+{
+    const Group& group = groups_.back();
+    const auto font = tables_.fonts.find(group.chars.font);
+    if (font != tables_.fonts.end() && font->second.symbols.isKnown())
+        return font->second.symbols.character(code);
+    return group.listText ? SymbolFont::bullets().character(code) : code;
 }
 
 void Parser::emitText(QStringView text)
@@ -870,6 +996,10 @@ void Parser::deliver(QStringView text)
         if (!chars().hidden)
             builder_.append(text, chars());
         break;
+    case Destination::Footnote:
+        if (!chars().hidden)
+            addNoteText(text);
+        break;
     case Destination::FontTable:
         addToFontName(text);
         break;
@@ -879,6 +1009,34 @@ void Parser::deliver(QStringView text)
         break;
     case Destination::Skip:
         break;
+    }
+}
+
+void Parser::addNoteText(QStringView text)
+{
+    if (notes_.empty() || notes_.back().endsParagraph || notes_.back().props != chars())
+        notes_.push_back({.props = chars()});
+    notes_.back().text.append(text);
+}
+
+void Parser::endNoteParagraph(Alignment alignment)
+{
+    if (!notes_.empty() && !notes_.back().endsParagraph)
+        notes_.push_back({.endsParagraph = true, .alignment = alignment});
+}
+
+// Footnotes follow the text, each in paragraphs of its own, so reading is not broken off
+// in mid-sentence and no note is lost.
+void Parser::appendNotes(Alignment alignment)
+{
+    if (notes_.empty())
+        return;
+    builder_.breakParagraph(alignment);
+    for (const NotePiece& piece : notes_) {
+        if (piece.endsParagraph)
+            builder_.endParagraph(piece.alignment);
+        else
+            builder_.append(piece.text, piece.props);
     }
 }
 
@@ -895,8 +1053,11 @@ void Parser::addToFontName(QStringView text)
 void Parser::commitFont()
 {
     if (fontNumber_ &&
-        (tables_.fonts.size() < MaxTableEntries || tables_.fonts.contains(*fontNumber_)))
-        tables_.fonts[*fontNumber_] = Font{fontName_.trimmed(), fontCodePage_};
+        (tables_.fonts.size() < MaxTableEntries || tables_.fonts.contains(*fontNumber_))) {
+        const QString family = fontName_.trimmed();
+        tables_.fonts[*fontNumber_] =
+            Font{family, definedFontCodePage(), SymbolFont::named(family)};
+    }
     fontNumber_.reset();
     fontName_.clear();
 }

@@ -7,10 +7,11 @@ class QTextDocument;
 namespace platform {
 
 // Reads Rich Text Format as word processors and RtfWriter write it: text, paragraphs with their
-// alignment, line breaks and tabs, and the bold, italic, underline, strikeout, size, colour and
-// font of the characters. Everything else (pictures, fields' instructions, headers, styles) is
-// left out. Damaged input gives what could be read; no input crashes it, and the time it takes
-// grows only linearly with the input.
+// alignment, line breaks and tabs, list bullets, and the bold, italic, underline, strikeout, size,
+// colour and font of the characters. Footnotes follow the text, each in paragraphs of its own.
+// Everything else (pictures, fields' instructions, headers, styles) is left out. Damaged input
+// gives what could be read; no input crashes it, and the time it takes grows only linearly with
+// the input.
 class RtfReader {
 public:
     // Whether the bytes start as RTF does; nothing before "{\rtf" is allowed.

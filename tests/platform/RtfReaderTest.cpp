@@ -182,6 +182,38 @@ TEST(RtfReaderFixture, WrittenByLibreOfficeWriter)
     EXPECT_FALSE(r.formatOf(QStringLiteral("Plain")).fontItalic());
 }
 
+// Written by LibreOffice Writer 7.4 with soffice --headless --convert-to rtf from
+// libreoffice-bullets.fodt beside it: lists with the bullets •, ■ and ◆ of OpenSymbol (the last two
+// at its own private code points), ▪ ◦ ✓ ➢, Symbol's bullet and Wingdings' ▪ and ✓. The list text
+// it writes names no font and starts with a blank.
+TEST(RtfReaderFixture, LibreOfficeBulletsAreVisibleCharacters)
+{
+    const Reading r(fixture("libreoffice-bullets.rtf"));
+    EXPECT_EQ(r.paragraphs(),
+              QStringList({QStringLiteral("Bulleted lists"), fromUtf8(u8" •\tDefault bullet one"),
+                           fromUtf8(u8" •\tDefault bullet two"), fromUtf8(u8" ■\tSquare"),
+                           fromUtf8(u8" ◆\tDiamond"), fromUtf8(u8" ▪\tSmall square"),
+                           fromUtf8(u8" ◦\tWhite bullet"), fromUtf8(u8" ✓\tCheck mark"),
+                           fromUtf8(u8" ➢\tArrowhead"), fromUtf8(u8" •\tSymbol bullet"),
+                           fromUtf8(u8" ▪\tWingdings square"), fromUtf8(u8" ✓\tWingdings check"),
+                           QStringLiteral("After the lists.")}));
+}
+
+// Made by hand as Word writes lists (a \listtext group in the bullet's font) and as WordPad does
+// (\pntext, with the bullet once more in the \pn group).
+TEST(RtfReaderFixture, WordBulletsInSymbolFonts)
+{
+    const Reading r(fixture("word-bullets.rtf"));
+    EXPECT_EQ(r.paragraphs(),
+              QStringList({QStringLiteral("Shopping list"), fromUtf8(u8"•\tBread"),
+                           QStringLiteral("o\tWhite bread"), fromUtf8(u8"▪\tSliced"),
+                           fromUtf8(u8"✓\tBought"), fromUtf8(u8"•\tMilk, as WordPad writes it"),
+                           fromUtf8(u8"An angle α of ≥90°")}));
+    EXPECT_EQ(Reading("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Webdings;}}\\f0 a b}").text(),
+              fromUtf8(u8"\uF061 \uF062"))
+        << "a symbol font without a table keeps its characters for the font to show";
+}
+
 TEST(RtfReaderFormat, CharacterPropertiesFollowGroupsAndResets)
 {
     const Reading r("{\\rtf1{\\b bold {\\i both}}\\ul under\\ul0 zero\\ul again\\ulnone none"
@@ -248,6 +280,44 @@ TEST(RtfReaderFormat, ParagraphsAlignmentAndBreaks)
               QStringList({QStringLiteral("a"), QStringLiteral("b")}));
 }
 
+TEST(RtfReaderFormat, PageAndSectionBreaksEndTheParagraph)
+{
+    const Reading r(
+        "{\\rtf1 End of page one.\\page Start of page two.\\sect New section.\\par\\page "
+        "After a break at a paragraph's start.\\column Next column.}");
+    EXPECT_EQ(r.paragraphs(),
+              QStringList({QStringLiteral("End of page one."), QStringLiteral("Start of page two."),
+                           QStringLiteral("New section."),
+                           QStringLiteral("After a break at a paragraph's start."),
+                           QStringLiteral("Next column.")}));
+}
+
+// Gathered after the text, each as its own paragraph starting with its number, footnotes are
+// heard once the text is done instead of breaking off its sentences.
+TEST(RtfReaderFormat, FootnotesFollowTheTextWithTheirNumbers)
+{
+    const Reading word(
+        "{\\rtf1{\\*\\ftnsep\\chftnsep}Water boils at 100 degrees.{\\cs15\\super\\chftn "
+        "{\\footnote\\pard\\plain{\\cs15\\super\\chftn} At sea level.}} It freezes at "
+        "0.{\\super\\chftn{\\footnote\\pard\\plain\\qc{\\super\\chftn} Pure water.\\par "
+        "{\\v hidden}Second paragraph of the note.}}\\par Next paragraph.\\par}");
+    ASSERT_EQ(word.paragraphs(),
+              QStringList({QStringLiteral("Water boils at 100 degrees.1 It freezes at 0.2"),
+                           QStringLiteral("Next paragraph."), QStringLiteral("1 At sea level."),
+                           QStringLiteral("2 Pure water."),
+                           QStringLiteral("Second paragraph of the note.")}));
+    EXPECT_EQ(word.alignmentOf(QStringLiteral("Second")), Qt::AlignHCenter);
+
+    // As LibreOffice writes it, marked ignorable.
+    const Reading libreOffice(
+        "{\\rtf1{\\loch Text with a note}{{\\super \\loch \\chftn{\\*\\footnote "
+        "\\chftn\\pard\\plain "
+        "\\s24\\fs20{\\loch\r\n\\tab The note itself.}\r\n}}\r\n}{\\loch\r\n and more.}}");
+    ASSERT_EQ(libreOffice.paragraphs(), QStringList({QStringLiteral("Text with a note1 and more."),
+                                                     QStringLiteral("1\tThe note itself.")}));
+    EXPECT_EQ(libreOffice.formatOf(QStringLiteral("The note")).fontPointSize(), 10);
+}
+
 TEST(RtfReaderFormat, SkipsDestinationsThatHoldNoText)
 {
     const Reading r("{\\rtf1{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}{\\*\\unknown x{y}}"
@@ -300,12 +370,24 @@ TEST(RtfReaderUnicode, BytesFollowTheCodePageOfTheFont)
                    "\\f0\\'e1\\f1\\'e0\\f2\\'a1\\f3\\'e8}"),
               fromUtf8(u8"αאกè"))
         << "\\cpg is above \\fcharset";
-    EXPECT_EQ(read("{\\rtf1\\ansicpg936 \\'d6\\'d0{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 "
-                   "\\'ce\\'c4}"),
-              fromUtf8(u8"中文"))
-        << "an ANSI font uses the document's code page";
     EXPECT_EQ(read("{\\rtf1\\ansicpg932 \\'83e}"), fromUtf8(u8"テ"))
         << "a trail byte may be written as itself";
+}
+
+// Windows and LibreOffice show the bytes of a font in the font's character set.
+TEST(RtfReaderUnicode, TheCharacterSetOfTheFontWinsOverTheCodePageOfTheDocument)
+{
+    const Reading r(
+        "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+        "{\\f1\\fcharset134 SimSun;}{\\f2\\fcharset1 Default;}{\\f3\\fcharset99 Unknown;}"
+        "{\\f4\\cpg1252\\fcharset134 Page;}}"
+        "25\\'b0C, Caf\\'e9\\par\\f1\\'d6\\'d0\\'ce\\'c4\\par\\f2\\'d6\\'d0\\par\\f3\\'d6\\'d0\\par"
+        "\\f4\\'e9\\par\\f9\\'d6\\'d0}");
+    EXPECT_EQ(r.paragraphs(),
+              QStringList({fromUtf8(u8"25°C, Café"), fromUtf8(u8"中文"), fromUtf8(u8"中"),
+                           fromUtf8(u8"中"), fromUtf8(u8"é"), fromUtf8(u8"中")}))
+        << "the default and unknown character sets, and a font not in the table, take the "
+           "document's code page; \\cpg is above \\fcharset";
 }
 
 namespace {
