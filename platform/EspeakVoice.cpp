@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QThread>
 #include <stdexcept>
+#include <utility>
 
 namespace platform {
 
@@ -144,33 +145,74 @@ void EspeakVoice::synthWord(qsizetype offset)
     wordReached_ = offset;
 }
 
+void EspeakVoice::synthCut(qsizetype restOffset, bool sentenceStarts)
+{
+    cut_ = {restOffset, sentenceStarts};
+}
+
 void EspeakVoice::synthDone()
 {
-    const Pending done = std::move(*synthesizing_);
+    Pending done = std::move(*synthesizing_);
     synthesizing_.reset();
+    if (const auto cut = std::exchange(cut_, std::nullopt);
+        cut && cut->first > 0 && cut->first < done.piece.text.size()) {
+        resumeAfter(done, cut->first);
+        done.piece.endsSentence = cut->second;
+    }
     finishPiece(done);
     feedSynthesis();
 }
 
-// What was heard of the piece stays; the rest is tried again from the word reached, one word at a
-// time. A single word that fails is left out. Without a working helper, the queued texts go.
+// What the helper left of a piece is spoken next: a word's rest as a word of its own, a piece's
+// rest with the text that follows it.
+void EspeakVoice::resumeAfter(const Pending& spoken, qsizetype restOffset)
+{
+    const SpeechPiece& piece = spoken.piece;
+    if (spoken.isWord) {
+        retries_.push_front(
+            {spoken.stream,
+             {piece.text.mid(restOffset), piece.start + restOffset, piece.endsSentence},
+             true});
+    } else if (!items_.empty() && items_.front().stream == spoken.stream) {
+        items_.front().cutter.resumeAt(piece.start + restOffset);
+    }
+}
+
+// What was heard of the piece stays; the rest of its sentence is tried again from the word reached,
+// one word at a time. A single word that fails is left out. Without a working helper, the queued
+// texts go.
 void EspeakVoice::synthFailed()
 {
     const Pending failed = std::move(*synthesizing_);
     synthesizing_.reset();
+    cut_.reset();
     if (!service_.isAvailable()) {
         items_.clear();
         retries_.clear();
+        failure_ = QStringLiteral("The speech engine stopped: %1").arg(service_.lastError());
     } else if (failed.isWord) {
+        failure_ = QStringLiteral("The speech engine could not speak \"%1\"")
+                       .arg(failed.piece.text.trimmed().left(40));
         finishPiece(failed);
     } else {
-        const SpeechPiece rest{failed.piece.text.mid(wordReached_),
-                               failed.piece.start + wordReached_, failed.piece.endsSentence};
-        const std::vector<SpeechPiece> words = splitIntoWords(rest);
-        for (auto word = words.rbegin(); word != words.rend(); ++word)
-            retries_.push_front({failed.stream, *word, true});
+        retryWordByWord(failed);
     }
     feedSynthesis();
+}
+
+void EspeakVoice::retryWordByWord(const Pending& failed)
+{
+    const QString& text = failed.piece.text;
+    const qsizetype end = likelySentenceEnd(text, wordReached_);
+    const bool wholePiece = end == text.size();
+    const SpeechPiece rest{text.mid(wordReached_, end - wordReached_),
+                           failed.piece.start + wordReached_,
+                           wholePiece ? failed.piece.endsSentence : true};
+    const std::vector<SpeechPiece> words = splitIntoWords(rest);
+    for (auto word = words.rbegin(); word != words.rend(); ++word)
+        retries_.push_front({failed.stream, *word, true});
+    if (!wholePiece)
+        resumeAfter(failed, end);
 }
 
 long EspeakVoice::currentStream()
@@ -204,14 +246,22 @@ int EspeakVoice::skipPendingSentences(long stream, int count)
     int skipped = 0;
     if (synthesizing_ && synthesizing_->stream == stream) {
         service_.cancel(*this);
-        skipped += synthesizing_->piece.endsSentence ? 1 : 0;
+        const Pending cancelled = std::move(*synthesizing_);
         synthesizing_.reset();
+        cut_.reset();
+        if (cancelled.isWord)
+            skipped += cancelled.piece.endsSentence ? 1 : 0;
+        else
+            resumeAfter(cancelled, 0);
     }
-    while (skipped < count) {
-        const std::optional<Pending> pending = nextPiece(stream);
-        if (!pending)
-            break;
-        skipped += pending->piece.endsSentence ? 1 : 0;
+    while (skipped < count && !retries_.empty() && retries_.front().stream == stream) {
+        skipped += retries_.front().piece.endsSentence ? 1 : 0;
+        retries_.pop_front();
+    }
+    while (skipped < count && !items_.empty() && items_.front().stream == stream) {
+        skipped += items_.front().cutter.skipSentences(count - skipped);
+        if (items_.front().cutter.atEnd())
+            items_.pop_front();
     }
     return skipped;
 }
@@ -250,7 +300,14 @@ bool EspeakVoice::WaitUntilDone(int timeoutMs)
         if (!alive)
             return true;
     }
+    throwFailure();
     return true;
+}
+
+void EspeakVoice::throwFailure()
+{
+    if (!failure_.isEmpty())
+        throw std::runtime_error(std::exchange(failure_, {}).toStdString());
 }
 
 void EspeakVoice::pump()

@@ -16,8 +16,10 @@ class EspeakEngine;
 class WavFileStream;
 
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
-// helper renders a little ahead of playback, or as fast as it can into a file. A piece that kills
-// the helper is tried again word by word; a word that still kills it is left out.
+// helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
+// piece up to espeak-ng's next sentence start and the item goes on from there, so the pauses are
+// espeak-ng's own. A piece that kills the helper is tried again word by word; a word that still
+// kills it is left out, and WaitUntilDone reports it.
 class EspeakVoice final : public QObject, public speech::Voice, private SynthListener {
     Q_OBJECT
 
@@ -61,6 +63,7 @@ private:
 
     void synthAudio(std::span<const std::int16_t> samples) override;
     void synthWord(qsizetype offset) override;
+    void synthCut(qsizetype restOffset, bool sentenceStarts) override;
     void synthDone() override;
     void synthFailed() override;
 
@@ -68,6 +71,9 @@ private:
     void feedSynthesis();
     std::optional<Pending> nextPiece(long onlyStream = 0);
     void finishPiece(const Pending& pending);
+    void resumeAfter(const Pending& spoken, qsizetype restOffset);
+    void retryWordByWord(const Pending& failed);
+    void throwFailure();
     int skipPendingSentences(long stream, int count);
     long currentStream();
     bool idle();
@@ -84,6 +90,9 @@ private:
     std::deque<Pending> retries_;
     std::optional<Pending> synthesizing_;
     qsizetype wordReached_ = 0;
+    std::optional<std::pair<qsizetype, bool>> cut_;
+    // Why part of the text could not be spoken, until WaitUntilDone reports it.
+    QString failure_;
     PlaybackQueue playback_;
     QTimer pumpTimer_;
     std::shared_ptr<WavFileStream> file_;

@@ -7,7 +7,7 @@ namespace platform {
 
 namespace {
 
-bool isSentenceEnd(QChar c)
+bool isSentenceMark(QChar c)
 {
     static const QString ends = QStringLiteral(".!?;\u3002\uFF01\uFF1F\uFF1B\u2026");
     return ends.contains(c);
@@ -16,6 +16,16 @@ bool isSentenceEnd(QChar c)
 bool isLineEnd(QChar c)
 {
     return c == u'\n' || c == u'\r';
+}
+
+bool isBlankLineAt(const QString& text, qsizetype lineEnd)
+{
+    qsizetype i = lineEnd + 1;
+    if (text.at(lineEnd) == u'\r' && i < text.size() && text.at(i) == u'\n')
+        ++i;
+    while (i < text.size() && text.at(i).isSpace() && !isLineEnd(text.at(i)))
+        ++i;
+    return i < text.size() && isLineEnd(text.at(i));
 }
 
 } // namespace
@@ -50,42 +60,58 @@ PieceCutter::PieceCutter(QString text, qsizetype maxLength)
 SpeechPiece PieceCutter::next()
 {
     const qsizetype end = cutPoint();
-    SpeechPiece piece{text_.mid(position_, end - position_), position_, false};
-    const QString trimmed = piece.text.trimmed();
-    piece.endsSentence =
-        !trimmed.isEmpty() &&
-        (isSentenceEnd(trimmed.back()) || isLineEnd(piece.text.back()) || end == text_.size());
+    SpeechPiece piece{text_.mid(position_, end - position_), position_, end == text_.size()};
     position_ = end;
     return piece;
 }
 
-// The end of the next piece: after the first sentence end (a mark followed by a blank) or line
-// end within reach, else after the last blank within reach, else at the limit. Blanks that open
-// the piece belong to it.
+void PieceCutter::resumeAt(qsizetype offset)
+{
+    position_ = std::clamp<qsizetype>(offset, 0, text_.size());
+}
+
+int PieceCutter::skipSentences(int count)
+{
+    int skipped = 0;
+    while (skipped < count && !atEnd()) {
+        position_ = likelySentenceEnd(text_, position_);
+        ++skipped;
+    }
+    return skipped;
+}
+
+// The end of the next piece: after the last blank within reach, else at the limit. Blanks that
+// open the piece belong to it.
 qsizetype PieceCutter::cutPoint() const
 {
     const qsizetype limit = std::min(text_.size(), position_ + maxLength_);
+    if (limit == text_.size())
+        return limit;
     qsizetype start = position_;
     while (start < limit && text_.at(start).isSpace())
         ++start;
-    qsizetype lastBlank = -1;
-    for (qsizetype i = start; i < limit; ++i) {
-        const QChar c = text_.at(i);
-        if (isLineEnd(c))
+    for (qsizetype i = limit - 1; i > start; --i)
+        if (text_.at(i).isSpace())
             return i + 1;
-        const bool followedByBlank = i + 1 >= text_.size() || text_.at(i + 1).isSpace();
-        if (isSentenceEnd(c) && (followedByBlank || c.unicode() >= 0x3000))
-            return i + 1;
-        if (c.isSpace())
-            lastBlank = i;
-    }
-    if (limit == text_.size())
-        return limit;
-    if (lastBlank > start)
-        return lastBlank + 1;
     if (text_.at(limit - 1).isHighSurrogate())
         return limit - 1;
     return limit;
+}
+
+qsizetype likelySentenceEnd(const QString& text, qsizetype from)
+{
+    qsizetype i = from;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (isLineEnd(c) && isBlankLineAt(text, i))
+            return i + 1;
+        const bool followedByBlank = i + 1 >= text.size() || text.at(i + 1).isSpace();
+        if (isSentenceMark(c) && (followedByBlank || c.unicode() >= 0x3000))
+            return i + 1;
+    }
+    return text.size();
 }
 
 std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece)

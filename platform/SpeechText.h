@@ -16,16 +16,23 @@ struct SpeechPiece {
     bool endsSentence = false;
 };
 
-// Cuts a text, as it is needed, into pieces of bounded size: at sentence ends, else at blanks,
-// else anywhere but inside a surrogate pair.
+// Cuts a text, as it is needed, into pieces of bounded size for the synthesiser, at blanks, else
+// anywhere but inside a surrogate pair. A piece is not a sentence: the synthesiser speaks as far
+// as it finds the sentence ends itself and the cutter resumes where it stopped.
 class PieceCutter {
 public:
-    static constexpr qsizetype MaxPieceLength = 400;
+    static constexpr qsizetype MaxPieceLength = 1200;
 
     explicit PieceCutter(QString text, qsizetype maxLength = MaxPieceLength);
 
     bool atEnd() const { return position_ >= text_.size(); }
+    // Only the piece that ends the text ends a sentence.
     SpeechPiece next();
+    // Goes back to an offset before the position, where synthesis of the last piece stopped.
+    void resumeAt(qsizetype offset);
+    // Moves past up to `count` sentences not yet cut, as likelySentenceEnd finds them; returns how
+    // many were passed.
+    int skipSentences(int count);
 
 private:
     qsizetype cutPoint() const;
@@ -34,6 +41,11 @@ private:
     qsizetype maxLength_;
     qsizetype position_ = 0;
 };
+
+// The offset after the first sentence end at or after `from` as punctuation shows it (a mark
+// followed by a blank, a paragraph end), or the text's size. Only for where the synthesiser cannot
+// be asked: skipping text not yet spoken and retrying a failed piece.
+qsizetype likelySentenceEnd(const QString& text, qsizetype from);
 
 // Each word of a piece as its own piece; the last one ends a sentence where the piece did.
 std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece);

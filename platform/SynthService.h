@@ -29,6 +29,9 @@ public:
     virtual void synthAudio(std::span<const std::int16_t> samples) = 0;
     // Offset, in the job's text, of the word whose sound comes next.
     virtual void synthWord(qsizetype offset) = 0;
+    // Synthesis ended at a pause of the synthesiser's own before the end of the text: the offset
+    // of the rest, and whether a sentence starts there. synthDone follows.
+    virtual void synthCut(qsizetype restOffset, bool sentenceStarts) = 0;
     virtual void synthDone() = 0;
     // The helper died or stopped answering while it worked on the job.
     virtual void synthFailed() = 0;
@@ -56,6 +59,8 @@ public:
     bool isBusy() const { return running_.has_value() || !queue_.empty(); }
     // False after a helper failed to start, until one starts again.
     bool isAvailable() const { return available_; }
+    // Why the last helper ended or could not start.
+    QString lastError() const { return lastError_; }
 
     // Handles what the helper sends within the time given, without an event loop.
     void waitForProgress(int timeoutMs);

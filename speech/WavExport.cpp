@@ -88,7 +88,13 @@ void WavExport::writeFile(const QString& path, const QString& text)
     voice_->SetAllowAudioOutputFormatChangesOnNextSet(false);
     voice_->SetAudioOutputStream(SpFileStream1);
     voice_->Speak(text, Voice::SpeakAsync);
-    voice_->WaitUntilDone(-1);
+    try {
+        voice_->WaitUntilDone(-1);
+    } catch (...) {
+        // What was spoken stays readable; the failure goes to the error box.
+        stream.Close();
+        throw;
+    }
     stream.Close();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <espeak-ng/speak_lib.h>
 #include <memory>
+#include <optional>
 #include <sonic.h>
 #include <stdexcept>
 
@@ -39,13 +40,19 @@ using SonicStream = std::unique_ptr<std::remove_pointer_t<sonicStream>, SonicStr
 struct Job {
     const EspeakSynthesizer::Output* output;
     sonicStream stretch;
-    std::vector<std::int16_t> stretched;
+    std::vector<std::int16_t> stretched{};
     bool stopped = false;
+    bool cut = false;
+    bool sentenceStarted = false;
+    // Samples espeak-ng produced before the current buffer, as its events count them.
+    std::int64_t samplesBefore = 0;
+    std::optional<std::uint32_t> clauseEnd{};
 
     void deliver(const short* samples, int count)
     {
         if (!stretch) {
-            output->audio({samples, static_cast<std::size_t>(count)});
+            if (count > 0)
+                output->audio({samples, static_cast<std::size_t>(count)});
             return;
         }
         if (count > 0)
@@ -63,20 +70,75 @@ struct Job {
                                                 static_cast<int>(stretched.size()))) > 0)
             output->audio({stretched.data(), static_cast<std::size_t>(read)});
     }
+
+    void cutAt(std::uint32_t offset, bool sentence)
+    {
+        cut = true;
+        output->cut(offset, sentence);
+    }
+
+    // How many samples of the buffer come before the event.
+    int samplesUntil(const espeak_EVENT& event, int count) const
+    {
+        return static_cast<int>(std::clamp<std::int64_t>(event.sample - samplesBefore, 0, count));
+    }
 };
 
 Job* runningJob = nullptr;
 
+std::uint32_t offsetOf(const espeak_EVENT& event)
+{
+    return event.text_position > 0 ? static_cast<std::uint32_t>(event.text_position - 1) : 0;
+}
+
+const espeak_EVENT* findSentenceStart(const espeak_EVENT* events)
+{
+    for (; events->type != espeakEVENT_LIST_TERMINATED; ++events)
+        if (events->type == espeakEVENT_SENTENCE)
+            return events;
+    return nullptr;
+}
+
+// Returns how many samples of the buffer belong to the piece; sets job->cut when it ends here.
+int readEvents(Job& job, int count, const espeak_EVENT* events)
+{
+    const espeak_EVENT* sentence = findSentenceStart(events);
+    if (job.clauseEnd && (count > 0 || sentence)) {
+        if (sentence) {
+            job.cutAt(offsetOf(*sentence), true);
+            return job.samplesUntil(*sentence, count);
+        }
+        job.cutAt(*job.clauseEnd, false);
+        return 0;
+    }
+    for (const espeak_EVENT* event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
+        if (event->type == espeakEVENT_SENTENCE) {
+            if (job.sentenceStarted) {
+                job.cutAt(offsetOf(*event), true);
+                return job.samplesUntil(*event, count);
+            }
+            job.sentenceStarted = true;
+        } else if (event->type == espeakEVENT_WORD && event->text_position > 0) {
+            job.output->word(offsetOf(*event));
+        } else if (event->type == espeakEVENT_END &&
+                   offsetOf(*event) >= EspeakSynthesizer::ClauseCutOffset && !job.clauseEnd) {
+            job.clauseEnd = offsetOf(*event);
+        }
+    }
+    return count;
+}
+
 int onSynth(short* samples, int count, espeak_EVENT* events)
 {
     Job* job = runningJob;
-    if (!job)
-        return 0;
-    for (espeak_EVENT* event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event)
-        if (event->type == espeakEVENT_WORD && event->text_position > 0)
-            job->output->word(static_cast<std::uint32_t>(event->text_position - 1));
-    if (samples && count > 0)
-        job->deliver(samples, count);
+    if (!job || job->cut)
+        return 1;
+    const int belonging = readEvents(*job, count, events);
+    job->samplesBefore += count;
+    if (samples && belonging > 0)
+        job->deliver(samples, belonging);
+    if (job->cut)
+        return 1;
     if (job->output->shouldStop()) {
         job->stopped = true;
         return 1;
@@ -147,7 +209,7 @@ bool EspeakSynthesizer::synthesize(const Message& request, const Output& output)
         stretch.reset(sonicCreateStream(sampleRate_, 1));
         sonicSetSpeed(stretch.get(), static_cast<float>(wanted) / SlowestEspeakRate);
     }
-    Job job{&output, stretch.get(), {}};
+    Job job{.output = &output, .stretch = stretch.get()};
     runningJob = &job;
     // Never espeakSSML: markup in a document is read as text.
     const unsigned flags = espeakCHARS_UTF8 | (request.flag ? espeakENDPAUSE : 0);

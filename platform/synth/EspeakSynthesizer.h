@@ -19,6 +19,9 @@ public:
         std::function<void(std::uint32_t)> word;
         // Asked between audio buffers; true ends synthesis early.
         std::function<bool()> shouldStop;
+        // Synthesis ended at a clause end before the end of the text: the code-point offset of
+        // the rest, and whether a sentence starts there.
+        std::function<void(std::uint32_t, bool)> cut;
     };
 
     EspeakSynthesizer();
@@ -31,7 +34,10 @@ public:
     // Every voice, the one that best fits `languageTag` (such as "en-us") first, then by name.
     std::vector<VoiceInfo> voices(const std::string& languageTag) const;
 
-    // Returns false when stopped before the end.
+    // Speaks the text up to the first sentence start after its beginning, or up to a clause end
+    // past ClauseCutOffset when the sentence is longer, so that each cut falls where espeak-ng
+    // itself pauses. Returns false when stopped before that.
+    static constexpr std::uint32_t ClauseCutOffset = 400;
     bool synthesize(const Message& request, const Output& output);
 
 private:

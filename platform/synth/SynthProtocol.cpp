@@ -136,6 +136,11 @@ std::string encode(const Message& message)
         out.u32(message.id);
         out.u32(message.value);
         break;
+    case MessageType::Cut:
+        out.u32(message.id);
+        out.u32(message.value);
+        out.u8(message.flag ? 1 : 0);
+        break;
     }
     return out.frame();
 }
@@ -178,6 +183,11 @@ Message decode(std::span<const char> payload)
     case MessageType::Done:
         message.id = in.u32();
         message.value = in.u32();
+        break;
+    case MessageType::Cut:
+        message.id = in.u32();
+        message.value = in.u32();
+        message.flag = in.u8() != 0;
         break;
     default:
         throw ProtocolError{"unknown message type"};

@@ -21,6 +21,7 @@ enum class MessageType : std::uint8_t {
     Audio = 12,
     Word = 13,
     Done = 14,
+    Cut = 15,
 };
 
 struct VoiceInfo {
@@ -35,9 +36,9 @@ struct Message {
     MessageType type = MessageType::Stop;
     std::uint32_t id = 0;
     // Synthesize: words per minute; Hello: sample rate; Word: code-point offset in the text;
-    // Done: whether synthesis was stopped before the end.
+    // Done: whether synthesis was stopped before the end; Cut: code-point offset of the rest.
     std::uint32_t value = 0;
-    // Synthesize: whether a sentence pause follows the text.
+    // Synthesize: whether a sentence pause follows the text; Cut: whether a sentence starts there.
     bool flag = false;
     // Synthesize: voice identifier; ListVoices: the user's language tag.
     std::string voice{};

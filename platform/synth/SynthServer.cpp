@@ -82,6 +82,13 @@ void SynthServer::synthesize(const Message& request)
                 send({.type = MessageType::Word, .id = request.id, .value = offset});
             },
         .shouldStop = [&] { return stopRequested(request.id); },
+        .cut =
+            [&](std::uint32_t offset, bool sentence) {
+                send({.type = MessageType::Cut,
+                      .id = request.id,
+                      .value = offset,
+                      .flag = sentence});
+            },
     };
     bool completed = false;
     try {

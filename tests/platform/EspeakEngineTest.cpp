@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QThread>
@@ -290,4 +291,45 @@ TEST(EspeakEngine, SwitchingToAFileWhileSpeakingStillComesToAnEnd)
     voice->SetAudioOutput(nullptr);
     voice->Speak(QStringLiteral("Back."), speech::Voice::SpeakAsync);
     EXPECT_TRUE(voice->WaitUntilDone(15000));
+}
+
+namespace {
+
+// What `espeak-ng` itself makes of a text, in seconds.
+double espeakNgSeconds(const QString& text, const QString& voice)
+{
+    QTemporaryDir folder;
+    const QString textPath = folder.filePath(QStringLiteral("text.txt"));
+    const QString wavPath = folder.filePath(QStringLiteral("text.wav"));
+    QFile textFile(textPath);
+    textFile.open(QIODevice::WriteOnly);
+    textFile.write(text.toUtf8());
+    textFile.close();
+    QProcess::execute(QStringLiteral("espeak-ng"),
+                      {QStringLiteral("-v"), voice, QStringLiteral("-w"), wavPath,
+                       QStringLiteral("-f"), textPath});
+    QFile wav(wavPath);
+    wav.open(QIODevice::ReadOnly);
+    const WavHeader header{wav.read(44)};
+    return header.bytes.size() < 44 ? 0 : header.u32(40) / 2.0 / header.u32(24);
+}
+
+} // namespace
+
+TEST(EspeakEngine, HardWrappedProseSoundsAsEspeakNgMakesIt)
+{
+    const QString voice = QStringLiteral("gmw/en-US");
+    QString prose =
+        QStringLiteral("When Mr. Finch took the post of keeper at the north light, the village\n"
+                       "expected him to last a month. He arrived at 5 p.m. on the Tuesday boat,\n"
+                       "with the tide on the turn, and walked up the cliff path alone, i.e.\n"
+                       "without asking anyone for help.\n"
+                       "\n"
+                       "Each entry of his log gave the time, the wind and the ships seen, e.g.\n"
+                       "two trawlers heading south-west. He did not write about himself.\n\n");
+    // A sentence too long for one piece, without a mark to end it.
+    for (int i = 0; i < 60; ++i)
+        prose += QStringLiteral("and the gulls circled over the grey water\n");
+    const double ours = secondsOf(render(prose, 0, 100, voice));
+    EXPECT_NEAR(ours / espeakNgSeconds(prose, voice), 1.0, 0.01);
 }

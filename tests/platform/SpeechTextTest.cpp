@@ -25,7 +25,8 @@ TEST(CleanForSynthesis, LoneSurrogatesBecomeReplacementCharacters)
 
 namespace {
 
-std::vector<SpeechPiece> cutAll(const QString& text, qsizetype maxLength = 400)
+std::vector<SpeechPiece> cutAll(const QString& text,
+                                qsizetype maxLength = PieceCutter::MaxPieceLength)
 {
     PieceCutter cutter(text, maxLength);
     std::vector<SpeechPiece> pieces;
@@ -44,20 +45,34 @@ QString joined(const std::vector<SpeechPiece>& pieces)
 
 } // namespace
 
-TEST(PieceCutter, CutsAtSentenceEndsAndLineEnds)
+TEST(PieceCutter, CutsOnlyWhereThePieceIsFullAndResumesWhereSynthesisStopped)
 {
-    const QString text = QStringLiteral("One. Two? 3.5 is a number!\nLast line\u3002\u4E2D\u6587");
-    const auto pieces = cutAll(text);
-    ASSERT_EQ(pieces.size(), 5u);
-    EXPECT_EQ(pieces[0].text, QStringLiteral("One."));
-    EXPECT_EQ(pieces[1].text, QStringLiteral(" Two?"));
-    EXPECT_EQ(pieces[2].text, QStringLiteral(" 3.5 is a number!"));
-    EXPECT_EQ(pieces[3].text, QStringLiteral("\nLast line\u3002"));
-    EXPECT_EQ(pieces[4].text, QStringLiteral("\u4E2D\u6587"));
-    EXPECT_EQ(pieces[2].start, 9);
-    for (const SpeechPiece& piece : pieces)
-        EXPECT_TRUE(piece.endsSentence) << piece.text.toStdString();
-    EXPECT_EQ(joined(pieces), text);
+    const QString text = QStringLiteral("Mr. Smith came\nat 5 p.m. today. He left.\n\nThe end");
+    const auto whole = cutAll(text);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_TRUE(whole[0].endsSentence);
+
+    PieceCutter cutter(text, 20);
+    const SpeechPiece first = cutter.next();
+    EXPECT_EQ(first.text, QStringLiteral("Mr. Smith came\nat 5 "));
+    EXPECT_FALSE(first.endsSentence);
+    cutter.resumeAt(4);
+    EXPECT_EQ(cutter.next().text, QStringLiteral("Smith came\nat 5 "));
+    EXPECT_EQ(joined(cutAll(text, 20)), text);
+}
+
+TEST(PieceCutter, SkipsSentencesByTheirMarksAndParagraphEnds)
+{
+    const QString text = QStringLiteral("One. Two? Three\n\nFour\nstill four. Five");
+    PieceCutter cutter(text);
+    EXPECT_EQ(cutter.skipSentences(3), 3);
+    EXPECT_EQ(cutter.next().text.trimmed(), QStringLiteral("Four\nstill four. Five"));
+    EXPECT_EQ(likelySentenceEnd(text, 0), 4);
+    EXPECT_EQ(likelySentenceEnd(QStringLiteral("3.5 is \u4E2D\u3002\u6587"), 0), 9);
+
+    PieceCutter rest(text);
+    EXPECT_EQ(rest.skipSentences(100), 5);
+    EXPECT_TRUE(rest.atEnd());
 }
 
 TEST(PieceCutter, LongSentencesBreakAtBlanksThenAnywhereButInsidePairs)
@@ -65,6 +80,7 @@ TEST(PieceCutter, LongSentencesBreakAtBlanksThenAnywhereButInsidePairs)
     const auto words = cutAll(QStringLiteral("aaa bbb ccc ddd"), 9);
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0].text, QStringLiteral("aaa bbb "));
+    EXPECT_TRUE(words[1].endsSentence);
     EXPECT_FALSE(words[0].endsSentence);
 
     QString emoji;

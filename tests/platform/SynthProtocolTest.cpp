@@ -30,6 +30,7 @@ TEST(SynthProtocol, EveryMessageSurvivesTheRoundTrip)
         {.type = MessageType::Audio, .id = 3, .samples = {0, -1, 32767, -32768, 12345}},
         {.type = MessageType::Word, .id = 3, .value = 42},
         {.type = MessageType::Done, .id = 3, .value = 1},
+        {.type = MessageType::Cut, .id = 3, .value = 9, .flag = true},
     };
     for (const Message& message : messages) {
         const std::string frame = encode(message);

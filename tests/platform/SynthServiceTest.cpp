@@ -15,11 +15,16 @@ struct Outcome final : SynthListener {
         samplesHeard += samples.size();
     }
     void synthWord(qsizetype offset) override { words.push_back(offset); }
+    void synthCut(qsizetype restOffset, bool sentenceStarts) override
+    {
+        cuts.push_back({restOffset, sentenceStarts});
+    }
     void synthDone() override { ++done; }
     void synthFailed() override { ++failed; }
 
     std::size_t samplesHeard = 0;
     std::vector<qsizetype> words;
+    std::vector<std::pair<qsizetype, bool>> cuts;
     int done = 0;
     int failed = 0;
 };

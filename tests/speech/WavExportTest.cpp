@@ -149,3 +149,17 @@ TEST(WavExport, ALongLineGetsANameTheFileSystemTakes)
     ASSERT_EQ(e.files().size(), 1);
     EXPECT_GT(dataBytes(e.file(e.files().first())), 0u);
 }
+
+TEST(WavExport, TextTheEngineCannotSpeakIsReportedAndTheRestIsKept)
+{
+    Exporting e;
+    QString deadly;
+    for (int i = 0; i < 100; ++i)
+        deadly += QStringLiteral("a.");
+    e.editor.setPlainText(QStringLiteral("Before it. ") + deadly + QStringLiteral(" After it."));
+    const QString path = e.folder.filePath(QStringLiteral("all.wav"));
+    EXPECT_THROW(e.exporter.exportText(path), std::runtime_error);
+    const QByteArray wav = e.file(QStringLiteral("all.wav"));
+    EXPECT_GT(dataBytes(wav), 16000u);
+    EXPECT_EQ(dataBytes(wav), quint32(wav.size() - 44));
+}

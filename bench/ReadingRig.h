@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/EspeakEngine.h"
+#include "platform/NullPcmSink.h"
+#include "speech/ReadingControl.h"
+#include "speech/VoiceHolder.h"
+#include "tests/support/ReadingWidgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTextEdit>
+
+// The reading controls over the real engine with a silent output, as the window sets them up.
+struct ReadingRig {
+    ReadingRig()
+    {
+        widgets.volume.setValue(80);
+        reading.fillVoiceList(0);
+    }
+
+    platform::EspeakEngine engine{
+        platform::EspeakEngine::defaultHelperPath(),
+        [](int rate) { return std::make_unique<platform::NullPcmSink>(rate); },
+        QStringLiteral("en-us")};
+    speech::VoiceHolder holder{engine};
+    testsupport::ReadingWidgets widgets;
+    QTextEdit& editor = widgets.editor;
+    speech::ReadingControl reading{holder, widgets.controls()};
+};
