@@ -5,6 +5,23 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+namespace {
+
+// Every missing level is made, each readable by the user alone, as the XDG base-directory rules
+// ask: a fresh account has no ~/.config yet. Another copy of the program may make one at the same
+// time.
+bool makePrivateFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString parent = QFileInfo(folder).path();
+    return parent != folder && makePrivateFolder(parent) &&
+           (QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
+            QFileInfo(folder).isDir());
+}
+
+} // namespace
+
 QString GetSpecialFolderPath(int folder)
 {
     if (folder == CSIDL_SYSTEM)
@@ -44,11 +61,10 @@ QString GetDataPath()
     return GetDataPath(QCoreApplication::applicationFilePath());
 }
 
-// Only the last level is made, as the application-data folder is the user's own.
 QString GetDataPath(const QString& executablePath)
 {
     const QString folder = GetAppDataPath() + GetExeBaseName(executablePath);
-    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+    if (!makePrivateFolder(folder))
         throw std::runtime_error(
             QStringLiteral("Cannot create the data folder %1").arg(folder).toStdString());
     return folder + u'/';

@@ -13,7 +13,7 @@ QString GetExeBaseName(const QString& path);
 QString GetAppDataPath();
 QString GetSystemPath();
 QString GetWindowsPath();
-// The data folder of the running program (or of the one at `executablePath`), created when
-// missing; throws when it cannot be made.
+// The data folder of the running program (or of the one at `executablePath`), created with every
+// missing folder above it; throws when it cannot be made.
 QString GetDataPath();
 QString GetDataPath(const QString& executablePath);

@@ -1,10 +1,7 @@
 #include "app/TFmain.h"
 
 #include "app/DateFormats.h"
-#include "app/GetPath.h"
 #include "app/HelpText.h"
-#include "app/HistoryFile.h"
-#include "app/SettingsFile.h"
 #include "app/StoredSettings.h"
 #include "documents/DocumentTypes.h"
 #include "platform/Ole.h"
@@ -16,7 +13,6 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,10 +57,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     });
     connectHandlers();
     RichEdit1->setFocus();
-    services_.messageBoxes.reportErrorsOf([this] {
-        SpVoice1.voice();
-        TntFormCreate();
-    });
+    services_.messageBoxes.reportErrorsOf([this] { TntFormCreate(); });
 }
 
 TFmain::~TFmain()
@@ -210,7 +203,7 @@ bool TFmain::eventFilter(QObject* watched, QEvent* event)
 void TFmain::TntFormCreate()
 {
     setDateFormats();
-    const StoredSettings settings = readSettings();
+    const StoredSettings settings = dataFiles_.readSettings(appearance_->wordWrap() ? 1 : 0);
     acceptDroppedFiles();
     installVoices();
     SpVoice1->SetEventInterests(speech::Voice::AllEventInterests);
@@ -220,6 +213,7 @@ void TFmain::TntFormCreate()
     applyBars(settings);
     applyLiveSpeaking(settings);
     applyEditorSettings(settings);
+    dataFiles_.settingsApplied();
     joinClipboardChain();
     loadAddressHistory();
     platform::OleInitialize();
@@ -270,16 +264,6 @@ void TFmain::setDateFormats()
 {
     processDateFormats() = {QStringLiteral("-"), QStringLiteral("yyyy-mm-dd"),
                             QStringLiteral("yyyy-mm-dd")};
-}
-
-QString TFmain::dataFile(const char* name) const
-{
-    return GetDataPath() + QLatin1String(name);
-}
-
-StoredSettings TFmain::readSettings() const
-{
-    return SettingsFile(dataFile("set.ini")).read(appearance_->wordWrap() ? 1 : 0);
 }
 
 // Files dropped anywhere on the window, the editor included, are opened; the editor takes no
@@ -438,12 +422,12 @@ void TFmain::joinClipboardChain() {}
 
 void TFmain::loadAddressHistory()
 {
-    const QString path = dataFile("files.ini");
-    if (!QFileInfo(path).isFile())
-        return;
-    CUrl->clear();
-    CUrl->addItems(HistoryFile::load(path));
-    CUrl->setCurrentIndex(-1);
+    if (const std::optional<QStringList> history = dataFiles_.readHistory()) {
+        CUrl->clear();
+        CUrl->addItems(*history);
+        CUrl->setCurrentIndex(-1);
+    }
+    dataFiles_.historyApplied();
 }
 
 void TFmain::leaveClipboardChain() {}
@@ -472,7 +456,7 @@ void TFmain::writeSettings()
     settings.speakClipBrd = CBSpeakClipBrd->isChecked();
     settings.showClipBrdText = CBShowClipBrdText->isChecked();
     settings.engine = reading_->selectedVoice();
-    SettingsFile(dataFile("set.ini")).write(settings);
+    dataFiles_.writeSettings(settings);
 }
 
 void TFmain::saveAddressHistory()
@@ -480,7 +464,7 @@ void TFmain::saveAddressHistory()
     QStringList entries;
     for (int i = 0; i < CUrl->count(); ++i)
         entries << CUrl->itemText(i);
-    HistoryFile::save(dataFile("files.ini"), entries);
+    dataFiles_.writeHistory(entries);
 }
 
 void TFmain::BtnAloudClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DataFiles.h"
 #include "app/EditorAppearance.h"
 #include "app/EditorMenu.h"
 #include "app/MainMenu.h"
@@ -27,8 +28,6 @@ class QPushButton;
 class QSlider;
 class QTextEdit;
 class QToolButton;
-
-struct StoredSettings;
 
 // The main window: its controls under their own names, and handlers that pass the work on to
 // the classes of each subsystem.
@@ -145,7 +144,6 @@ private:
     void SpVoice1AudioLevel(const speech::AudioLevelEvent& event);
 
     void setDateFormats();
-    StoredSettings readSettings() const;
     void acceptDroppedFiles();
     void installVoices();
     void startKeyboardHook();
@@ -159,9 +157,9 @@ private:
     void removeVoices();
     void writeSettings();
     void saveAddressHistory();
-    QString dataFile(const char* name) const;
 
     PlatformServices& services_;
+    DataFiles dataFiles_;
     speech::VoiceHolder SpVoice1;
 
     QFrame* PToolBar = nullptr;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QSlider>
 #include <QTextEdit>
+#include <sys/stat.h>
 
 using testsupport::TemporaryConfig;
 
@@ -180,21 +181,41 @@ TEST(DataFolder, EachProgramNameHasItsOwnFolder)
               config.path() + QStringLiteral("/Reader2/"));
     EXPECT_TRUE(QFileInfo(config.path() + QStringLiteral("/Reader2")).isDir());
     EXPECT_EQ(GetSystemPath(), QStringLiteral("/usr/bin/"));
-
-    qputenv("XDG_CONFIG_HOME", (config.path() + QStringLiteral("/missing/deeper")).toLocal8Bit());
-    EXPECT_THROW(GetDataPath(QStringLiteral("/opt/Reader.exe")), std::runtime_error);
 }
 
-TEST(DataFolder, AFolderThatCannotBeMadeIsReportedAtStart)
+TEST(DataFolder, AFirstStartMakesEveryMissingFolderForTheUserAlone)
 {
-    TemporaryConfig config;
-    qputenv("XDG_CONFIG_HOME", (config.path() + QStringLiteral("/missing/deeper")).toLocal8Bit());
+    TemporaryConfig config(QStringLiteral("home/.config"));
+    {
+        ProgramRun run;
+        EXPECT_TRUE(run.messageBoxes.errors.isEmpty());
+        EXPECT_EQ(run.control<QComboBox>("cbVoices")->count(), 2);
+    }
+    const QString dataFolder = QFileInfo(config.dataFile(QStringLiteral("set.ini"))).path();
+    for (const QString& folder : {QFileInfo(config.path()).path(), config.path(), dataFolder}) {
+        struct stat status = {};
+        ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &status), 0)
+            << folder.toStdString();
+        EXPECT_EQ(status.st_mode & 07777, 0700u) << folder.toStdString();
+    }
+    EXPECT_EQ(config.read(QStringLiteral("set.ini")), FirstExit);
+}
+
+TEST(DataFolder, AFolderThatCannotBeMadeIsReportedAtStartAndNothingIsWritten)
+{
+    TemporaryConfig config(QStringLiteral("file/deeper"));
+    QFile blocking(QFileInfo(config.path()).path());
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
+    EXPECT_THROW(GetDataPath(QStringLiteral("/opt/Reader.exe")), std::runtime_error);
     ProgramRun run;
     ASSERT_EQ(run.messageBoxes.errors.size(), 1);
     EXPECT_TRUE(run.messageBoxes.errors.first().startsWith(
         QStringLiteral("Cannot create the data folder")));
     EXPECT_EQ(run.control<QComboBox>("cbVoices")->count(), 0)
         << "the rest of the start-up is not run";
+    run.window.reset();
+    EXPECT_EQ(run.messageBoxes.errors.size(), 1);
 }
 
 TEST(Settings, AnUnwritableSettingsFileIsReportedAndTheHistoryIsNotWritten)

@@ -1,7 +1,10 @@
 #include "app/TFmain.h"
 
+#include "app/DateFormats.h"
+#include "platform/EspeakEngine.h"
 #include "tests/app/AppTestMain.h"
 #include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/RecordingSink.h"
 #include "tests/support/TemporaryConfig.h"
 
 #include <gmock/gmock.h>
@@ -73,6 +76,35 @@ TEST(TFmain, AnErrorInTheStartUpIsShownAndTheRestIsNotRun)
     EXPECT_THAT(w.messageBoxes.errors, ElementsAre("voices."));
     EXPECT_EQ(indexOf(w.engine.calls, "rate?"), -1);
     EXPECT_EQ(w.control<QComboBox>("cbVoices")->count(), 0);
+}
+
+TEST(TFmain, WithoutTheSpeechHelperTheStartGoesUpToTheVoiceAndTheUsersFilesStayAsTheyWere)
+{
+    testsupport::TemporaryConfig config;
+    const QByteArray settings = "[set]\r\nVolume=65\r\nRate=3\r\nSpeakKey=Letter\r\n"
+                                "Font=\"Courier New\", 12, [Bold], [clRed]\r\n";
+    const QByteArray history("\xFF\xFE/\0a\0\r\0\n\0", 10);
+    config.write(QStringLiteral("set.ini"), settings);
+    config.write(QStringLiteral("files.ini"), history);
+    processDateFormats() = {};
+    platform::EspeakEngine engine(
+        QStringLiteral("/nonexistent/lectorix-synth"),
+        testsupport::recordingSinkFactory(std::make_shared<testsupport::Recording>()));
+    testsupport::RecordingMessageBoxes messageBoxes;
+    testsupport::ScriptedFileDialogs fileDialogs;
+    PlatformServices services{engine, messageBoxes,         [] { return false; }, fileDialogs,
+                              0,      [](const QString&) {}};
+    {
+        TFmain window(services);
+        EXPECT_EQ(messageBoxes.errors.size(), 1);
+        EXPECT_TRUE(window.acceptDrops());
+        EXPECT_EQ(processDateFormats().shortDate, QStringLiteral("yyyy-mm-dd"));
+        EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("cbVoices"))->count(), 0);
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(messageBoxes.errors.size(), 1);
+    EXPECT_EQ(config.read(QStringLiteral("set.ini")), settings);
+    EXPECT_EQ(config.read(QStringLiteral("files.ini")), history);
 }
 
 TEST(TFmain, AnErrorThatEscapesAHandlerIsShownAndTheProgramGoesOn)

@@ -10,24 +10,26 @@
 namespace testsupport {
 
 // Points the application-data folder at a new temporary folder while it lives, so no test reads
-// or writes the user's settings or another test's.
+// or writes the user's settings or another test's. Given `missing`, it points at that path inside
+// the temporary folder, which does not exist yet.
 class TemporaryConfig {
 public:
-    TemporaryConfig()
+    explicit TemporaryConfig(const QString& missing = {})
         : previous_(qgetenv("XDG_CONFIG_HOME"))
+        , path_(missing.isEmpty() ? folder_.path() : folder_.filePath(missing))
     {
-        qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", path_.toLocal8Bit());
     }
     ~TemporaryConfig() { qputenv("XDG_CONFIG_HOME", previous_); }
     TemporaryConfig(const TemporaryConfig&) = delete;
     TemporaryConfig& operator=(const TemporaryConfig&) = delete;
 
-    QString path() const { return folder_.path(); }
+    QString path() const { return path_; }
     // A file in the data folder of the running test program.
     QString dataFile(const QString& name) const
     {
-        return folder_.path() + u'/' +
-               QFileInfo(QCoreApplication::applicationFilePath()).baseName() + u'/' + name;
+        return path_ + u'/' + QFileInfo(QCoreApplication::applicationFilePath()).baseName() + u'/' +
+               name;
     }
     QByteArray read(const QString& name) const
     {
@@ -45,6 +47,7 @@ public:
 private:
     QByteArray previous_;
     QTemporaryDir folder_;
+    QString path_;
 };
 
 } // namespace testsupport

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/SettingsFile.h"
+
+#include <optional>
+#include <QStringList>
+
+// set.ini and files.ini in the data folder: read by the start-up, written at exit. Only what the
+// start-up read and applied is written back. A start-up cut short leaves the controls with values
+// that were never the user's (volume 0 among them), and writing those would wipe out the user's
+// settings.
+class DataFiles {
+public:
+    StoredSettings readSettings(int wordWrap) const;
+    // The window now shows the settings read.
+    void settingsApplied() { settingsApplied_ = true; }
+    // Does nothing unless the settings were applied.
+    void writeSettings(const SettingsAtExit& settings) const;
+
+    // Nothing when there is no history file.
+    std::optional<QStringList> readHistory() const;
+    // The address box now holds the history read.
+    void historyApplied() { historyApplied_ = true; }
+    // Does nothing unless the history was applied, or when there are no entries.
+    void writeHistory(const QStringList& entries) const;
+
+private:
+    static QString path(const char* name);
+
+    bool settingsApplied_ = false;
+    bool historyApplied_ = false;
+};
