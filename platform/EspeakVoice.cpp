@@ -73,8 +73,13 @@ int EspeakVoice::wordsPerMinute() const
 
 long EspeakVoice::Speak(const QString& text, int flags)
 {
+    return Speak(speech::DeferredText{text, {}}, flags);
+}
+
+long EspeakVoice::Speak(const speech::DeferredText& text, int flags)
+{
     const long stream = ++lastStream_;
-    items_.push_back({stream, PieceCutter(text)});
+    items_.push_back({stream, PieceCutter(text.beginning), text.whole});
     feedSynthesis();
     pumpTimer_.start();
     if (!(flags & SpeakAsync))
@@ -96,6 +101,7 @@ void EspeakVoice::feedSynthesis()
         }
         synthesizing_ = std::move(pending);
         wordReached_ = 0;
+        sentenceReached_ = 0;
         service_.submit({voice_ ? voice_->Id() : QString(), wordsPerMinute(),
                          synthesizing_->piece.text, synthesizing_->piece.endsSentence},
                         *this);
@@ -112,11 +118,19 @@ std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream)
     }
     while (!items_.empty() && (!onlyStream || items_.front().stream == onlyStream)) {
         Item& item = items_.front();
+        if (item.cutter.nextReachesEnd())
+            item.takeWhole();
         if (!item.cutter.atEnd())
             return Pending{item.stream, item.cutter.next(), false};
         items_.pop_front();
     }
     return std::nullopt;
+}
+
+void EspeakVoice::Item::takeWhole()
+{
+    if (whole)
+        cutter.extendTo(std::exchange(whole, {})());
 }
 
 void EspeakVoice::finishPiece(const Pending& pending)
@@ -143,6 +157,13 @@ void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
 void EspeakVoice::synthWord(qsizetype offset)
 {
     wordReached_ = offset;
+}
+
+void EspeakVoice::synthSentenceEnd(qsizetype nextSentence)
+{
+    sentenceReached_ = nextSentence;
+    if (!file_)
+        playback_.endSentence(synthesizing_->stream);
 }
 
 void EspeakVoice::synthCut(qsizetype restOffset, bool sentenceStarts)
@@ -252,13 +273,14 @@ int EspeakVoice::skipPendingSentences(long stream, int count)
         if (cancelled.isWord)
             skipped += cancelled.piece.endsSentence ? 1 : 0;
         else
-            resumeAfter(cancelled, 0);
+            resumeAfter(cancelled, sentenceReached_);
     }
     while (skipped < count && !retries_.empty() && retries_.front().stream == stream) {
         skipped += retries_.front().piece.endsSentence ? 1 : 0;
         retries_.pop_front();
     }
     while (skipped < count && !items_.empty() && items_.front().stream == stream) {
+        items_.front().takeWhole();
         skipped += items_.front().cutter.skipSentences(count - skipped);
         if (items_.front().cutter.atEnd())
             items_.pop_front();
@@ -310,13 +332,26 @@ void EspeakVoice::throwFailure()
         throw std::runtime_error(std::exchange(failure_, {}).toStdString());
 }
 
+// Deferred texts are taken whole once their sound has started, so the first sound does not wait
+// for a long document to be copied.
+void EspeakVoice::takeWholeTexts()
+{
+    if (!soundStarted_)
+        return;
+    for (Item& item : items_)
+        item.takeWhole();
+}
+
 void EspeakVoice::pump()
 {
+    takeWholeTexts();
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
+    soundStarted_ = soundStarted_ || playback_.currentStream() != 0;
     feedSynthesis();
     if (idle()) {
         playback_.closeSink();
         pumpTimer_.stop();
+        soundStarted_ = false;
     }
     // Last, and through a copy, since the handler may release this voice.
     if (level && (interests_ & AudioLevelInterest) && audioLevelHandler_) {

@@ -17,8 +17,8 @@ class WavFileStream;
 
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
 // helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
-// piece up to espeak-ng's next sentence start and the item goes on from there, so the pauses are
-// espeak-ng's own. A piece that kills the helper is tried again word by word; a word that still
+// piece up to one of espeak-ng's own sentence starts and the item goes on from there, so the pauses
+// are espeak-ng's own. A piece that kills the helper is tried again word by word; a word that still
 // kills it is left out, and WaitUntilDone reports it.
 class EspeakVoice final : public QObject, public speech::Voice, private SynthListener {
     Q_OBJECT
@@ -39,6 +39,7 @@ public:
     int Volume() const override { return volume_; }
 
     long Speak(const QString& text, int flags) override;
+    long Speak(const speech::DeferredText& text, int flags) override;
     int Skip(const QString& type, int count) override;
     void Pause() override;
     void Resume() override;
@@ -54,6 +55,10 @@ private:
     struct Item {
         long stream = 0;
         PieceCutter cutter;
+        // The whole of a deferred text, until it is taken.
+        std::function<QString()> whole;
+
+        void takeWhole();
     };
     struct Pending {
         long stream = 0;
@@ -63,6 +68,7 @@ private:
 
     void synthAudio(std::span<const std::int16_t> samples) override;
     void synthWord(qsizetype offset) override;
+    void synthSentenceEnd(qsizetype nextSentence) override;
     void synthCut(qsizetype restOffset, bool sentenceStarts) override;
     void synthDone() override;
     void synthFailed() override;
@@ -78,6 +84,7 @@ private:
     long currentStream();
     bool idle();
     void pump();
+    void takeWholeTexts();
 
     EspeakEngine& engine_;
     SynthService& service_;
@@ -90,6 +97,8 @@ private:
     std::deque<Pending> retries_;
     std::optional<Pending> synthesizing_;
     qsizetype wordReached_ = 0;
+    // Where in the piece being synthesised its current sentence starts.
+    qsizetype sentenceReached_ = 0;
     std::optional<std::pair<qsizetype, bool>> cut_;
     // Why part of the text could not be spoken, until WaitUntilDone reports it.
     QString failure_;
@@ -97,6 +106,7 @@ private:
     QTimer pumpTimer_;
     std::shared_ptr<WavFileStream> file_;
     bool allowFormatChanges_ = true;
+    bool soundStarted_ = false;
     AudioLevelHandler audioLevelHandler_;
 };
 

@@ -26,10 +26,14 @@ public:
     explicit PieceCutter(QString text, qsizetype maxLength = MaxPieceLength);
 
     bool atEnd() const { return position_ >= text_.size(); }
+    // Whether the next piece would reach the end of the text as the cutter has it.
+    bool nextReachesEnd() const { return position_ + maxLength_ >= text_.size(); }
     // Only the piece that ends the text ends a sentence.
     SpeechPiece next();
     // Goes back to an offset before the position, where synthesis of the last piece stopped.
     void resumeAt(qsizetype offset);
+    // Goes on in a longer text that begins with the one cut so far.
+    void extendTo(QString text) { text_ = std::move(text); }
     // Moves past up to `count` sentences not yet cut, as likelySentenceEnd finds them; returns how
     // many were passed.
     int skipSentences(int count);

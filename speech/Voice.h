@@ -16,6 +16,16 @@ struct AudioLevelEvent {
     int level = 0;
 };
 
+// A text whose beginning is at hand and whose whole costs time to take, such as a long document:
+// a voice may start speaking the beginning and take the whole once its sound has started.
+struct DeferredText {
+    QString beginning;
+    // Empty when the beginning is the whole text.
+    std::function<QString()> whole;
+
+    QString taken() const { return whole ? whole() : beginning; }
+};
+
 // A voice object: one speaker with its own queue of texts, voice, rate, volume and output.
 class Voice {
 public:
@@ -44,6 +54,7 @@ public:
 
     // Queues the text and returns its stream number; without SpeakAsync it returns once spoken.
     virtual long Speak(const QString& text, int flags) = 0;
+    virtual long Speak(const DeferredText& text, int flags) { return Speak(text.taken(), flags); }
     // Cuts the text being spoken short by up to `count` sentences; returns how many were skipped.
     virtual int Skip(const QString& type, int count) = 0;
     virtual void Pause() = 0;

@@ -99,33 +99,46 @@ const espeak_EVENT* findSentenceStart(const espeak_EVENT* events)
     return nullptr;
 }
 
-// Returns how many samples of the buffer belong to the piece; sets job->cut when it ends here.
-int readEvents(Job& job, int count, const espeak_EVENT* events)
+// Hands on the buffer's sound with its events in order, up to a cut if the piece ends here.
+void readBuffer(Job& job, const short* samples, int count, const espeak_EVENT* events)
 {
+    int delivered = 0;
+    const auto deliverUntil = [&](const espeak_EVENT& event) {
+        const int until = job.samplesUntil(event, count);
+        if (samples && until > delivered)
+            job.deliver(samples + delivered, until - delivered);
+        delivered = std::max(delivered, until);
+    };
     const espeak_EVENT* sentence = findSentenceStart(events);
     if (job.clauseEnd && (count > 0 || sentence)) {
         if (sentence) {
+            deliverUntil(*sentence);
             job.cutAt(offsetOf(*sentence), true);
-            return job.samplesUntil(*sentence, count);
+        } else {
+            job.cutAt(*job.clauseEnd, false);
         }
-        job.cutAt(*job.clauseEnd, false);
-        return 0;
+        return;
     }
     for (const espeak_EVENT* event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
-        if (event->type == espeakEVENT_SENTENCE) {
-            if (job.sentenceStarted) {
-                job.cutAt(offsetOf(*event), true);
-                return job.samplesUntil(*event, count);
+        const std::uint32_t offset = offsetOf(*event);
+        if (event->type == espeakEVENT_SENTENCE && job.sentenceStarted) {
+            deliverUntil(*event);
+            if (offset >= EspeakSynthesizer::SentenceCutOffset) {
+                job.cutAt(offset, true);
+                return;
             }
+            job.output->sentenceEnd(offset);
+        } else if (event->type == espeakEVENT_SENTENCE) {
             job.sentenceStarted = true;
         } else if (event->type == espeakEVENT_WORD && event->text_position > 0) {
-            job.output->word(offsetOf(*event));
-        } else if (event->type == espeakEVENT_END &&
-                   offsetOf(*event) >= EspeakSynthesizer::ClauseCutOffset && !job.clauseEnd) {
-            job.clauseEnd = offsetOf(*event);
+            job.output->word(offset);
+        } else if (event->type == espeakEVENT_END && offset >= EspeakSynthesizer::ClauseCutOffset &&
+                   !job.clauseEnd) {
+            job.clauseEnd = offset;
         }
     }
-    return count;
+    if (samples && count > delivered)
+        job.deliver(samples + delivered, count - delivered);
 }
 
 int onSynth(short* samples, int count, espeak_EVENT* events)
@@ -133,10 +146,8 @@ int onSynth(short* samples, int count, espeak_EVENT* events)
     Job* job = runningJob;
     if (!job || job->cut)
         return 1;
-    const int belonging = readEvents(*job, count, events);
+    readBuffer(*job, samples, count, events);
     job->samplesBefore += count;
-    if (samples && belonging > 0)
-        job->deliver(samples, belonging);
     if (job->cut)
         return 1;
     if (job->output->shouldStop()) {

@@ -19,6 +19,8 @@ public:
         std::function<void(std::uint32_t)> word;
         // Asked between audio buffers; true ends synthesis early.
         std::function<bool()> shouldStop;
+        // The sound given so far ends a sentence; the next starts at the code-point offset.
+        std::function<void(std::uint32_t)> sentenceEnd;
         // Synthesis ended at a clause end before the end of the text: the code-point offset of
         // the rest, and whether a sentence starts there.
         std::function<void(std::uint32_t, bool)> cut;
@@ -34,10 +36,12 @@ public:
     // Every voice, the one that best fits `languageTag` (such as "en-us") first, then by name.
     std::vector<VoiceInfo> voices(const std::string& languageTag) const;
 
-    // Speaks the text up to the first sentence start after its beginning, or up to a clause end
-    // past ClauseCutOffset when the sentence is longer, so that each cut falls where espeak-ng
-    // itself pauses. Returns false when stopped before that.
-    static constexpr std::uint32_t ClauseCutOffset = 400;
+    // Speaks the text up to the first sentence start past SentenceCutOffset, or up to a clause end
+    // past ClauseCutOffset when there is none, so that each cut falls where espeak-ng itself
+    // pauses. A cut costs espeak-ng the translation of the clause after it, so pieces hold a few
+    // sentences. Returns false when stopped before the end or the cut.
+    static constexpr std::uint32_t SentenceCutOffset = 300;
+    static constexpr std::uint32_t ClauseCutOffset = 600;
     bool synthesize(const Message& request, const Output& output);
 
 private:

@@ -133,6 +133,7 @@ std::string encode(const Message& message)
         break;
     case MessageType::Word:
     case MessageType::Done:
+    case MessageType::SentenceEnd:
         out.u32(message.id);
         out.u32(message.value);
         break;
@@ -181,6 +182,7 @@ Message decode(std::span<const char> payload)
         break;
     case MessageType::Word:
     case MessageType::Done:
+    case MessageType::SentenceEnd:
         message.id = in.u32();
         message.value = in.u32();
         break;

@@ -22,6 +22,8 @@ enum class MessageType : std::uint8_t {
     Word = 13,
     Done = 14,
     Cut = 15,
+    // The sound sent so far ends a sentence; the next one starts at the code-point offset.
+    SentenceEnd = 16,
 };
 
 struct VoiceInfo {

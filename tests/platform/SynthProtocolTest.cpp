@@ -31,6 +31,7 @@ TEST(SynthProtocol, EveryMessageSurvivesTheRoundTrip)
         {.type = MessageType::Word, .id = 3, .value = 42},
         {.type = MessageType::Done, .id = 3, .value = 1},
         {.type = MessageType::Cut, .id = 3, .value = 9, .flag = true},
+        {.type = MessageType::SentenceEnd, .id = 3, .value = 12},
     };
     for (const Message& message : messages) {
         const std::string frame = encode(message);

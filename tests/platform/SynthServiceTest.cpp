@@ -15,6 +15,10 @@ struct Outcome final : SynthListener {
         samplesHeard += samples.size();
     }
     void synthWord(qsizetype offset) override { words.push_back(offset); }
+    void synthSentenceEnd(qsizetype nextSentence) override
+    {
+        sentenceStarts.push_back(nextSentence);
+    }
     void synthCut(qsizetype restOffset, bool sentenceStarts) override
     {
         cuts.push_back({restOffset, sentenceStarts});
@@ -25,6 +29,7 @@ struct Outcome final : SynthListener {
     std::size_t samplesHeard = 0;
     std::vector<qsizetype> words;
     std::vector<std::pair<qsizetype, bool>> cuts;
+    std::vector<qsizetype> sentenceStarts;
     int done = 0;
     int failed = 0;
 };
@@ -47,6 +52,26 @@ TEST(SynthService, JobsOfSeveralListenersRunInTurnWithWordOffsetsInTheirText)
     EXPECT_NE(std::find(first.words.begin(), first.words.end(), 3), first.words.end());
     EXPECT_NE(std::find(first.words.begin(), first.words.end(), 7), first.words.end());
     EXPECT_EQ(first.failed + second.failed, 0);
+}
+
+TEST(SynthService, ALongTextStopsAtASentenceStartOfEspeakNgsOwn)
+{
+    SynthService service(EspeakEngine::defaultHelperPath());
+    Outcome outcome;
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += QStringLiteral("Mr. Smith came home at 5 p.m. and sat down.\n");
+    service.submit({QStringLiteral("gmw/en-US"), 175, text, false}, outcome);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return outcome.done == 1; }));
+    ASSERT_EQ(outcome.cuts.size(), 1u);
+    const auto [rest, sentenceStarts] = outcome.cuts.front();
+    EXPECT_TRUE(sentenceStarts);
+    EXPECT_GE(rest, 300);
+    EXPECT_LT(rest, text.size());
+    EXPECT_TRUE(text.mid(rest).startsWith(QStringLiteral("Mr. Smith"))) << rest;
+    ASSERT_FALSE(outcome.sentenceStarts.empty());
+    for (qsizetype start : outcome.sentenceStarts)
+        EXPECT_LT(start, rest);
 }
 
 TEST(SynthService, ACancelledListenerHearsNothingMore)
