@@ -78,7 +78,7 @@ EditorAppearance::EditorAppearance(QTextEdit& editor)
     : editor_(editor)
 {
     font_.name = QStringLiteral("Tahoma");
-    font_.pixelHeight = pointsToPixels(8, dotsPerInch());
+    font_.pixelHeight = pointsToPixels(DefaultPointSize, dotsPerInch());
     show();
 }
 

@@ -3,6 +3,7 @@
 #include "app/IntegerText.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -85,11 +86,18 @@ qsizetype commaPosition(const QString& text)
     return text.indexOf(u',') + 1;
 }
 
+// As the platform's font rules have it: 0 asks for the default size, and a negative size means
+// its amount.
+qint64 sizeAsMeant(int points)
+{
+    return points == 0 ? DefaultPointSize : std::abs(qint64{points});
+}
+
 } // namespace
 
-int pointsToPixels(int points, int dotsPerInch)
+int pointsToPixels(qint64 points, int dotsPerInch)
 {
-    return divideRounded(qint64{points} * dotsPerInch, 72);
+    return divideRounded(points * dotsPerInch, 72);
 }
 
 int pixelsToPoints(int pixels, int dotsPerInch)
@@ -150,7 +158,7 @@ void TextToFont(const QString& text, TextFont& font, int dotsPerInch, bool withC
     const std::optional<int> points = integerFromText(copy(rest, 2, b - 2));
     if (!points)
         return;
-    font.pixelHeight = pointsToPixels(*points, dotsPerInch);
+    font.pixelHeight = pointsToPixels(sizeAsMeant(*points), dotsPerInch);
     rest.remove(0, b);
 
     const qsizetype c = commaPosition(rest);

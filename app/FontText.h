@@ -7,6 +7,8 @@
 // A font as its text form knows it: face, height in pixels, styles and a colour value
 // (0x00BBGGRR, or 0xFF0000nn for system colour nn).
 constexpr qsizetype MaxFaceNameLength = 31;
+// The editor's size as laid out, and what a size of 0 asks for.
+constexpr int DefaultPointSize = 8;
 
 struct TextFont {
     QString name;
@@ -19,7 +21,7 @@ struct TextFont {
 };
 
 // Sizes pass between points and pixels at a resolution, rounded to the nearest each way.
-int pointsToPixels(int points, int dotsPerInch);
+int pointsToPixels(qint64 points, int dotsPerInch);
 int pixelsToPoints(int pixels, int dotsPerInch);
 
 // The colour's name, or "$" and eight hexadecimal digits.

@@ -552,9 +552,13 @@ void TFmain::hideToNotificationArea()
         hide();
 }
 
+// A window still on screen keeps its state; one that was hidden comes back as it was.
 void TFmain::showAgain()
 {
-    setWindowState(hiddenMaximized_ ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (isHidden())
+        setWindowState(hiddenMaximized_ ? Qt::WindowMaximized : Qt::WindowNoState);
+    else
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

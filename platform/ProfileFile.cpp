@@ -14,12 +14,55 @@ namespace {
 // Larger files are not settings files; reading stops there, as every key read reads the file.
 constexpr qint64 MaxFileSize = 1 << 20;
 
-// The lines of a file, and whether its bytes are UTF-8 (or UTF-16). Other bytes are taken one
-// character each, so writing them back keeps them as they were.
+// A line in UTF-8, or else one character a byte, so that writing it back keeps its bytes.
+QString decodeLine(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+// Lines end at CR, LF or CR LF; an end at the very end makes no empty line.
+QList<QByteArray> splitLines(QByteArray text)
+{
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The lines of a file with the bytes each had, so that lines not written to stay byte for byte
+// as they were. Lines that are not UTF-8 are taken one character a byte.
 struct FileLines {
     QStringList lines;
-    bool utf8 = true;
+    QList<QByteArray> bytes;
+    bool hasOtherBytes = false;
     bool tooLarge = false;
+
+    // A new line goes in one character a byte where the file has such lines and it reads back
+    // the same that way, else in UTF-8, which always reads back unchanged.
+    QByteArray encode(const QString& line) const
+    {
+        if (hasOtherBytes) {
+            const QByteArray latin1 = line.toLatin1();
+            if (decodeLine(latin1) == line)
+                return latin1;
+        }
+        return line.toUtf8();
+    }
+    void set(qsizetype index, const QString& line)
+    {
+        lines[index] = line;
+        bytes[index] = encode(line);
+    }
+    void insert(qsizetype index, const QString& line)
+    {
+        lines.insert(index, line);
+        bytes.insert(index, encode(line));
+    }
+    void append(const QString& line) { insert(lines.size(), line); }
 };
 
 FileLines readLines(const QString& path)
@@ -30,23 +73,16 @@ FileLines readLines(const QString& path)
         return result;
     result.tooLarge = file.size() > MaxFileSize;
     const QByteArray bytes = file.read(MaxFileSize);
-    QString text;
     if (bytes.startsWith("\xFF\xFE")) {
-        text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+        const QString text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+        result.bytes = splitLines(text.toUtf8());
     } else {
-        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        text = utf8.decode(body);
-        if (utf8.hasError()) {
-            text = QString::fromLatin1(body);
-            result.utf8 = false;
-        }
+        result.bytes = splitLines(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     }
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    result.lines = text.split(u'\n');
-    if (!result.lines.isEmpty() && result.lines.last().isEmpty())
-        result.lines.removeLast();
+    for (const QByteArray& line : result.bytes) {
+        result.lines << decodeLine(line);
+        result.hasOtherBytes = result.hasOtherBytes || result.lines.last().toUtf8() != line;
+    }
     return result;
 }
 
@@ -144,20 +180,20 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
     FileLines file = readLines(path_);
     if (file.tooLarge)
         throw unableToWrite();
-    QStringList& lines = file.lines;
+    const QStringList& lines = file.lines;
     const QString entry = key.trimmed() + u'=' + value.trimmed();
     const SectionSpan span = findSection(lines, section);
     if (span.header < 0) {
         if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines << QString();
-        lines << u'[' + section.trimmed() + u']' << entry;
+            file.append(QString());
+        file.append(u'[' + section.trimmed() + u']');
+        file.append(entry);
     } else if (const qsizetype line = findKey(lines, span, key); line >= 0) {
-        lines[line] = keyOf(lines[line]) + u'=' + value.trimmed();
+        file.set(line, keyOf(lines[line]) + u'=' + value.trimmed());
     } else {
-        lines.insert(span.end, entry);
+        file.insert(span.end, entry);
     }
-    const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    const QByteArray bytes = file.utf8 ? text.toUtf8() : text.toLatin1();
+    const QByteArray bytes = file.bytes.join("\r\n") + "\r\n";
     // Through a temporary file and a rename, so a crash never leaves half a file.
     QSaveFile output(path_);
     if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||

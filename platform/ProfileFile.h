@@ -8,8 +8,9 @@ namespace platform {
 // sections and keys are matched without regard to case, only the first section of a name and the
 // first of two equal keys count, blanks around names and values are trimmed, a value in matching
 // quotes loses them, lines starting with ";" are ignored, and every write reaches the disk at
-// once. Files are written as UTF-8 with CR LF line ends; UTF-16LE files with a byte-order mark are
-// read too.
+// once. Files are written with CR LF line ends; lines not written to keep their bytes, and new ones
+// are UTF-8 unless the file holds other bytes and the line reads back the same one character a
+// byte. UTF-16LE files with a byte-order mark are read too, and written back in UTF-8.
 class ProfileFile {
 public:
     static constexpr qsizetype MaxValueLength = 2047;

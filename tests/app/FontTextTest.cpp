@@ -34,6 +34,17 @@ TEST(FontText, SizesPassThroughPixelsRoundedEachWay)
     EXPECT_EQ(font.pixelHeight, 20);
 }
 
+TEST(FontText, SizeZeroIsTheDefaultSizeAndANegativeSizeItsAmount)
+{
+    TextFont font;
+    TextToFont(QStringLiteral("\"Tahoma\", 0, [], [clWindowText]"), font, 96, true);
+    EXPECT_EQ(font.pixelHeight, 11);
+    EXPECT_EQ(FontToText(font, 96, true), QStringLiteral("\"Tahoma\", 8, [], [clWindowText]"));
+    TextToFont(QStringLiteral("\"Tahoma\", -12, [], [clWindowText]"), font, 96, true);
+    EXPECT_EQ(font.pixelHeight, 16);
+    EXPECT_EQ(FontToText(font, 96, true), QStringLiteral("\"Tahoma\", 12, [], [clWindowText]"));
+}
+
 TEST(FontText, ColoursAreNamedInSearchOrderAndReadInAnyCase)
 {
     EXPECT_EQ(ColorToText(0x000000FF), QStringLiteral("clRed"));

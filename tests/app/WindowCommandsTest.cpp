@@ -143,6 +143,17 @@ TEST(NotificationArea, MinimisingHidesAndTheIconBringsTheWindowBackMaximised)
     EXPECT_FALSE(w.window.isMaximized());
 }
 
+TEST(NotificationArea, TheIconLeavesAWindowOnScreenAsItIs)
+{
+    Window w(true);
+    w.window.showMaximized();
+    w.window.TrayIcon1Click();
+    EXPECT_TRUE(w.window.isMaximized());
+    w.item("NHideShow")->trigger();
+    EXPECT_TRUE(w.window.isMaximized());
+    EXPECT_TRUE(w.window.isVisible());
+}
+
 TEST(NotificationArea, WithoutOneMinimisingOnlyMinimises)
 {
     Window w(false);

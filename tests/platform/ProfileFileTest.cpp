@@ -126,3 +126,16 @@ TEST(ProfileFile, WritesKeepBytesThatAreNotUtf8AndRefuseWhatWasNotReadWhole)
                  std::runtime_error);
     EXPECT_TRUE(huge.bytes().endsWith("last=1\r\n"));
 }
+
+TEST(ProfileFile, AValueWrittenReadsBackUnchangedBesideBytesThatAreNotUtf8)
+{
+    const QByteArray gbk = "[set]\r\nNote=\xCB\xCE\xCC\xE5\r\nFont=x\r\n";
+    Profile p(gbk);
+    p.profile.writeString(QStringLiteral("set"), QStringLiteral("Note"), p.read("set", "Note"));
+    EXPECT_EQ(p.bytes(), gbk) << "a value read one character a byte goes back as it came";
+
+    const QString font = QStringLiteral("\"宋体\", 9, []");
+    p.profile.writeString(QStringLiteral("set"), QStringLiteral("Font"), font);
+    EXPECT_EQ(p.read("set", "Font"), font);
+    EXPECT_EQ(p.bytes(), "[set]\r\nNote=\xCB\xCE\xCC\xE5\r\nFont=" + font.toUtf8() + "\r\n");
+}
