@@ -7,6 +7,7 @@
 #include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
 #include "platform/QtPcmSink.h"
+#include "platform/TerminationSignals.h"
 
 #include <cstdio>
 #include <QSystemTrayIcon>
@@ -35,6 +36,11 @@ int main(int argc, char* argv[])
         TFmain window(services);
         QObject::connect(&window, &TFmain::closed, &application, &QCoreApplication::quit,
                          Qt::QueuedConnection);
+        // A kill or the end of the session closes the window as the user would, so the settings
+        // are written.
+        platform::TerminationSignals terminationSignals;
+        QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &window,
+                         &QWidget::close);
         window.showMaximized();
         status = QApplication::exec();
     }
