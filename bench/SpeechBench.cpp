@@ -1,5 +1,5 @@
+#include "bench/NotingSink.h"
 #include "platform/EspeakEngine.h"
-#include "platform/NullPcmSink.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -14,30 +14,6 @@ namespace {
 
 struct Figures {
     bool heard = false;
-};
-
-// A real-time sink that notes when the first sample arrives.
-class NotingSink final : public platform::PcmSink {
-public:
-    NotingSink(Figures& figures, int sampleRate)
-        : figures_(figures)
-        , clock_(sampleRate)
-    {
-    }
-    std::int64_t freeSamples() override { return clock_.freeSamples(); }
-    void write(std::span<const std::int16_t> samples) override
-    {
-        figures_.heard = true;
-        clock_.write(samples);
-    }
-    std::int64_t playedSamples() override { return clock_.playedSamples(); }
-    void suspend() override { clock_.suspend(); }
-    void resume() override { clock_.resume(); }
-    void discard() override { clock_.discard(); }
-
-private:
-    Figures& figures_;
-    platform::NullPcmSink clock_;
 };
 
 QString textOfSize(qsizetype bytes)
@@ -115,7 +91,7 @@ int main(int argc, char* argv[])
     Figures figures;
     platform::EspeakEngine engine(
         platform::EspeakEngine::defaultHelperPath(),
-        [&](int rate) { return std::make_unique<NotingSink>(figures, rate); },
+        [&](int rate) { return std::make_unique<NotingSink>(rate, [&] { figures.heard = true; }); },
         QStringLiteral("en-us"));
     engine.voices();
 

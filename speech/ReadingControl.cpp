@@ -1,11 +1,12 @@
 #include "speech/ReadingControl.h"
 
+#include "speech/EditorText.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 namespace speech {
@@ -101,7 +102,7 @@ void ReadingControl::putVolume(int volume)
 // Failures are dropped: reading aloud never shows a message.
 void ReadingControl::readAloud()
 {
-    const QString text = textToRead();
+    const DeferredText text = selectionOrWholeTextToRead(controls_.editor);
     paused_ = false;
     try {
         voice_.Release();
@@ -112,12 +113,6 @@ void ReadingControl::readAloud()
         voice_->Speak(text, Voice::SpeakAsync);
     } catch (const std::exception&) {
     }
-}
-
-QString ReadingControl::textToRead() const
-{
-    const QString selection = controls_.editor.textCursor().selection().toPlainText();
-    return selection.isEmpty() ? controls_.editor.toPlainText() : selection;
 }
 
 void ReadingControl::pauseOrResume()

@@ -62,7 +62,6 @@ public:
 
 private:
     void prepare(Voice& voice) const;
-    QString textToRead() const;
     void putRate(int rate);
     void putVolume(int volume);
 

@@ -1,8 +1,8 @@
 #include "speech/WavExport.h"
 
+#include "speech/EditorText.h"
 #include "speech/ReadingControl.h"
 
-#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 namespace speech {
@@ -102,8 +102,7 @@ void WavExport::exportText(const QString& path)
 {
     if (!prepareVoice())
         return;
-    const QString selection = editor_.textCursor().selection().toPlainText();
-    const QString text = selection.isEmpty() ? editor_.toPlainText() : selection;
+    const QString text = selectionOrWholeText(editor_);
     if (text.isEmpty())
         return;
     writeFile(path, text);

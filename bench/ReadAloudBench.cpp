@@ -1,0 +1,75 @@
+#include "app/LectorixApplication.h"
+#include "app/MessageBoxes.h"
+#include "app/TFmain.h"
+#include "bench/NotingSink.h"
+#include "platform/EspeakEngine.h"
+#include "platform/OpenFolder.h"
+
+#include <cstdio>
+#include <optional>
+#include <QElapsedTimer>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+QElapsedTimer sinceClick;
+std::optional<double> firstSoundMs;
+
+QString tenMegabytes(bool inParagraphs)
+{
+    const QString sentence = QStringLiteral("The keeper wound the clock and trimmed the wicks. ");
+    QString text;
+    text.reserve(10'000'000 + sentence.size());
+    for (int i = 1; text.size() < 10'000'000; ++i)
+        text += inParagraphs && i % 8 == 0 ? sentence.trimmed() + u'\n' : sentence;
+    return text;
+}
+
+double firstSoundAfterReadAloud(TFmain& window, const QString& text)
+{
+    window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->setPlainText(text);
+    QCoreApplication::processEvents();
+    firstSoundMs.reset();
+    sinceClick.start();
+    window.findChild<QToolButton*>(QStringLiteral("BtnAloud"))->click();
+    while (!firstSoundMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    window.BtnStopClick();
+    return *firstSoundMs;
+}
+
+} // namespace
+
+// Read aloud to the first sound reaching the output, through the window's button, for a short
+// text and for 10 MB in paragraphs and as one paragraph. Run it as build/bin/read-aloud-bench
+// (no display needed).
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QtMessageBoxes messageBoxes;
+    LectorixApplication application(argc, argv, messageBoxes);
+    platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
+        return std::make_unique<NotingSink>(rate, [] {
+            if (!firstSoundMs)
+                firstSoundMs = sinceClick.nsecsElapsed() / 1e6;
+        });
+    });
+    QtFileDialogs fileDialogs;
+    PlatformServices services{
+        speechEngine, messageBoxes, [] { return false; }, fileDialogs, 0, &platform::openFolder};
+    TFmain window(services);
+    const std::pair<const char*, QString> texts[] = {
+        {"short text", QStringLiteral("A short text to read.")},
+        {"10 MB in paragraphs", tenMegabytes(true)},
+        {"10 MB in one paragraph", tenMegabytes(false)},
+    };
+    for (const auto& [name, text] : texts) {
+        firstSoundAfterReadAloud(window, text);
+        double best = 1e9;
+        for (int run = 0; run < 3; ++run)
+            best = std::min(best, firstSoundAfterReadAloud(window, text));
+        std::printf("Read aloud to first sound, %s: %.1f ms (best of 3)\n", name, best);
+    }
+    return 0;
+}
