@@ -33,12 +33,12 @@ int main(int argc, char* argv[])
                                   fileDialogs,
                                   platform::osMajorVersion(),
                                   &platform::openFolder};
+        // A kill or the end of the session closes the window as the user would, so the settings
+        // are written; the handlers outlive the window, whose destruction writes them.
+        platform::TerminationSignals terminationSignals;
         TFmain window(services);
         QObject::connect(&window, &TFmain::closed, &application, &QCoreApplication::quit,
                          Qt::QueuedConnection);
-        // A kill or the end of the session closes the window as the user would, so the settings
-        // are written.
-        platform::TerminationSignals terminationSignals;
         QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &window,
                          &QWidget::close);
         window.showMaximized();

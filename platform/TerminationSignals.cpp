@@ -40,8 +40,11 @@ TerminationSignals::TerminationSignals()
     action.sa_handler = noteSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART | SA_RESETHAND;
+    // A signal ignored by whoever started the program (nohup, a background job) stays ignored.
     for (std::size_t i = 0; i < std::size(Handled); ++i)
-        sigaction(Handled[i], &action, &previousActions[i]);
+        if (sigaction(Handled[i], nullptr, &previousActions[i]) == 0 &&
+            previousActions[i].sa_handler != SIG_IGN)
+            sigaction(Handled[i], &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()
@@ -54,13 +57,16 @@ TerminationSignals::~TerminationSignals()
     ::close(sockets_[1]);
 }
 
-// Signals that came together end the program once.
+// The program ends once, however many signals of different kinds come.
 void TerminationSignals::readSignals()
 {
     char bytes[16];
     while (::read(sockets_[1], bytes, sizeof bytes) > 0) {
     }
-    emit received();
+    if (!received_) {
+        received_ = true;
+        emit received();
+    }
 }
 
 } // namespace platform
