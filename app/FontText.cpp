@@ -2,6 +2,7 @@
 
 #include "app/IntegerText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -97,7 +98,11 @@ qint64 sizeAsMeant(int points)
 
 int pointsToPixels(qint64 points, int dotsPerInch)
 {
-    return divideRounded(points * dotsPerInch, 72);
+    // 1638 points, the largest size Word offers, is far above any screen. A larger size from a
+    // hand-edited file would overflow an int on its way to pixels; a limited one reads back as
+    // it was written.
+    constexpr qint64 MaxPointSize = 1638;
+    return divideRounded(std::clamp(points, -MaxPointSize, MaxPointSize) * dotsPerInch, 72);
 }
 
 int pixelsToPoints(int pixels, int dotsPerInch)

@@ -365,7 +365,8 @@ void DocumentBuilder::endParagraph(Alignment alignment)
     blockPending_ = true;
 }
 
-// A page break ends the paragraph it falls in; where one has just ended it adds no empty one.
+// A page, column or section break ends the paragraph it falls in; where one has just ended it
+// adds no empty one, as Word writes \par before every \sect.
 void DocumentBuilder::breakParagraph(Alignment alignment)
 {
     if (!blockPending_ && (!run_.isEmpty() || cursor_.block().length() > 1))
@@ -621,7 +622,7 @@ constexpr WordAction WordActions[] = {
     {"rsidtbl", skipGroup},
     {"rtlmark", character<u'\u200F'>},
     {"rxe", skipGroup},
-    {"sect", paragraph},
+    {"sect", [](Parser& p, const Token&) { p.pageBreak(); }},
     {"strike", [](Parser& p, const Token& w) { p.chars().strike = w.on(); }},
     {"striked", [](Parser& p, const Token& w) { p.chars().strike = w.on(); }},
     {"stylesheet", skipGroup},

@@ -79,7 +79,6 @@ SymbolFont SymbolFont::named(QStringView family)
 {
     static constexpr Font Symbol[] = {Font::Symbol};
     static constexpr Font Wingdings[] = {Font::Wingdings};
-    static constexpr Font OpenSymbol[] = {Font::OpenSymbol};
     const auto is = [&](const char* name) {
         return family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
     };
@@ -87,16 +86,18 @@ SymbolFont SymbolFont::named(QStringView family)
         return SymbolFont(Symbol);
     if (is("Wingdings"))
         return SymbolFont(Wingdings);
-    // StarSymbol is OpenSymbol's former name.
+    // StarSymbol is OpenSymbol's former name. LibreOffice keeps Symbol's and Wingdings' code
+    // points for the bullets it sets in OpenSymbol. Symbol and Wingdings stay alone: where their
+    // tables have no character, the other font's character at that place would be a wrong one.
     if (is("OpenSymbol") || is("StarSymbol"))
-        return SymbolFont(OpenSymbol);
+        return bullets();
     return {};
 }
 
 SymbolFont SymbolFont::bullets()
 {
     // Symbol's bullet is no Wingdings character, while Symbol has letters where Wingdings has
-    // its bullets.
+    // its bullets. OpenSymbol's own code points are apart from theirs.
     static constexpr Font Fonts[] = {Font::Wingdings, Font::Symbol, Font::OpenSymbol};
     return SymbolFont(Fonts);
 }

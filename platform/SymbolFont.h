@@ -13,7 +13,8 @@ class SymbolFont {
 public:
     // A font whose characters are not known: every code point stays as it is.
     SymbolFont() = default;
-    // The symbol font of that family, or one that knows no characters.
+    // The symbol font of that family, or one that knows no characters. OpenSymbol also knows the
+    // bullets of Symbol and Wingdings at their code points.
     static SymbolFont named(QStringView family);
     // For list bullets whose font the document leaves out: Wingdings' characters, then Symbol's
     // and OpenSymbol's.

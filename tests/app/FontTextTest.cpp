@@ -45,6 +45,21 @@ TEST(FontText, SizeZeroIsTheDefaultSizeAndANegativeSizeItsAmount)
     EXPECT_EQ(FontToText(font, 96, true), QStringLiteral("\"Tahoma\", 12, [], [clWindowText]"));
 }
 
+TEST(FontText, AHugeSizeGivesALargeFontThatReadsBackTheSame)
+{
+    TextFont font;
+    TextToFont(QStringLiteral("\"Arial\", 2147483647, [], [clWindowText]"), font, 96, true);
+    EXPECT_EQ(font.pixelHeight, 2184);
+    const QString text = FontToText(font, 96, true);
+    EXPECT_EQ(text, QStringLiteral("\"Arial\", 1638, [], [clWindowText]"));
+    TextFont back;
+    TextToFont(text, back, 96, true);
+    EXPECT_EQ(back.pixelHeight, font.pixelHeight);
+    TextToFont(QStringLiteral("\"Arial\", -2147483648, [], [clWindowText]"), font, 96, true);
+    EXPECT_EQ(font.pixelHeight, 2184) << "the amount of the most negative size";
+    EXPECT_EQ(pointsToPixels(std::numeric_limits<qint64>::max(), 96), 2184);
+}
+
 TEST(FontText, ColoursAreNamedInSearchOrderAndReadInAnyCase)
 {
     EXPECT_EQ(ColorToText(0x000000FF), QStringLiteral("clRed"));

@@ -212,6 +212,11 @@ TEST(RtfReaderFixture, WordBulletsInSymbolFonts)
     EXPECT_EQ(Reading("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Webdings;}}\\f0 a b}").text(),
               fromUtf8(u8"\uF061 \uF062"))
         << "a symbol font without a table keeps its characters for the font to show";
+    EXPECT_EQ(Reading("{\\rtf1{\\fonttbl{\\f0 OpenSymbol;}}\\f0\\u61623?}").text(), fromUtf8(u8"•"))
+        << "LibreOffice writes Symbol's bullet in OpenSymbol at Symbol's code point";
+    EXPECT_EQ(Reading("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Wingdings;}}\\f0\\'b7}").text(),
+              fromUtf8(u8"\uF0B7"))
+        << "a Wingdings character Unicode lacks is not Symbol's character at its place";
 }
 
 TEST(RtfReaderFormat, CharacterPropertiesFollowGroupsAndResets)
@@ -290,6 +295,9 @@ TEST(RtfReaderFormat, PageAndSectionBreaksEndTheParagraph)
                            QStringLiteral("New section."),
                            QStringLiteral("After a break at a paragraph's start."),
                            QStringLiteral("Next column.")}));
+    EXPECT_EQ(Reading("{\\rtf1 one\\par\\sect two\\sect three}").paragraphs(),
+              QStringList({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}))
+        << "Word ends every section with \\par\\sect";
 }
 
 // Gathered after the text, each as its own paragraph starting with its number, footnotes are
