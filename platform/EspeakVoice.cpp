@@ -159,6 +159,12 @@ void EspeakVoice::synthWord(qsizetype offset)
     wordReached_ = offset;
 }
 
+// A helper that dies while it prepares the next clause has spoken this one whole.
+void EspeakVoice::synthClauseEnd(qsizetype end)
+{
+    wordReached_ = std::max(wordReached_, end);
+}
+
 void EspeakVoice::synthSentenceEnd(qsizetype nextSentence)
 {
     sentenceReached_ = nextSentence;

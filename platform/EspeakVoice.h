@@ -68,6 +68,7 @@ private:
 
     void synthAudio(std::span<const std::int16_t> samples) override;
     void synthWord(qsizetype offset) override;
+    void synthClauseEnd(qsizetype end) override;
     void synthSentenceEnd(qsizetype nextSentence) override;
     void synthCut(qsizetype restOffset, bool sentenceStarts) override;
     void synthDone() override;

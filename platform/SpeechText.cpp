@@ -9,7 +9,8 @@ namespace {
 
 bool isSentenceMark(QChar c)
 {
-    static const QString ends = QStringLiteral(".!?;\u3002\uFF01\uFF1F\uFF1B\u2026");
+    // Semicolons end clauses, not sentences, for espeak-ng.
+    static const QString ends = QStringLiteral(".!?\u3002\uFF01\uFF1F\u2026");
     return ends.contains(c);
 }
 

@@ -190,6 +190,8 @@ void SynthService::handle(const synth::Message& reply)
         listener->synthAudio(reply.samples);
     else if (reply.type == MessageType::Word)
         listener->synthWord(utf16Offset(running_->job.text, reply.value));
+    else if (reply.type == MessageType::ClauseEnd)
+        listener->synthClauseEnd(utf16Offset(running_->job.text, reply.value));
     else if (reply.type == MessageType::SentenceEnd)
         listener->synthSentenceEnd(utf16Offset(running_->job.text, reply.value));
     else if (reply.type == MessageType::Cut)

@@ -29,6 +29,8 @@ public:
     virtual void synthAudio(std::span<const std::int16_t> samples) = 0;
     // Offset, in the job's text, of the word whose sound comes next.
     virtual void synthWord(qsizetype offset) = 0;
+    // The sound given so far ends a clause: the text before the offset is spoken.
+    virtual void synthClauseEnd(qsizetype end) = 0;
     // The sound given so far ends a sentence; the next starts at the offset.
     virtual void synthSentenceEnd(qsizetype nextSentence) = 0;
     // Synthesis ended at a pause of the synthesiser's own before the end of the text: the offset

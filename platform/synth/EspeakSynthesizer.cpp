@@ -91,10 +91,10 @@ std::uint32_t offsetOf(const espeak_EVENT& event)
     return event.text_position > 0 ? static_cast<std::uint32_t>(event.text_position - 1) : 0;
 }
 
-const espeak_EVENT* findSentenceStart(const espeak_EVENT* events)
+const espeak_EVENT* findEvent(const espeak_EVENT* events, espeak_EVENT_TYPE type)
 {
     for (; events->type != espeakEVENT_LIST_TERMINATED; ++events)
-        if (events->type == espeakEVENT_SENTENCE)
+        if (events->type == type)
             return events;
     return nullptr;
 }
@@ -109,13 +109,15 @@ void readBuffer(Job& job, const short* samples, int count, const espeak_EVENT* e
             job.deliver(samples + delivered, until - delivered);
         delivered = std::max(delivered, until);
     };
-    const espeak_EVENT* sentence = findSentenceStart(events);
+    const espeak_EVENT* sentence = findEvent(events, espeakEVENT_SENTENCE);
     if (job.clauseEnd && (count > 0 || sentence)) {
+        // The next clause's first word, as the clause end may lie on its own punctuation.
+        const espeak_EVENT* word = findEvent(events, espeakEVENT_WORD);
         if (sentence) {
             deliverUntil(*sentence);
             job.cutAt(offsetOf(*sentence), true);
         } else {
-            job.cutAt(*job.clauseEnd, false);
+            job.cutAt(word ? std::max(offsetOf(*word), *job.clauseEnd) : *job.clauseEnd, false);
         }
         return;
     }
@@ -132,9 +134,10 @@ void readBuffer(Job& job, const short* samples, int count, const espeak_EVENT* e
             job.sentenceStarted = true;
         } else if (event->type == espeakEVENT_WORD && event->text_position > 0) {
             job.output->word(offset);
-        } else if (event->type == espeakEVENT_END && offset >= EspeakSynthesizer::ClauseCutOffset &&
-                   !job.clauseEnd) {
-            job.clauseEnd = offset;
+        } else if (event->type == espeakEVENT_END) {
+            job.output->clauseEnd(offset);
+            if (offset >= EspeakSynthesizer::ClauseCutOffset && !job.clauseEnd)
+                job.clauseEnd = offset;
         }
     }
     if (samples && count > delivered)

@@ -19,6 +19,8 @@ public:
         std::function<void(std::uint32_t)> word;
         // Asked between audio buffers; true ends synthesis early.
         std::function<bool()> shouldStop;
+        // The sound given so far ends a clause: the text before the code-point offset is spoken.
+        std::function<void(std::uint32_t)> clauseEnd;
         // The sound given so far ends a sentence; the next starts at the code-point offset.
         std::function<void(std::uint32_t)> sentenceEnd;
         // Synthesis ended at a clause end before the end of the text: the code-point offset of

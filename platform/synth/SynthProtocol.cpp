@@ -134,6 +134,7 @@ std::string encode(const Message& message)
     case MessageType::Word:
     case MessageType::Done:
     case MessageType::SentenceEnd:
+    case MessageType::ClauseEnd:
         out.u32(message.id);
         out.u32(message.value);
         break;
@@ -183,6 +184,7 @@ Message decode(std::span<const char> payload)
     case MessageType::Word:
     case MessageType::Done:
     case MessageType::SentenceEnd:
+    case MessageType::ClauseEnd:
         message.id = in.u32();
         message.value = in.u32();
         break;

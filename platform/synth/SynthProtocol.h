@@ -24,6 +24,8 @@ enum class MessageType : std::uint8_t {
     Cut = 15,
     // The sound sent so far ends a sentence; the next one starts at the code-point offset.
     SentenceEnd = 16,
+    // The sound sent so far ends a clause: the text before the code-point offset is spoken.
+    ClauseEnd = 17,
 };
 
 struct VoiceInfo {

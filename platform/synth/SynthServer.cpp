@@ -82,6 +82,10 @@ void SynthServer::synthesize(const Message& request)
                 send({.type = MessageType::Word, .id = request.id, .value = offset});
             },
         .shouldStop = [&] { return stopRequested(request.id); },
+        .clauseEnd =
+            [&](std::uint32_t end) {
+                send({.type = MessageType::ClauseEnd, .id = request.id, .value = end});
+            },
         .sentenceEnd =
             [&](std::uint32_t next) {
                 send({.type = MessageType::SentenceEnd, .id = request.id, .value = next});

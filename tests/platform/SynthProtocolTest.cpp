@@ -32,6 +32,7 @@ TEST(SynthProtocol, EveryMessageSurvivesTheRoundTrip)
         {.type = MessageType::Done, .id = 3, .value = 1},
         {.type = MessageType::Cut, .id = 3, .value = 9, .flag = true},
         {.type = MessageType::SentenceEnd, .id = 3, .value = 12},
+        {.type = MessageType::ClauseEnd, .id = 3, .value = 11},
     };
     for (const Message& message : messages) {
         const std::string frame = encode(message);

@@ -15,6 +15,7 @@ struct Outcome final : SynthListener {
         samplesHeard += samples.size();
     }
     void synthWord(qsizetype offset) override { words.push_back(offset); }
+    void synthClauseEnd(qsizetype end) override { clauseEnds.push_back(end); }
     void synthSentenceEnd(qsizetype nextSentence) override
     {
         sentenceStarts.push_back(nextSentence);
@@ -30,6 +31,7 @@ struct Outcome final : SynthListener {
     std::vector<qsizetype> words;
     std::vector<std::pair<qsizetype, bool>> cuts;
     std::vector<qsizetype> sentenceStarts;
+    std::vector<qsizetype> clauseEnds;
     int done = 0;
     int failed = 0;
 };
@@ -70,6 +72,8 @@ TEST(SynthService, ALongTextStopsAtASentenceStartOfEspeakNgsOwn)
     EXPECT_LT(rest, text.size());
     EXPECT_TRUE(text.mid(rest).startsWith(QStringLiteral("Mr. Smith"))) << rest;
     ASSERT_FALSE(outcome.sentenceStarts.empty());
+    ASSERT_FALSE(outcome.clauseEnds.empty());
+    EXPECT_LT(outcome.clauseEnds.back(), rest);
     for (qsizetype start : outcome.sentenceStarts)
         EXPECT_LT(start, rest);
 }
