@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <QStringDecoder>
 #include <uchardet.h>
 #include <utility>
@@ -14,6 +15,7 @@ namespace {
 constexpr qsizetype DetectionSampleSize = 64 * 1024;
 const QByteArray ChineseCodePage = "GB18030";
 const QByteArray WesternCodePage = "windows-1252";
+const QByteArray Utf8 = "UTF-8";
 
 bool isAboveAscii(char byte)
 {
@@ -84,32 +86,97 @@ bool decodesCleanly(const QByteArray& encoding, QByteArrayView sample)
     return !decoder.hasError();
 }
 
-// Every byte above ASCII pairs with the next into a character of GB2312: a lead byte of its rows
-// of symbols (A1-A9) or of hanzi (B0-F7), a trail byte in A1-FE.
-bool hasGb2312Shape(QByteArrayView sample)
+// The characters of GB2312 that every byte above ASCII pairs up into with the next: a lead byte
+// of its rows of symbols (A1-A9) or of hanzi (B0-F7), a trail byte in A1-FE. Hanzi of the first
+// level (leads B0-D7) and the symbols are nearly all of ordinary Chinese text, while the
+// lowercase letters of the Cyrillic, Greek and Hebrew code pages pair up as rare second-level
+// hanzi.
+struct Gb2312Characters {
+    qsizetype all = 0;
+    qsizetype common = 0;
+};
+
+std::optional<Gb2312Characters> gb2312CharactersOf(QByteArrayView sample)
 {
     const auto isLead = [](unsigned char byte) {
         return (byte >= 0xA1 && byte <= 0xA9) || (byte >= 0xB0 && byte <= 0xF7);
     };
     const auto isTrail = [](unsigned char byte) { return byte >= 0xA1 && byte <= 0xFE; };
+    Gb2312Characters characters;
     for (qsizetype i = 0; i < sample.size(); ++i) {
         if (!isAboveAscii(sample[i]))
             continue;
-        if (i + 1 == sample.size() || !isLead(static_cast<unsigned char>(sample[i])) ||
+        const auto lead = static_cast<unsigned char>(sample[i]);
+        if (i + 1 == sample.size() || !isLead(lead) ||
             !isTrail(static_cast<unsigned char>(sample[i + 1])))
-            return false;
+            return std::nullopt;
+        ++characters.all;
+        if (lead <= 0xD7)
+            ++characters.common;
         ++i;
     }
-    return true;
+    return characters;
 }
 
-// uchardet takes short GBK texts for a single-byte code page or cannot place them at all, while
-// it places short Western texts; so text shaped like GB2312 is Chinese unless it names another
-// East Asian code page, and text it cannot place is Chinese where the bytes allow.
+bool namesAWesternCodePage(const QByteArray& guess)
+{
+    return ansiCodePageOf(guess).compare(WesternCodePage, Qt::CaseInsensitive) == 0;
+}
+
+// uchardet takes short GBK texts for a single-byte code page or for UTF-8, or cannot place them
+// at all. Where it names nothing, UTF-8 or a Western code page, shape alone tells Chinese, as
+// Western texts pair up as GB2312 only by rare chance. Where it names another script it may be
+// right, so the characters must also be mostly common ones.
+bool isChinese(const QByteArray& guess, QByteArrayView sample)
+{
+    if (isEastAsian(guess))
+        return false;
+    const std::optional<Gb2312Characters> characters = gb2312CharactersOf(sample);
+    if (!characters)
+        return false;
+    if (guess.isEmpty() || guess == "ASCII" || guess == Utf8 || namesAWesternCodePage(guess))
+        return true;
+    return characters->common * 4 >= characters->all * 3;
+}
+
+// The length of the valid UTF-8 sequence the bytes start with, or 0.
+qsizetype utf8SequenceLength(QByteArrayView bytes)
+{
+    const auto lead = static_cast<unsigned char>(bytes.front());
+    const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || length > bytes.size() || !bytes.first(length).isValidUtf8())
+        return 0;
+    return length;
+}
+
+// A stray byte in UTF-8 text, as an editor or a cut leaves it, should cost only that byte. Text in
+// a legacy code page forms a valid sequence by chance only now and then, so it does not reach
+// five valid sequences for each invalid byte; uchardet's own UTF-8 answer comes for about a
+// tenth of short GBK texts, too often to follow.
+bool isMostlyUtf8(QByteArrayView sample)
+{
+    qsizetype valid = 0;
+    qsizetype invalid = 0;
+    for (qsizetype i = 0; i < sample.size();) {
+        if (!isAboveAscii(sample[i])) {
+            ++i;
+        } else if (const qsizetype length = utf8SequenceLength(sample.sliced(i))) {
+            ++valid;
+            i += length;
+        } else {
+            ++invalid;
+            ++i;
+        }
+    }
+    return valid >= invalid * 5;
+}
+
 QByteArray encodingOf(QByteArrayView sample)
 {
+    if (isMostlyUtf8(sample))
+        return Utf8;
     const QByteArray guess = guessOfUchardet(sample);
-    if (hasGb2312Shape(sample) && !isEastAsian(guess))
+    if (isChinese(guess, sample))
         return ChineseCodePage;
     const QByteArray encoding = ansiCodePageOf(guess);
     if (decodesCleanly(encoding, sample))

@@ -10,9 +10,9 @@ namespace platform {
 // UTF-16 mark with less than one whole unit after it gives an empty text.
 QString decodeByByteOrderMark(const QByteArray& bytes);
 
-// Text in the system code page: UTF-8 where the bytes are valid UTF-8, otherwise the code page
-// they were most likely written in (GBK, Big5, Shift_JIS, windows-1252 ...), since files from
-// Windows users come in their ANSI code page.
+// Text in the system code page: UTF-8 where the bytes are UTF-8 but for a stray byte here and
+// there, which becomes U+FFFD, otherwise the code page they were most likely written in (GBK,
+// Big5, Shift_JIS, windows-1252 ...), since files from Windows users come in their ANSI code page.
 QString decodeSystemCodePage(const QByteArray& bytes);
 
 } // namespace platform

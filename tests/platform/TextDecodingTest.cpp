@@ -14,6 +14,12 @@ QByteArray encoded(const char* codePage, const QString& text)
     return QStringEncoder(codePage).encode(text);
 }
 
+void expectComeOutAsWritten(std::initializer_list<std::pair<const char*, QString>> samples)
+{
+    for (const auto& [codePage, text] : samples)
+        EXPECT_EQ(decodeSystemCodePage(encoded(codePage, text)), text) << codePage;
+}
+
 } // namespace
 
 TEST(TextDecoding, ValidUtf8StaysUtf8)
@@ -25,11 +31,14 @@ TEST(TextDecoding, ValidUtf8StaysUtf8)
 // Short texts are where uchardet is unsure or names a code page of the wrong script.
 TEST(TextDecoding, TextsInWindowsCodePagesComeOutAsWritten)
 {
-    const std::pair<const char*, QString> samples[] = {
+    expectComeOutAsWritten({
         {"GBK", QStringLiteral("中文")},
         {"GBK", QStringLiteral("你好，世界")},
         {"GBK", QStringLiteral("这是测试")},
         {"GBK", QStringLiteral("今天我们学习中文，语音朗读软件可以把文字转换成声音。")},
+        {"GBK", QStringLiteral("新闻")},
+        {"GBK", QStringLiteral("读书")},
+        {"GBK", QStringLiteral("第一章")},
         {"windows-1252", QStringLiteral("Café crème")},
         {"windows-1252", QStringLiteral("El niño está en la montaña.")},
         {"windows-1252", QStringLiteral("“Le cœur a ses raisons” — Pascal")},
@@ -38,9 +47,36 @@ TEST(TextDecoding, TextsInWindowsCodePagesComeOutAsWritten)
         {"Big5", QStringLiteral("這是一個中文句子，我們今天去公園散步，天氣很好。")},
         {"Shift_JIS", QStringLiteral("これは日本語の文です。")},
         {"windows-949", QStringLiteral("이것은 한국어 문장입니다.")},
+    });
+}
+
+TEST(TextDecoding, AStrayByteInUtf8TextSpoilsOnlyItself)
+{
+    struct Sample {
+        QString before;
+        const char* strayByte;
+        QString after;
     };
-    for (const auto& [codePage, text] : samples)
-        EXPECT_EQ(decodeSystemCodePage(encoded(codePage, text)), text) << codePage;
+    const Sample samples[] = {
+        {QStringLiteral("Café"), "\xE9", QStringLiteral(" crème, déjà vu … Le garçon a mangé.")},
+        {QStringLiteral("今天我们学习中文"), "\xFF",
+         QStringLiteral("，语音朗读软件可以把文字转换成声音。")},
+    };
+    for (const auto& [before, strayByte, after] : samples)
+        EXPECT_EQ(decodeSystemCodePage(before.toUtf8() + strayByte + after.toUtf8()),
+                  before + QChar::ReplacementCharacter + after)
+            << strayByte;
+}
+
+// Such texts pair up byte by byte as GB2312 characters, as short GBK texts do.
+TEST(TextDecoding, TextsUchardetPlacesInAnotherScriptAreNotTakenForChinese)
+{
+    expectComeOutAsWritten({
+        {"windows-1251", QStringLiteral("Привет тебе, друг")},
+        {"windows-1251", QStringLiteral("Мама мыла раму")},
+        {"windows-1253", QStringLiteral("Καλημέρα")},
+        {"windows-1253", QStringLiteral("Τι κάνεις;")},
+    });
 }
 
 TEST(TextDecoding, AHistoryFileInGbkGivesItsEntries)
