@@ -338,11 +338,11 @@ void EspeakVoice::throwFailure()
         throw std::runtime_error(std::exchange(failure_, {}).toStdString());
 }
 
-// Deferred texts are taken whole once their sound has started, so the first sound does not wait
-// for a long document to be copied.
+// Deferred texts are taken whole once half a second of sound is queued, so neither the first sound
+// waits for a long document to be copied nor does the copy empty the device's buffer.
 void EspeakVoice::takeWholeTexts()
 {
-    if (!soundStarted_)
+    if (playback_.samplesAhead() < service_.sampleRate() / 2)
         return;
     for (Item& item : items_)
         item.takeWhole();
@@ -350,14 +350,12 @@ void EspeakVoice::takeWholeTexts()
 
 void EspeakVoice::pump()
 {
-    takeWholeTexts();
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
-    soundStarted_ = soundStarted_ || playback_.currentStream() != 0;
+    takeWholeTexts();
     feedSynthesis();
     if (idle()) {
         playback_.closeSink();
         pumpTimer_.stop();
-        soundStarted_ = false;
     }
     // Last, and through a copy, since the handler may release this voice.
     if (level && (interests_ & AudioLevelInterest) && audioLevelHandler_) {

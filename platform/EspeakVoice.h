@@ -107,7 +107,6 @@ private:
     QTimer pumpTimer_;
     std::shared_ptr<WavFileStream> file_;
     bool allowFormatChanges_ = true;
-    bool soundStarted_ = false;
     AudioLevelHandler audioLevelHandler_;
 };
 
