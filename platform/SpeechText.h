@@ -21,7 +21,7 @@ struct SpeechPiece {
 // as it finds the sentence ends itself and the cutter resumes where it stopped.
 class PieceCutter {
 public:
-    static constexpr qsizetype MaxPieceLength = 1200;
+    static constexpr qsizetype MaxPieceLength = 2400;
 
     explicit PieceCutter(QString text, qsizetype maxLength = MaxPieceLength);
 

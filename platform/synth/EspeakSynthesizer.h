@@ -42,8 +42,8 @@ public:
     // past ClauseCutOffset when there is none, so that each cut falls where espeak-ng itself
     // pauses. A cut costs espeak-ng the translation of the clause after it, so pieces hold a few
     // sentences. Returns false when stopped before the end or the cut.
-    static constexpr std::uint32_t SentenceCutOffset = 300;
-    static constexpr std::uint32_t ClauseCutOffset = 600;
+    static constexpr std::uint32_t SentenceCutOffset = 1000;
+    static constexpr std::uint32_t ClauseCutOffset = 1000;
     bool synthesize(const Message& request, const Output& output);
 
 private:
