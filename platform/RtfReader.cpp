@@ -1,9 +1,9 @@
 #include "platform/RtfReader.h"
 
+#include "platform/RtfTokenizer.h"
 #include "platform/SymbolFont.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -24,7 +24,6 @@ namespace {
 
 // Bounds that keep hostile input from exhausting the stack, the memory or the time.
 constexpr std::size_t MaxDepth = 1000;
-constexpr std::size_t MaxWordLength = 32;
 constexpr std::size_t MaxTableEntries = 10000;
 constexpr qsizetype MaxFontNameLength = 256;
 constexpr int MaxSkipCount = 64;
@@ -34,157 +33,6 @@ constexpr int DefaultCodePage = 1252;
 // Windows' code page of the symbol character set: its bytes address the font's own characters.
 constexpr int SymbolCodePage = 42;
 constexpr char16_t Replacement = 0xFFFD;
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-struct Token {
-    enum class Type { End, GroupStart, GroupEnd, Word, Symbol, Byte, Text, Binary };
-
-    Type type = Type::End;
-    // The control word's name (empty when too long to be one), or the text.
-    std::string_view name = {};
-    bool hasParam = false;
-    // The control word's parameter, or the byte's value.
-    int param = 0;
-    char symbol = 0;
-
-    bool on() const { return !hasParam || param != 0; }
-};
-
-class Tokenizer {
-public:
-    explicit Tokenizer(std::string_view input)
-        : input_(input)
-    {
-    }
-
-    Token next();
-
-private:
-    bool atEnd() const { return pos_ >= input_.size(); }
-    Token control();
-    Token controlWord();
-    Token hexByte();
-    Token text();
-    void readParameter(Token& token);
-    Token binary(const Token& word);
-
-    std::string_view input_;
-    std::size_t pos_ = 0;
-};
-
-Token Tokenizer::next()
-{
-    while (!atEnd()) {
-        switch (input_[pos_]) {
-        case '{':
-            ++pos_;
-            return {.type = Token::Type::GroupStart};
-        case '}':
-            ++pos_;
-            return {.type = Token::Type::GroupEnd};
-        case '\\':
-            ++pos_;
-            return control();
-        case '\r':
-        case '\n':
-            ++pos_;
-            break;
-        default:
-            return text();
-        }
-    }
-    return {};
-}
-
-Token Tokenizer::control()
-{
-    if (atEnd())
-        return {};
-    if (isLetter(input_[pos_]))
-        return controlWord();
-    const char symbol = input_[pos_++];
-    if (symbol == '\'')
-        return hexByte();
-    if (symbol == '\\' || symbol == '{' || symbol == '}')
-        return {.type = Token::Type::Text, .name = input_.substr(pos_ - 1, 1)};
-    return {.type = Token::Type::Symbol, .symbol = symbol};
-}
-
-Token Tokenizer::controlWord()
-{
-    const std::size_t start = pos_;
-    while (!atEnd() && isLetter(input_[pos_]))
-        ++pos_;
-    Token token{.type = Token::Type::Word};
-    if (pos_ - start <= MaxWordLength)
-        token.name = input_.substr(start, pos_ - start);
-    readParameter(token);
-    if (!atEnd() && input_[pos_] == ' ')
-        ++pos_;
-    return token.name == "bin" ? binary(token) : token;
-}
-
-void Tokenizer::readParameter(Token& token)
-{
-    const bool negative =
-        pos_ + 1 < input_.size() && input_[pos_] == '-' && isDigit(input_[pos_ + 1]);
-    if (negative)
-        ++pos_;
-    // Past 2^31 the value only saturates, so any number of digits costs no overflow.
-    constexpr std::int64_t Saturated = std::int64_t(1) << 31;
-    std::int64_t value = 0;
-    for (; !atEnd() && isDigit(input_[pos_]); ++pos_) {
-        token.hasParam = true;
-        value = std::min(value * 10 + (input_[pos_] - '0'), Saturated);
-    }
-    value = std::clamp<std::int64_t>(negative ? -value : value, INT_MIN, INT_MAX);
-    token.param = static_cast<int>(value);
-}
-
-Token Tokenizer::binary(const Token& word)
-{
-    if (word.hasParam && word.param > 0)
-        pos_ += std::min(static_cast<std::size_t>(word.param), input_.size() - pos_);
-    return {.type = Token::Type::Binary};
-}
-
-Token Tokenizer::hexByte()
-{
-    if (pos_ + 1 >= input_.size() || hexValue(input_[pos_]) < 0 || hexValue(input_[pos_ + 1]) < 0)
-        return {.type = Token::Type::Symbol, .symbol = '\''};
-    const int value = hexValue(input_[pos_]) * 16 + hexValue(input_[pos_ + 1]);
-    pos_ += 2;
-    return {.type = Token::Type::Byte, .param = value};
-}
-
-Token Tokenizer::text()
-{
-    const std::size_t start = pos_;
-    while (!atEnd() && input_[pos_] != '\\' && input_[pos_] != '{' && input_[pos_] != '}' &&
-           input_[pos_] != '\r' && input_[pos_] != '\n')
-        ++pos_;
-    return {.type = Token::Type::Text, .name = input_.substr(start, pos_ - start)};
-}
 
 // The code page of a font's character set; 0 stands for the document's, which the default
 // character set and unknown ones take.
@@ -447,12 +295,12 @@ public:
     void unicode(int value);
 
 private:
-    void handle(Token token);
-    bool skipsFallback(Token& token);
-    void skipOverflow(const Token& token);
+    void handle(RtfToken token);
+    bool skipsFallback(RtfToken& token);
+    void skipOverflow(const RtfToken& token);
     void startGroup();
     void endGroup();
-    void word(const Token& token);
+    void word(const RtfToken& token);
     void symbol(char c);
     void addBytes(std::string_view bytes);
     void flushBytes();
@@ -471,7 +319,7 @@ private:
     void commitFont();
     void commitColor();
 
-    Tokenizer tokenizer_;
+    RtfTokenizer tokenizer_;
     Tables tables_;
     DocumentBuilder builder_;
     std::vector<Group> groups_;
@@ -500,44 +348,44 @@ private:
     bool finished_ = false;
 };
 
-using Apply = void (*)(Parser&, const Token&);
+using Apply = void (*)(Parser&, const RtfToken&);
 
 struct WordAction {
     std::string_view name;
     Apply apply;
 };
 
-void skipGroup(Parser& parser, const Token&)
+void skipGroup(Parser& parser, const RtfToken&)
 {
     parser.setDestination(Destination::Skip);
 }
 
-void underline(Parser& parser, const Token& word)
+void underline(Parser& parser, const RtfToken& word)
 {
     parser.chars().underline = word.on();
 }
 
-void paragraph(Parser& parser, const Token&)
+void paragraph(Parser& parser, const RtfToken&)
 {
     parser.paragraph();
 }
 
-void tab(Parser& parser, const Token&)
+void tab(Parser& parser, const RtfToken&)
 {
     parser.emitChar(u'\t');
 }
 
-template <char16_t c> void character(Parser& parser, const Token&)
+template <char16_t c> void character(Parser& parser, const RtfToken&)
 {
     parser.emitChar(c);
 }
 
-template <int codePage> void characterSet(Parser& parser, const Token&)
+template <int codePage> void characterSet(Parser& parser, const RtfToken&)
 {
     parser.setDocumentCodePage(codePage);
 }
 
-template <Alignment alignment> void align(Parser& parser, const Token&)
+template <Alignment alignment> void align(Parser& parser, const RtfToken&)
 {
     parser.setAlignment(alignment);
 }
@@ -549,88 +397,88 @@ constexpr WordAction WordActions[] = {
     {"aftnsepc", skipGroup},
     {"annotation", skipGroup},
     {"ansi", characterSet<1252>},
-    {"ansicpg", [](Parser& p, const Token& w) { p.setDocumentCodePage(w.param); }},
-    {"b", [](Parser& p, const Token& w) { p.chars().bold = w.on(); }},
-    {"blue", [](Parser& p, const Token& w) { p.setColorComponent(2, w.param); }},
+    {"ansicpg", [](Parser& p, const RtfToken& w) { p.setDocumentCodePage(w.param); }},
+    {"b", [](Parser& p, const RtfToken& w) { p.chars().bold = w.on(); }},
+    {"blue", [](Parser& p, const RtfToken& w) { p.setColorComponent(2, w.param); }},
     {"bullet", character<u'\u2022'>},
     {"cell", tab},
-    {"cf", [](Parser& p, const Token& w) { p.chars().color = w.param; }},
-    {"chftn", [](Parser& p, const Token&) { p.footnoteNumber(); }},
-    {"colortbl", [](Parser& p, const Token&) { p.setDestination(Destination::ColorTable); }},
-    {"column", [](Parser& p, const Token&) { p.pageBreak(); }},
-    {"cpg", [](Parser& p, const Token& w) { p.setFontCodePage(w.param); }},
-    {"deff", [](Parser& p, const Token& w) { p.setDefaultFont(w.param); }},
+    {"cf", [](Parser& p, const RtfToken& w) { p.chars().color = w.param; }},
+    {"chftn", [](Parser& p, const RtfToken&) { p.footnoteNumber(); }},
+    {"colortbl", [](Parser& p, const RtfToken&) { p.setDestination(Destination::ColorTable); }},
+    {"column", [](Parser& p, const RtfToken&) { p.pageBreak(); }},
+    {"cpg", [](Parser& p, const RtfToken& w) { p.setFontCodePage(w.param); }},
+    {"deff", [](Parser& p, const RtfToken& w) { p.setDefaultFont(w.param); }},
     {"do", skipGroup},
     {"emdash", character<u'\u2014'>},
     {"emspace", character<u'\u2003'>},
     {"endash", character<u'\u2013'>},
     {"enspace", character<u'\u2002'>},
-    {"f", [](Parser& p, const Token& w) { p.setFont(w.param); }},
-    {"fcharset", [](Parser& p, const Token& w) { p.setFontCharset(w.param); }},
+    {"f", [](Parser& p, const RtfToken& w) { p.setFont(w.param); }},
+    {"fcharset", [](Parser& p, const RtfToken& w) { p.setFontCharset(w.param); }},
     {"filetbl", skipGroup},
     {"fldinst", skipGroup},
-    {"fonttbl", [](Parser& p, const Token&) { p.setDestination(Destination::FontTable); }},
+    {"fonttbl", [](Parser& p, const RtfToken&) { p.setDestination(Destination::FontTable); }},
     {"footer", skipGroup},
     {"footerf", skipGroup},
     {"footerl", skipGroup},
     {"footerr", skipGroup},
-    {"footnote", [](Parser& p, const Token&) { p.startFootnote(); }},
+    {"footnote", [](Parser& p, const RtfToken&) { p.startFootnote(); }},
     {"fs",
-     [](Parser& p, const Token& w) {
+     [](Parser& p, const RtfToken& w) {
          p.chars().halfPoints = w.param > 0 ? std::min(w.param, MaxHalfPoints) : DefaultHalfPoints;
      }},
     {"ftncn", skipGroup},
     {"ftnsep", skipGroup},
     {"ftnsepc", skipGroup},
-    {"green", [](Parser& p, const Token& w) { p.setColorComponent(1, w.param); }},
+    {"green", [](Parser& p, const RtfToken& w) { p.setColorComponent(1, w.param); }},
     {"header", skipGroup},
     {"headerf", skipGroup},
     {"headerl", skipGroup},
     {"headerr", skipGroup},
-    {"i", [](Parser& p, const Token& w) { p.chars().italic = w.on(); }},
+    {"i", [](Parser& p, const RtfToken& w) { p.chars().italic = w.on(); }},
     {"info", skipGroup},
     {"latentstyles", skipGroup},
     {"ldblquote", character<u'\u201C'>},
     {"line", character<u'\u2028'>},
     {"listoverridetable", skipGroup},
     {"listtable", skipGroup},
-    {"listtext", [](Parser& p, const Token&) { p.startListText(); }},
+    {"listtext", [](Parser& p, const RtfToken&) { p.startListText(); }},
     {"lquote", character<u'\u2018'>},
     {"ltrmark", character<u'\u200E'>},
     {"mac", characterSet<10000>},
     {"nonshppict", skipGroup},
     {"object", skipGroup},
-    {"page", [](Parser& p, const Token&) { p.pageBreak(); }},
+    {"page", [](Parser& p, const RtfToken&) { p.pageBreak(); }},
     {"par", paragraph},
-    {"pard", [](Parser& p, const Token&) { p.setAlignment(Alignment::None); }},
+    {"pard", [](Parser& p, const RtfToken&) { p.setAlignment(Alignment::None); }},
     {"pc", characterSet<437>},
     {"pca", characterSet<850>},
     {"pict", skipGroup},
-    {"plain", [](Parser& p, const Token&) { p.plain(); }},
+    {"plain", [](Parser& p, const RtfToken&) { p.plain(); }},
     {"pn", skipGroup},
-    {"pntext", [](Parser& p, const Token&) { p.startListText(); }},
+    {"pntext", [](Parser& p, const RtfToken&) { p.startListText(); }},
     {"qc", align<Alignment::Center>},
     {"qj", align<Alignment::Justify>},
     {"ql", align<Alignment::Left>},
     {"qmspace", character<u'\u2005'>},
     {"qr", align<Alignment::Right>},
     {"rdblquote", character<u'\u201D'>},
-    {"red", [](Parser& p, const Token& w) { p.setColorComponent(0, w.param); }},
+    {"red", [](Parser& p, const RtfToken& w) { p.setColorComponent(0, w.param); }},
     {"revtbl", skipGroup},
     {"row", paragraph},
     {"rquote", character<u'\u2019'>},
     {"rsidtbl", skipGroup},
     {"rtlmark", character<u'\u200F'>},
     {"rxe", skipGroup},
-    {"sect", [](Parser& p, const Token&) { p.pageBreak(); }},
-    {"strike", [](Parser& p, const Token& w) { p.chars().strike = w.on(); }},
-    {"striked", [](Parser& p, const Token& w) { p.chars().strike = w.on(); }},
+    {"sect", [](Parser& p, const RtfToken&) { p.pageBreak(); }},
+    {"strike", [](Parser& p, const RtfToken& w) { p.chars().strike = w.on(); }},
+    {"striked", [](Parser& p, const RtfToken& w) { p.chars().strike = w.on(); }},
     {"stylesheet", skipGroup},
     {"tab", tab},
     {"tc", skipGroup},
     {"txe", skipGroup},
-    {"u", [](Parser& p, const Token& w) { p.unicode(w.param); }},
-    {"uc", [](Parser& p, const Token& w) { p.setSkipCount(w.param); }},
+    {"u", [](Parser& p, const RtfToken& w) { p.unicode(w.param); }},
+    {"uc", [](Parser& p, const RtfToken& w) { p.setSkipCount(w.param); }},
     {"ul", underline},
     {"uld", underline},
     {"uldash", underline},
@@ -639,7 +487,7 @@ constexpr WordAction WordActions[] = {
     {"uldb", underline},
     {"ulhwave", underline},
     {"ulldash", underline},
-    {"ulnone", [](Parser& p, const Token&) { p.chars().underline = false; }},
+    {"ulnone", [](Parser& p, const RtfToken&) { p.chars().underline = false; }},
     {"ulth", underline},
     {"ulthd", underline},
     {"ulthdash", underline},
@@ -649,7 +497,7 @@ constexpr WordAction WordActions[] = {
     {"ululdbwave", underline},
     {"ulw", underline},
     {"ulwave", underline},
-    {"v", [](Parser& p, const Token& w) { p.chars().hidden = w.on(); }},
+    {"v", [](Parser& p, const RtfToken& w) { p.chars().hidden = w.on(); }},
     {"xe", skipGroup},
     {"zwj", character<u'\u200D'>},
     {"zwnj", character<u'\u200C'>},
@@ -671,7 +519,7 @@ Parser::Parser(const QByteArray& rtf, QTextDocument& document)
 
 void Parser::run()
 {
-    for (Token token = tokenizer_.next(); token.type != Token::Type::End && !finished_;
+    for (RtfToken token = tokenizer_.next(); token.type != RtfToken::Type::End && !finished_;
          token = tokenizer_.next())
         handle(token);
     flushBytes();
@@ -681,49 +529,49 @@ void Parser::run()
     builder_.finish(alignment);
 }
 
-void Parser::handle(Token token)
+void Parser::handle(RtfToken token)
 {
     if (overflow_ > 0)
         return skipOverflow(token);
     if (skip_ > 0 && skipsFallback(token))
         return;
-    if (ignorable_ && token.type != Token::Type::Word) {
+    if (ignorable_ && token.type != RtfToken::Type::Word) {
         ignorable_ = false;
         setDestination(Destination::Skip);
     }
     switch (token.type) {
-    case Token::Type::Text:
+    case RtfToken::Type::Text:
         return addBytes(token.name);
-    case Token::Type::Byte: {
+    case RtfToken::Type::Byte: {
         const char byte = static_cast<char>(token.param);
         return addBytes(std::string_view(&byte, 1));
     }
-    case Token::Type::End:
-    case Token::Type::Binary:
+    case RtfToken::Type::End:
+    case RtfToken::Type::Binary:
         return;
     default:
         break;
     }
     flushBytes();
-    if (token.type == Token::Type::GroupStart)
+    if (token.type == RtfToken::Type::GroupStart)
         startGroup();
-    else if (token.type == Token::Type::GroupEnd)
+    else if (token.type == RtfToken::Type::GroupEnd)
         endGroup();
-    else if (token.type == Token::Type::Word)
+    else if (token.type == RtfToken::Type::Word)
         word(token);
     else
         symbol(token.symbol);
 }
 
 // Whether the token is part of the fallback of a \u; a text is shortened by what it gives.
-bool Parser::skipsFallback(Token& token)
+bool Parser::skipsFallback(RtfToken& token)
 {
     switch (token.type) {
-    case Token::Type::GroupStart:
-    case Token::Type::GroupEnd:
+    case RtfToken::Type::GroupStart:
+    case RtfToken::Type::GroupEnd:
         skip_ = 0;
         return false;
-    case Token::Type::Text: {
+    case RtfToken::Type::Text: {
         const std::size_t skipped = std::min(static_cast<std::size_t>(skip_), token.name.size());
         skip_ -= static_cast<int>(skipped);
         token.name.remove_prefix(skipped);
@@ -735,11 +583,11 @@ bool Parser::skipsFallback(Token& token)
     }
 }
 
-void Parser::skipOverflow(const Token& token)
+void Parser::skipOverflow(const RtfToken& token)
 {
-    if (token.type == Token::Type::GroupStart)
+    if (token.type == RtfToken::Type::GroupStart)
         ++overflow_;
-    else if (token.type == Token::Type::GroupEnd)
+    else if (token.type == RtfToken::Type::GroupEnd)
         --overflow_;
 }
 
@@ -770,7 +618,7 @@ void Parser::endGroup()
     groups_.pop_back();
 }
 
-void Parser::word(const Token& token)
+void Parser::word(const RtfToken& token)
 {
     const bool ignorable = std::exchange(ignorable_, false);
     if (groups_.back().destination == Destination::Skip)
@@ -1083,7 +931,8 @@ void RtfReader::read(const QByteArray& rtf, QTextDocument& document)
 {
     // "{\rtf1" and "{\rtf\ansi" are RTF; "{\rtfx" starts another control word.
     constexpr qsizetype HeaderLength = 5;
-    if (!looksLikeRtf(rtf) || (rtf.size() > HeaderLength && isLetter(rtf[HeaderLength])))
+    if (!looksLikeRtf(rtf) ||
+        (rtf.size() > HeaderLength && RtfTokenizer::isLetter(rtf[HeaderLength])))
         throw std::runtime_error("Failed to Load Stream");
     Parser(rtf, document).run();
 }
