@@ -4,33 +4,55 @@
 #include "app/HistoryFile.h"
 
 #include <QFileInfo>
+#include <stdexcept>
 
-QString DataFiles::path(const char* name)
+DataFiles::DataFiles(std::function<void(const QString&)> reportError)
+    : reportError_(std::move(reportError))
 {
-    return GetDataPath() + QLatin1String(name);
 }
 
-StoredSettings DataFiles::readSettings(int wordWrap) const
+std::optional<QString> DataFiles::path(const char* name)
 {
-    return SettingsFile(path("set.ini")).read(wordWrap);
-}
-
-void DataFiles::writeSettings(const SettingsAtExit& settings) const
-{
-    if (settingsApplied_)
-        SettingsFile(path("set.ini")).write(settings);
-}
-
-std::optional<QStringList> DataFiles::readHistory() const
-{
-    const QString history = path("files.ini");
-    if (!QFileInfo(history).isFile())
+    if (folderMissing_)
         return std::nullopt;
-    return HistoryFile::load(history);
+    try {
+        return GetDataPath() + QLatin1String(name);
+    } catch (const std::runtime_error& error) {
+        folderMissing_ = true;
+        reportError_(QString::fromUtf8(error.what()));
+        return std::nullopt;
+    }
 }
 
-void DataFiles::writeHistory(const QStringList& entries) const
+StoredSettings DataFiles::readSettings(int wordWrap)
 {
-    if (historyApplied_)
-        HistoryFile::save(path("files.ini"), entries);
+    if (const std::optional<QString> settings = path("set.ini"))
+        return SettingsFile(*settings).read(wordWrap);
+    StoredSettings defaults;
+    defaults.wordWrap = wordWrap;
+    return defaults;
+}
+
+void DataFiles::writeSettings(const SettingsAtExit& settings)
+{
+    if (!settingsApplied_)
+        return;
+    if (const std::optional<QString> settingsPath = path("set.ini"))
+        SettingsFile(*settingsPath).write(settings);
+}
+
+std::optional<QStringList> DataFiles::readHistory()
+{
+    const std::optional<QString> history = path("files.ini");
+    if (!history || !QFileInfo(*history).isFile())
+        return std::nullopt;
+    return HistoryFile::load(*history);
+}
+
+void DataFiles::writeHistory(const QStringList& entries)
+{
+    if (!historyApplied_)
+        return;
+    if (const std::optional<QString> history = path("files.ini"))
+        HistoryFile::save(*history, entries);
 }

@@ -2,31 +2,37 @@
 
 #include "app/SettingsFile.h"
 
+#include <functional>
 #include <optional>
 #include <QStringList>
 
 // set.ini and files.ini in the data folder: read by the start-up, written at exit. Only what the
 // start-up read and applied is written back. A start-up cut short leaves the controls with values
 // that were never the user's (volume 0 among them), and writing those would wipe out the user's
-// settings.
+// settings. A data folder that cannot be made is reported once; from then on the settings keep
+// their defaults and nothing is written, so whatever stands in the folder's place stays.
 class DataFiles {
 public:
-    StoredSettings readSettings(int wordWrap) const;
+    explicit DataFiles(std::function<void(const QString&)> reportError);
+
+    StoredSettings readSettings(int wordWrap);
     // The window now shows the settings read.
     void settingsApplied() { settingsApplied_ = true; }
     // Does nothing unless the settings were applied.
-    void writeSettings(const SettingsAtExit& settings) const;
+    void writeSettings(const SettingsAtExit& settings);
 
     // Nothing when there is no history file.
-    std::optional<QStringList> readHistory() const;
+    std::optional<QStringList> readHistory();
     // The address box now holds the history read.
     void historyApplied() { historyApplied_ = true; }
     // Does nothing unless the history was applied, or when there are no entries.
-    void writeHistory(const QStringList& entries) const;
+    void writeHistory(const QStringList& entries);
 
 private:
-    static QString path(const char* name);
+    std::optional<QString> path(const char* name);
 
+    std::function<void(const QString&)> reportError_;
+    bool folderMissing_ = false;
     bool settingsApplied_ = false;
     bool historyApplied_ = false;
 };

@@ -1,9 +1,9 @@
 #include "app/HistoryFile.h"
 
+#include "platform/FileWriting.h"
 #include "platform/TextDecoding.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringEncoder>
 #include <stdexcept>
 
@@ -50,8 +50,6 @@ void HistoryFile::save(const QString& path, const QStringList& entries)
 {
     if (entries.isEmpty())
         return;
-    const QByteArray bytes = encode(entries);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (platform::replaceFile(path, encode(entries)))
         throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString());
 }

@@ -35,6 +35,7 @@ constexpr int SkipWholeText = 2147483647;
 TFmain::TFmain(PlatformServices& services, QWidget* parent)
     : QMainWindow(parent)
     , services_(services)
+    , dataFiles_([this](const QString& error) { services_.messageBoxes.showError(error); })
     , SpVoice1(services.speechEngine)
     , menu_(*this)
     , editorMenu_(*this)

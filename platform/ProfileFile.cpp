@@ -1,8 +1,9 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/FileWriting.h"
+
 #include <optional>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 #include <stdexcept>
@@ -39,7 +40,8 @@ struct FileLines {
     QStringList lines;
     QList<QByteArray> bytes;
     bool hasOtherBytes = false;
-    bool tooLarge = false;
+    // Past the size read, or there but not readable: writing would lose what was not read.
+    bool incomplete = false;
 
     // A new line goes in one character a byte where the file has such lines and it reads back
     // the same that way, else in UTF-8, which always reads back unchanged.
@@ -69,9 +71,11 @@ FileLines readLines(const QString& path)
 {
     FileLines result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.incomplete = file.exists();
         return result;
-    result.tooLarge = file.size() > MaxFileSize;
+    }
+    result.incomplete = file.size() > MaxFileSize;
     const QByteArray bytes = file.read(MaxFileSize);
     if (bytes.startsWith("\xFF\xFE")) {
         const QString text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
@@ -171,14 +175,15 @@ QString ProfileFile::readString(const QString& section, const QString& key,
     return line < 0 ? defaultValue : valueOf(lines[line]);
 }
 
-// A file larger than what is read is refused rather than cut short.
+// A file that was not read whole is refused rather than cut short, and so is one that would grow
+// past what is read: it would hold settings that are never read again.
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
     const auto unableToWrite = [this] {
         return std::runtime_error(QStringLiteral("Unable to write to %1").arg(path_).toStdString());
     };
     FileLines file = readLines(path_);
-    if (file.tooLarge)
+    if (file.incomplete)
         throw unableToWrite();
     const QStringList& lines = file.lines;
     const QString entry = key.trimmed() + u'=' + value.trimmed();
@@ -194,10 +199,7 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
         file.insert(span.end, entry);
     }
     const QByteArray bytes = file.bytes.join("\r\n") + "\r\n";
-    // Through a temporary file and a rename, so a crash never leaves half a file.
-    QSaveFile output(path_);
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
-        !output.commit())
+    if (bytes.size() > MaxFileSize || replaceFile(path_, bytes))
         throw unableToWrite();
 }
 

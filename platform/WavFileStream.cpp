@@ -1,6 +1,9 @@
 #include "platform/WavFileStream.h"
 
+#include "platform/FileWriting.h"
+
 #include <cstring>
+#include <QFileInfo>
 #include <QtEndian>
 #include <soxr.h>
 #include <stdexcept>
@@ -51,8 +54,10 @@ void WavFileStream::Open(const QString& path, int mode, bool)
     if (file_.isOpen())
         Close();
     file_.setFileName(path);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered, so a failed write is seen with the system's reason, not as a later flush's.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw error(QStringLiteral("Cannot create \"%1\": %2").arg(path, file_.errorString()));
+    isPlainFile_ = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
     adoptedRate_ = 0;
     resampler_.reset();
     inputRate_ = 0;
@@ -126,7 +131,7 @@ void WavFileStream::writeBytes(const char* data, qint64 size)
         writeError_ = QStringLiteral("the file would exceed 4 GB");
         return;
     }
-    if (file_.write(data, size) != size) {
+    if (!writeFully(file_, data, size)) {
         writeError_ = file_.errorString();
         return;
     }
@@ -151,7 +156,7 @@ void WavFileStream::writeHeader(std::uint32_t dataBytes)
     put16(34, 16);
     std::memcpy(header + 36, "data", 4);
     put32(40, dataBytes);
-    if (!file_.seek(0) || file_.write(header, HeaderSize) != HeaderSize)
+    if ((file_.pos() != 0 && !file_.seek(0)) || !writeFully(file_, header, HeaderSize))
         writeError_ = file_.errorString();
 }
 
@@ -161,14 +166,17 @@ void WavFileStream::Close()
         return;
     resample(nullptr, 0);
     resampler_.reset();
-    if (writeError_.isEmpty())
+    // A pipe or device keeps the sizes unknown: it cannot go back to the header.
+    if (writeError_.isEmpty() && !file_.isSequential())
         writeHeader(dataBytes_);
-    if (!file_.flush() && writeError_.isEmpty())
-        writeError_ = file_.errorString();
     const QString path = file_.fileName();
     file_.close();
-    if (!writeError_.isEmpty())
-        throw error(QStringLiteral("Cannot write \"%1\": %2").arg(path, writeError_));
+    if (writeError_.isEmpty())
+        return;
+    // A file cut short would pass for a shorter text's sound.
+    if (isPlainFile_)
+        QFile::remove(path);
+    throw error(QStringLiteral("Cannot write \"%1\": %2").arg(path, writeError_));
 }
 
 } // namespace platform

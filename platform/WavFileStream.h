@@ -12,7 +12,8 @@ struct soxr;
 namespace platform {
 
 // A WAV file (RIFF, PCM, 16 bit, mono) that a voice renders into, resampled with libsoxr to the
-// file's rate. The sizes in the header are filled in by Close.
+// file's rate. The sizes in the header are filled in by Close; a file that could not be written
+// whole is removed there.
 class WavFileStream final : public speech::FileStream {
 public:
     WavFileStream();
@@ -42,6 +43,8 @@ private:
     int formatType_ = Format16kHz16BitMono;
     int adoptedRate_ = 0;
     QFile file_;
+    // Not a device or a link, so removing it on failure takes nothing else with it.
+    bool isPlainFile_ = false;
     std::unique_ptr<soxr, SoxrDeleter> resampler_;
     int inputRate_ = 0;
     std::uint32_t dataBytes_ = 0;

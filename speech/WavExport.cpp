@@ -3,6 +3,7 @@
 #include "speech/EditorText.h"
 #include "speech/ReadingControl.h"
 
+#include <QScopeGuard>
 #include <QTextEdit>
 
 namespace speech {
@@ -87,6 +88,8 @@ void WavExport::writeFile(const QString& path, const QString& text)
     stream.Open(path, FileStream::CreateForWrite, false);
     voice_->SetAllowAudioOutputFormatChangesOnNextSet(false);
     voice_->SetAudioOutputStream(SpFileStream1);
+    // A failed export leaves the voice speaking aloud, not into a closed file.
+    auto speakAloudOnFailure = qScopeGuard([this] { voice_->SetAudioOutput(nullptr); });
     voice_->Speak(text, Voice::SpeakAsync);
     try {
         voice_->WaitUntilDone(-1);
@@ -96,6 +99,7 @@ void WavExport::writeFile(const QString& path, const QString& text)
         throw;
     }
     stream.Close();
+    speakAloudOnFailure.dismiss();
 }
 
 void WavExport::exportText(const QString& path)

@@ -1,7 +1,9 @@
 #include "app/GetPath.h"
+#include "app/HistoryFile.h"
 #include "app/TFmain.h"
 #include "tests/app/AppTestMain.h"
 #include "tests/support/FakeSpeechEngine.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TemporaryConfig.h"
 
 #include <gmock/gmock.h>
@@ -169,6 +171,38 @@ TEST(History, AnEmptyListLeavesTheFileAlone)
     EXPECT_EQ(config.read(QStringLiteral("files.ini")), "kept");
 }
 
+TEST(Settings, AnExitOnAFullDiskKeepsBothFilesAndSaysSo)
+{
+    TemporaryConfig config;
+    const QByteArray history("\xFF\xFE/\0a\0\r\0\n\0", 10);
+    config.write(QStringLiteral("set.ini"), FirstExit);
+    config.write(QStringLiteral("files.ini"), history);
+    ProgramRun run;
+    run.control<QSlider>("TBRate")->setValue(5);
+    run.control<QComboBox>("CUrl")->addItem(QStringLiteral("/docs/b.txt"));
+    {
+        const testsupport::FileSizeLimit full(8);
+        run.window.reset();
+    }
+    EXPECT_THAT(run.messageBoxes.errors,
+                testing::ElementsAre(QStringLiteral("Unable to write to %1.")
+                                         .arg(config.dataFile(QStringLiteral("set.ini")))));
+    EXPECT_EQ(config.read(QStringLiteral("set.ini")), FirstExit);
+    EXPECT_EQ(config.read(QStringLiteral("files.ini")), history);
+}
+
+TEST(History, AFullDiskKeepsTheOldFile)
+{
+    TemporaryConfig config;
+    const QByteArray history("\xFF\xFE/\0a\0\r\0\n\0", 10);
+    config.write(QStringLiteral("files.ini"), history);
+    const testsupport::FileSizeLimit full(12);
+    EXPECT_THROW(HistoryFile::save(config.dataFile(QStringLiteral("files.ini")),
+                                   {QStringLiteral("/a"), QStringLiteral("/docs/b.txt")}),
+                 std::runtime_error);
+    EXPECT_EQ(config.read(QStringLiteral("files.ini")), history);
+}
+
 TEST(DataFolder, EachProgramNameHasItsOwnFolder)
 {
     TemporaryConfig config;
@@ -212,10 +246,10 @@ TEST(DataFolder, AFolderThatCannotBeMadeIsReportedAtStartAndNothingIsWritten)
     ASSERT_EQ(run.messageBoxes.errors.size(), 1);
     EXPECT_TRUE(run.messageBoxes.errors.first().startsWith(
         QStringLiteral("Cannot create the data folder")));
-    EXPECT_EQ(run.control<QComboBox>("cbVoices")->count(), 0)
-        << "the rest of the start-up is not run";
+    EXPECT_EQ(run.control<QComboBox>("cbVoices")->count(), 2) << "the start-up goes on";
     run.window.reset();
     EXPECT_EQ(run.messageBoxes.errors.size(), 1);
+    EXPECT_EQ(blocking.size(), 0);
 }
 
 TEST(Settings, AnUnwritableSettingsFileIsReportedAndTheHistoryIsNotWritten)

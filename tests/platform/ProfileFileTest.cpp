@@ -1,8 +1,12 @@
 #include "platform/ProfileFile.h"
 
+#include "tests/support/FileSizeLimit.h"
+
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 using platform::ProfileFile;
 
@@ -138,4 +142,47 @@ TEST(ProfileFile, AValueWrittenReadsBackUnchangedBesideBytesThatAreNotUtf8)
     p.profile.writeString(QStringLiteral("set"), QStringLiteral("Font"), font);
     EXPECT_EQ(p.read("set", "Font"), font);
     EXPECT_EQ(p.bytes(), "[set]\r\nNote=\xCB\xCE\xCC\xE5\r\nFont=" + font.toUtf8() + "\r\n");
+}
+
+TEST(ProfileFile, AWriteThatCannotCompleteLeavesTheOldFileAsItWas)
+{
+    const QByteArray old = "[set]\r\nRate=3\r\n" + QByteArray(200, ';') + "\r\n";
+    Profile p(old);
+    {
+        const testsupport::FileSizeLimit full(old.size());
+        EXPECT_THROW(p.profile.writeString(QStringLiteral("set"), QStringLiteral("Volume"),
+                                           QStringLiteral("80")),
+                     std::runtime_error);
+    }
+    EXPECT_EQ(p.bytes(), old);
+    EXPECT_EQ(QDir(p.folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("set.ini")})
+        << "no temporary file is left behind";
+}
+
+TEST(ProfileFile, AFileThatCannotBeReadIsNotReplaced)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    const QByteArray old = "[set]\r\nRate=3\r\n";
+    Profile unreadable(old);
+    QFile::setPermissions(unreadable.path, QFile::WriteOwner);
+    EXPECT_THROW(unreadable.profile.writeString(QStringLiteral("set"), QStringLiteral("Volume"),
+                                                QStringLiteral("80")),
+                 std::runtime_error);
+    QFile::setPermissions(unreadable.path, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(unreadable.bytes(), old);
+}
+
+TEST(ProfileFile, NothingIsWrittenThatCouldNotBeReadBack)
+{
+    const qsizetype nearLimit = (1 << 20) - 100;
+    QByteArray lines = "[set]\nRate=1\n";
+    while (lines.size() < nearLimit)
+        lines += "x\n";
+    Profile p(lines);
+    EXPECT_THROW(
+        p.profile.writeString(QStringLiteral("set"), QStringLiteral("Rate"), QStringLiteral("2")),
+        std::runtime_error);
+    EXPECT_EQ(p.bytes(), lines);
+    EXPECT_EQ(p.read("set", "Rate"), QStringLiteral("1"));
 }

@@ -1,8 +1,11 @@
 #include "platform/WavFileStream.h"
 
+#include "tests/support/FileSizeLimit.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <vector>
@@ -74,6 +77,21 @@ TEST(WavFileStream, FailuresAreReportedWithThePath)
         stream.Close();
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()).find("/dev/full"), std::string::npos) << error.what();
+        EXPECT_STREQ(error.what(), "Cannot write \"/dev/full\": No space left on device");
     }
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists()) << "only files are removed";
+}
+
+TEST(WavFileStream, AFileThatCannotBeWrittenWholeIsRemoved)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.wav"));
+    WavFileStream stream;
+    stream.Open(path, speech::FileStream::CreateForWrite, false);
+    {
+        const testsupport::FileSizeLimit full(4096);
+        stream.write(tone(16000, 16000), 16000);
+        EXPECT_THROW(stream.Close(), std::runtime_error);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
 }

@@ -2,6 +2,7 @@
 
 #include "speech/ReadingControl.h"
 #include "tests/support/EngineFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReadingWidgets.h"
 
 #include <gmock/gmock.h>
@@ -130,6 +131,23 @@ TEST(WavExport, AFileThatCannotBeWrittenEndsTheExportAndKeepsTheFilesBefore)
     ASSERT_TRUE(QDir(e.folder.path()).mkdir(QStringLiteral("1.second.wav")));
     EXPECT_THROW(e.exporter.exportLines(e.folder.path(), e.handleEvents), std::runtime_error);
     EXPECT_THAT(e.files(), UnorderedElementsAre("0.first.wav"));
+}
+
+TEST(WavExport, AFullDiskRemovesTheFileCutShortAndTheVoiceSpeaksAloudAgain)
+{
+    Exporting e;
+    e.editor.setPlainText(QStringLiteral("Hi\nThis line is far too long for the room that is left "
+                                         "on the disk, so its file cannot be written whole."));
+    try {
+        const testsupport::FileSizeLimit full(40000);
+        e.exporter.exportLines(e.folder.path(), e.handleEvents);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_THAT(error.what(), testing::EndsWith(": File too large"));
+    }
+    EXPECT_THAT(e.files(), UnorderedElementsAre("0.Hi.wav"));
+    e.holder->Speak(QStringLiteral("Hello"), 0);
+    EXPECT_GT(e.speech.secondsHeard(), 0.2);
 }
 
 TEST(WavExport, ALongLineGetsANameTheFileSystemTakes)
