@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
 #include <stdexcept>
@@ -70,9 +71,14 @@ struct FileLines {
 FileLines readLines(const QString& path)
 {
     FileLines result;
+    // Opening a pipe would wait for a writer for good.
+    if (!QFileInfo(path).isFile()) {
+        result.incomplete = QFileInfo::exists(path);
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.incomplete = file.exists();
+        result.incomplete = true;
         return result;
     }
     result.incomplete = file.size() > MaxFileSize;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using platform::ProfileFile;
@@ -171,6 +173,17 @@ TEST(ProfileFile, AFileThatCannotBeReadIsNotReplaced)
                  std::runtime_error);
     QFile::setPermissions(unreadable.path, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(unreadable.bytes(), old);
+}
+
+TEST(ProfileFile, APipeInTheFilesPlaceIsNeitherWaitedForNorReplaced)
+{
+    Profile p(QByteArray{});
+    ASSERT_EQ(mkfifo(QFile::encodeName(p.path).constData(), 0600), 0);
+    EXPECT_EQ(p.read("set", "Rate"), QStringLiteral("<default>"));
+    EXPECT_THROW(
+        p.profile.writeString(QStringLiteral("set"), QStringLiteral("Rate"), QStringLiteral("2")),
+        std::runtime_error);
+    EXPECT_FALSE(QFileInfo(p.path).isFile()) << "the pipe is still there";
 }
 
 TEST(ProfileFile, NothingIsWrittenThatCouldNotBeReadBack)
