@@ -297,9 +297,9 @@ public:
 private:
     void handle(RtfToken token);
     bool skipsFallback(RtfToken& token);
-    void skipOverflow(const RtfToken& token);
     void startGroup();
     void endGroup();
+    Destination currentDestination() const;
     void word(const RtfToken& token);
     void symbol(char c);
     void addBytes(std::string_view bytes);
@@ -323,8 +323,12 @@ private:
     Tables tables_;
     DocumentBuilder builder_;
     std::vector<Group> groups_;
-    // Groups opened beyond the depth limit, skipped as a whole.
+    // Groups opened beyond the depth limit are counted, so their ends pair up, and their text
+    // goes to the deepest group kept. Their formatting changes last until that group ends, which
+    // hostile nesting may cost; a destination they skip is skipped only until they end.
     std::size_t overflow_ = 0;
+    // The overflow depth at which a skipped destination started; 0 while none is.
+    std::size_t overflowSkip_ = 0;
     // Characters left to skip as the fallback of a \u.
     int skip_ = 0;
     // Text bytes wait here until something else comes, so both bytes of a double-byte character
@@ -531,8 +535,6 @@ void Parser::run()
 
 void Parser::handle(RtfToken token)
 {
-    if (overflow_ > 0)
-        return skipOverflow(token);
     if (skip_ > 0 && skipsFallback(token))
         return;
     if (ignorable_ && token.type != RtfToken::Type::Word) {
@@ -583,20 +585,12 @@ bool Parser::skipsFallback(RtfToken& token)
     }
 }
 
-void Parser::skipOverflow(const RtfToken& token)
-{
-    if (token.type == RtfToken::Type::GroupStart)
-        ++overflow_;
-    else if (token.type == RtfToken::Type::GroupEnd)
-        --overflow_;
-}
-
 void Parser::startGroup()
 {
     if (groups_.empty()) {
         groups_.emplace_back();
     } else if (groups_.size() >= MaxDepth) {
-        overflow_ = 1;
+        ++overflow_;
     } else {
         const Group copy = groups_.back();
         groups_.push_back(copy);
@@ -605,6 +599,12 @@ void Parser::startGroup()
 
 void Parser::endGroup()
 {
+    if (overflow_ > 0) {
+        if (overflow_ == overflowSkip_)
+            overflowSkip_ = 0;
+        --overflow_;
+        return;
+    }
     const Group& group = groups_.back();
     if (group.destination == Destination::FontTable)
         commitFont();
@@ -618,10 +618,15 @@ void Parser::endGroup()
     groups_.pop_back();
 }
 
+Destination Parser::currentDestination() const
+{
+    return overflowSkip_ > 0 ? Destination::Skip : groups_.back().destination;
+}
+
 void Parser::word(const RtfToken& token)
 {
     const bool ignorable = std::exchange(ignorable_, false);
-    if (groups_.back().destination == Destination::Skip)
+    if (currentDestination() == Destination::Skip)
         return;
     if (const WordAction* action = findWord(token.name))
         action->apply(*this, token);
@@ -649,12 +654,17 @@ void Parser::symbol(char c)
     }
 }
 
+// Past the depth limit only a skip takes effect: other destinations would outlast their group.
 void Parser::setDestination(Destination destination)
 {
-    Group& group = groups_.back();
-    if (group.destination == Destination::Skip)
+    if (currentDestination() == Destination::Skip)
         return;
-    group.destination = destination;
+    if (overflow_ > 0) {
+        if (destination == Destination::Skip)
+            overflowSkip_ = overflow_;
+        return;
+    }
+    groups_.back().destination = destination;
     if (destination == Destination::FontTable)
         fontNumber_.reset();
 }
@@ -667,7 +677,7 @@ void Parser::setDefaultFont(int number)
 
 void Parser::setFont(int number)
 {
-    if (groups_.back().destination != Destination::FontTable) {
+    if (currentDestination() != Destination::FontTable) {
         chars().font = number;
         return;
     }
@@ -679,7 +689,7 @@ void Parser::setFont(int number)
 
 void Parser::setColorComponent(int component, int value)
 {
-    if (groups_.back().destination != Destination::ColorTable)
+    if (currentDestination() != Destination::ColorTable)
         return;
     color_[component] = std::clamp(value, 0, 255);
     colorSet_ = true;
@@ -688,7 +698,7 @@ void Parser::setColorComponent(int component, int value)
 // A note within a note stays in its text.
 void Parser::startFootnote()
 {
-    if (groups_.back().destination != Destination::Text)
+    if (currentDestination() != Destination::Text)
         return;
     ++footnotes_;
     setDestination(Destination::Footnote);
@@ -697,7 +707,7 @@ void Parser::startFootnote()
 // The number of the footnote that follows, or of the footnote it is in.
 void Parser::footnoteNumber()
 {
-    const bool inFootnote = groups_.back().destination == Destination::Footnote;
+    const bool inFootnote = currentDestination() == Destination::Footnote;
     emitText(QString::number(inFootnote ? footnotes_ : footnotes_ + 1));
 }
 
@@ -709,19 +719,20 @@ void Parser::plain()
 
 void Parser::paragraph()
 {
-    const Group& group = groups_.back();
-    if (group.destination != Destination::Text && group.destination != Destination::Footnote)
+    const Destination destination = currentDestination();
+    if (destination != Destination::Text && destination != Destination::Footnote)
         return;
     resolveSurrogate();
-    if (group.destination == Destination::Text)
-        builder_.endParagraph(group.alignment);
+    const Alignment alignment = groups_.back().alignment;
+    if (destination == Destination::Text)
+        builder_.endParagraph(alignment);
     else
-        endNoteParagraph(group.alignment);
+        endNoteParagraph(alignment);
 }
 
 void Parser::pageBreak()
 {
-    if (groups_.back().destination != Destination::Text)
+    if (currentDestination() != Destination::Text)
         return;
     resolveSurrogate();
     builder_.breakParagraph(groups_.back().alignment);
@@ -749,7 +760,7 @@ void Parser::unicode(int value)
 
 void Parser::addBytes(std::string_view bytes)
 {
-    if (groups_.back().destination != Destination::Skip)
+    if (currentDestination() != Destination::Skip)
         bytes_.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
@@ -840,7 +851,7 @@ void Parser::resolveSurrogate()
 
 void Parser::deliver(QStringView text)
 {
-    switch (groups_.back().destination) {
+    switch (currentDestination()) {
     case Destination::Text:
         if (!chars().hidden)
             builder_.append(text, chars());

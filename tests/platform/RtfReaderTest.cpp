@@ -439,14 +439,22 @@ TEST(RtfReaderHostile, UnterminatedGroupsKeepTheText)
     EXPECT_EQ(Hostile("{\\rtf1 a}b}c").document.toPlainText(), QStringLiteral("a"));
 }
 
-TEST(RtfReaderHostile, DeepNestingIsSkippedNotRecursed)
+TEST(RtfReaderHostile, TextNestedPastTheDepthLimitIsReadWithoutRecursion)
 {
-    const QByteArray deep = QByteArray(100000, '{') + "lost" + QByteArray(100000, '}');
-    const Hostile h("{\\rtf1 before" + deep + "after}");
+    const auto nested = [](int depth, const QByteArray& inside) {
+        return QByteArray(depth, '{') + inside + QByteArray(depth, '}');
+    };
+    EXPECT_EQ(Hostile("{\\rtf1 " + nested(5000, "Hello deep") + "}").document.toPlainText(),
+              QStringLiteral("Hello deep"));
+    const Hostile h("{\\rtf1 before" + nested(100000, "kept") + "after}");
     EXPECT_LT(h.seconds, Quick);
-    EXPECT_EQ(h.document.toPlainText(), QStringLiteral("beforeafter"));
+    EXPECT_EQ(h.document.toPlainText(), QStringLiteral("beforekeptafter"));
+    const Hostile skipped("{\\rtf1 a" + nested(5000, "b{\\*\\unknown c}d{\\pict 00}e\\par f") +
+                          "g}");
+    EXPECT_EQ(skipped.document.toPlainText(), QStringLiteral("abde\nfg"))
+        << "a skipped group past the limit skips only itself";
     const Hostile open("{\\rtf1 x" + QByteArray(100000, '{') + "y");
-    EXPECT_EQ(open.document.toPlainText(), QStringLiteral("x"));
+    EXPECT_EQ(open.document.toPlainText(), QStringLiteral("xy"));
 }
 
 TEST(RtfReaderHostile, BinaryCountsAreBoundedByTheInput)
