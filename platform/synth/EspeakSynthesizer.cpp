@@ -99,7 +99,8 @@ const espeak_EVENT* findEvent(const espeak_EVENT* events, espeak_EVENT_TYPE type
     return nullptr;
 }
 
-// Hands on the buffer's sound with its events in order, up to a cut if the piece ends here.
+// Hands on the buffer's sound with its events in order, each event after the sound before it, up
+// to a cut if the piece ends here.
 void readBuffer(Job& job, const short* samples, int count, const espeak_EVENT* events)
 {
     int delivered = 0;
@@ -133,8 +134,10 @@ void readBuffer(Job& job, const short* samples, int count, const espeak_EVENT* e
         } else if (event->type == espeakEVENT_SENTENCE) {
             job.sentenceStarted = true;
         } else if (event->type == espeakEVENT_WORD && event->text_position > 0) {
+            deliverUntil(*event);
             job.output->word(offset);
         } else if (event->type == espeakEVENT_END) {
+            deliverUntil(*event);
             job.output->clauseEnd(offset);
             if (offset >= EspeakSynthesizer::ClauseCutOffset && !job.clauseEnd)
                 job.clauseEnd = offset;
