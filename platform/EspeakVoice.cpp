@@ -121,7 +121,7 @@ std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream)
         if (item.cutter.nextReachesEnd())
             item.takeWhole();
         if (!item.cutter.atEnd())
-            return Pending{item.stream, item.cutter.next(), false};
+            return Pending{item.stream, item.cutter.next()};
         items_.pop_front();
     }
     return std::nullopt;
@@ -141,32 +141,42 @@ void EspeakVoice::finishPiece(const Pending& pending)
 
 void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
 {
-    if (!file_) {
-        const bool wasSilent = playback_.currentStream() == 0;
-        playback_.append(synthesizing_->stream, samples, service_.sampleRate());
-        // The first sound need not wait for the next tick.
-        if (wasSilent)
-            QMetaObject::invokeMethod(this, &EspeakVoice::pump, Qt::QueuedConnection);
+    if (file_) {
+        wordSound_.insert(wordSound_.end(), samples.begin(), samples.end());
         return;
     }
-    std::vector<std::int16_t> scaled(samples.begin(), samples.end());
-    applyVolume(scaled, volume_);
-    file_->write(scaled, service_.sampleRate());
+    const bool wasSilent = playback_.currentStream() == 0;
+    playback_.append(synthesizing_->stream, samples, service_.sampleRate());
+    // The first sound need not wait for the next tick.
+    if (wasSilent)
+        QMetaObject::invokeMethod(this, &EspeakVoice::pump, Qt::QueuedConnection);
+}
+
+void EspeakVoice::writeWordSound()
+{
+    if (file_ && !wordSound_.empty()) {
+        applyVolume(wordSound_, volume_);
+        file_->write(wordSound_, service_.sampleRate());
+    }
+    wordSound_.clear();
 }
 
 void EspeakVoice::synthWord(qsizetype offset)
 {
+    writeWordSound();
     wordReached_ = offset;
 }
 
 // A helper that dies while it prepares the next clause has spoken this one whole.
 void EspeakVoice::synthClauseEnd(qsizetype end)
 {
+    writeWordSound();
     wordReached_ = std::max(wordReached_, end);
 }
 
 void EspeakVoice::synthSentenceEnd(qsizetype nextSentence)
 {
+    writeWordSound();
     sentenceReached_ = nextSentence;
     if (!file_)
         playback_.endSentence(synthesizing_->stream);
@@ -179,6 +189,7 @@ void EspeakVoice::synthCut(qsizetype restOffset, bool sentenceStarts)
 
 void EspeakVoice::synthDone()
 {
+    writeWordSound();
     Pending done = std::move(*synthesizing_);
     synthesizing_.reset();
     if (const auto cut = std::exchange(cut_, std::nullopt);
@@ -195,36 +206,49 @@ void EspeakVoice::synthDone()
 void EspeakVoice::resumeAfter(const Pending& spoken, qsizetype restOffset)
 {
     const SpeechPiece& piece = spoken.piece;
-    if (spoken.isWord) {
+    if (spoken.isWord()) {
         retries_.push_front(
             {spoken.stream,
              {piece.text.mid(restOffset), piece.start + restOffset, piece.endsSentence},
-             true});
+             Attempt::Word});
     } else if (!items_.empty() && items_.front().stream == spoken.stream) {
         items_.front().cutter.resumeAt(piece.start + restOffset);
     }
 }
 
-// What was heard of the piece stays; the rest of its sentence is tried again from the word reached,
-// one word at a time. A single word that fails is left out. Without a working helper, the queued
-// texts go.
+// What was heard of the piece stays and the rest is spoken again from the word reached. A rest that
+// fails again before its next word goes word by word, and a single word that fails is left out.
+// Without a working helper, the queued texts go.
 void EspeakVoice::synthFailed()
 {
     const Pending failed = std::move(*synthesizing_);
     synthesizing_.reset();
     cut_.reset();
+    wordSound_.clear();
     if (!service_.isAvailable()) {
         items_.clear();
         retries_.clear();
         failure_ = QStringLiteral("The speech engine stopped: %1").arg(service_.lastError());
-    } else if (failed.isWord) {
+    } else if (failed.isWord()) {
         failure_ = QStringLiteral("The speech engine could not speak \"%1\"")
                        .arg(failed.piece.text.trimmed().left(40));
         finishPiece(failed);
-    } else {
+    } else if (failed.attempt == Attempt::Again && wordReached_ == 0) {
         retryWordByWord(failed);
+    } else {
+        retryRest(failed);
     }
     feedSynthesis();
+}
+
+// Spoken whole, the rest keeps espeak-ng's own cadence, which word by word it would not.
+void EspeakVoice::retryRest(const Pending& failed)
+{
+    const SpeechPiece& piece = failed.piece;
+    retries_.push_front(
+        {failed.stream,
+         {piece.text.mid(wordReached_), piece.start + wordReached_, piece.endsSentence},
+         Attempt::Again});
 }
 
 void EspeakVoice::retryWordByWord(const Pending& failed)
@@ -237,7 +261,7 @@ void EspeakVoice::retryWordByWord(const Pending& failed)
                            wholePiece ? failed.piece.endsSentence : true};
     const std::vector<SpeechPiece> words = splitIntoWords(rest);
     for (auto word = words.rbegin(); word != words.rend(); ++word)
-        retries_.push_front({failed.stream, *word, true});
+        retries_.push_front({failed.stream, *word, Attempt::Word});
     if (!wholePiece)
         resumeAfter(failed, end);
 }
@@ -276,14 +300,20 @@ int EspeakVoice::skipPendingSentences(long stream, int count)
         const Pending cancelled = std::move(*synthesizing_);
         synthesizing_.reset();
         cut_.reset();
-        if (cancelled.isWord)
+        wordSound_.clear();
+        if (cancelled.isWord())
             skipped += cancelled.piece.endsSentence ? 1 : 0;
         else
             resumeAfter(cancelled, sentenceReached_);
     }
     while (skipped < count && !retries_.empty() && retries_.front().stream == stream) {
-        skipped += retries_.front().piece.endsSentence ? 1 : 0;
+        const Pending retry = std::move(retries_.front());
         retries_.pop_front();
+        // A rest waiting to be spoken again goes back to its text, to be skipped by sentences.
+        if (retry.isWord())
+            skipped += retry.piece.endsSentence ? 1 : 0;
+        else
+            resumeAfter(retry, 0);
     }
     while (skipped < count && !items_.empty() && items_.front().stream == stream) {
         items_.front().takeWhole();
@@ -376,6 +406,7 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
         throw std::invalid_argument("Not a file stream of this engine");
     if (allowFormatChanges_)
         file->adoptSampleRate(service_.sampleRate());
+    writeWordSound();
     file_ = std::move(file);
 }
 
@@ -383,6 +414,7 @@ void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
 {
     if (token)
         throw std::invalid_argument("Only the default audio output is supported");
+    writeWordSound();
     file_.reset();
     pumpTimer_.start();
 }

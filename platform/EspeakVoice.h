@@ -18,8 +18,9 @@ class WavFileStream;
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
 // helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
 // piece up to one of espeak-ng's own sentence starts and the item goes on from there, so the pauses
-// are espeak-ng's own. A piece that kills the helper is tried again word by word; a word that still
-// kills it is left out, and WaitUntilDone reports it.
+// are espeak-ng's own. A piece whose helper dies is spoken again from the word reached; a rest that
+// kills it again before its next word is tried word by word, and a word that still kills it is left
+// out, and WaitUntilDone reports it.
 class EspeakVoice final : public QObject, public speech::Voice, private SynthListener {
     Q_OBJECT
 
@@ -60,10 +61,15 @@ private:
 
         void takeWhole();
     };
+    // A piece cut from its text, the rest of one whose helper died, or a word of a rest that
+    // failed again.
+    enum class Attempt { First, Again, Word };
     struct Pending {
         long stream = 0;
         SpeechPiece piece;
-        bool isWord = false;
+        Attempt attempt = Attempt::First;
+
+        bool isWord() const { return attempt == Attempt::Word; }
     };
 
     void synthAudio(std::span<const std::int16_t> samples) override;
@@ -79,7 +85,9 @@ private:
     std::optional<Pending> nextPiece(long onlyStream = 0);
     void finishPiece(const Pending& pending);
     void resumeAfter(const Pending& spoken, qsizetype restOffset);
+    void retryRest(const Pending& failed);
     void retryWordByWord(const Pending& failed);
+    void writeWordSound();
     void throwFailure();
     int skipPendingSentences(long stream, int count);
     long currentStream();
@@ -106,6 +114,9 @@ private:
     PlaybackQueue playback_;
     QTimer pumpTimer_;
     std::shared_ptr<WavFileStream> file_;
+    // The file's sound since the last word began, written once the next begins: a word the
+    // helper dies in is spoken again whole, so its first part must not stay in the file.
+    std::vector<std::int16_t> wordSound_;
     bool allowFormatChanges_ = true;
     AudioLevelHandler audioLevelHandler_;
 };
