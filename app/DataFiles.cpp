@@ -41,17 +41,20 @@ void DataFiles::writeSettings(const SettingsAtExit& settings)
         SettingsFile(*settingsPath).write(settings);
 }
 
+// A history that is there but cannot be read is not written over at exit.
 std::optional<QStringList> DataFiles::readHistory()
 {
     const std::optional<QString> history = path("files.ini");
     if (!history || !QFileInfo(*history).isFile())
         return std::nullopt;
-    return HistoryFile::load(*history);
+    std::optional<QStringList> entries = HistoryFile::load(*history);
+    historyUnreadable_ = !entries;
+    return entries;
 }
 
 void DataFiles::writeHistory(const QStringList& entries)
 {
-    if (!historyApplied_)
+    if (!historyApplied_ || historyUnreadable_)
         return;
     if (const std::optional<QString> history = path("files.ini"))
         HistoryFile::save(*history, entries);

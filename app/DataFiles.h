@@ -25,7 +25,8 @@ public:
     std::optional<QStringList> readHistory();
     // The address box now holds the history read.
     void historyApplied() { historyApplied_ = true; }
-    // Does nothing unless the history was applied, or when there are no entries.
+    // Does nothing unless the history was read, if there was one, and applied, or when there are
+    // no entries.
     void writeHistory(const QStringList& entries);
 
 private:
@@ -35,4 +36,5 @@ private:
     bool folderMissing_ = false;
     bool settingsApplied_ = false;
     bool historyApplied_ = false;
+    bool historyUnreadable_ = false;
 };

@@ -38,11 +38,11 @@ QByteArray HistoryFile::encode(const QStringList& entries)
     return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE).encode(text);
 }
 
-QStringList HistoryFile::load(const QString& path)
+std::optional<QStringList> HistoryFile::load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return std::nullopt;
     return decode(file.read(MaxFileSize));
 }
 

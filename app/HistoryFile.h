@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QByteArray>
 #include <QStringList>
 
@@ -12,8 +13,8 @@ public:
     static QStringList decode(const QByteArray& bytes);
     static QByteArray encode(const QStringList& entries);
 
-    // Nothing when the file is missing.
-    static QStringList load(const QString& path);
+    // Nothing when the file cannot be read.
+    static std::optional<QStringList> load(const QString& path);
     // Writes the first entries; an empty list leaves the file as it is. Throws when it cannot be
     // written.
     static void save(const QString& path, const QStringList& entries);

@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QTextEdit>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using testsupport::TemporaryConfig;
 
@@ -201,6 +202,22 @@ TEST(History, AFullDiskKeepsTheOldFile)
                                    {QStringLiteral("/a"), QStringLiteral("/docs/b.txt")}),
                  std::runtime_error);
     EXPECT_EQ(config.read(QStringLiteral("files.ini")), history);
+}
+
+TEST(History, AHistoryThatCannotBeReadIsNotWrittenOver)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    TemporaryConfig config;
+    config.write(QStringLiteral("files.ini"), "/docs/kept.txt\r\n");
+    const QString history = config.dataFile(QStringLiteral("files.ini"));
+    QFile::setPermissions(history, QFile::WriteOwner);
+    {
+        ProgramRun run;
+        run.control<QComboBox>("CUrl")->addItem(QStringLiteral("/docs/new.txt"));
+    }
+    QFile::setPermissions(history, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(config.read(QStringLiteral("files.ini")), "/docs/kept.txt\r\n");
 }
 
 TEST(DataFolder, EachProgramNameHasItsOwnFolder)
