@@ -1,9 +1,10 @@
 #include "documents/EditorLoader.h"
 
+#include "documents/BusyCursor.h"
+#include "documents/DocumentFile.h"
 #include "platform/RtfReader.h"
 #include "platform/TextDecoding.h"
 
-#include <QFile>
 #include <QTextEdit>
 #include <stdexcept>
 
@@ -16,11 +17,8 @@ EditorLoader::EditorLoader(QTextEdit& editor)
 
 void EditorLoader::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
+    const DocumentFile file(path, MaxFileBytes);
+    const BusyCursor busy;
     const QByteArray bytes = file.readAll();
     if (mode_ == EditorFileMode::Rich && platform::RtfReader::looksLikeRtf(bytes)) {
         try {

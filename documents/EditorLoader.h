@@ -15,13 +15,18 @@ enum class EditorFileMode { Rich, Plain };
 // byte-order mark in both.
 class EditorLoader {
 public:
+    // Larger files are refused unread: beyond this the editor's layout of a text soon runs for
+    // minutes and every key typed holds up the window for a second or more (open-bench measures
+    // both).
+    static constexpr qint64 MaxFileBytes = 50 << 20;
+
     explicit EditorLoader(QTextEdit& editor);
 
     EditorFileMode mode() const { return mode_; }
     void setMode(EditorFileMode mode) { mode_ = mode; }
 
-    // Replaces the editor's whole content. Throws "Cannot open file "<path>". <reason>" or
-    // "Failed to Load Stream".
+    // Replaces the editor's whole content. Throws "Cannot open file "<path>". <reason>", also for
+    // what is not a regular file or is larger than MaxFileBytes, before the editor is touched.
     void load(const QString& path);
 
 private:

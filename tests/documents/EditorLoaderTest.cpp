@@ -5,10 +5,14 @@
 #include "tests/support/TemporaryFiles.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <sys/stat.h>
 
 using namespace documents;
 
@@ -146,6 +150,80 @@ TEST(EditorLoader, AFileThatCannotBeOpenedSaysWhichAndWhy)
             QString::fromUtf8(error.what()),
             QStringLiteral("Cannot open file \"/nonexistent/a.txt\". No such file or directory"));
     }
+}
+
+namespace {
+
+// The message a refused load gives; none when it loads.
+std::string refusal(EditorLoader& loader, const QString& path)
+{
+    try {
+        loader.load(path);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return {};
+}
+
+std::string cannotOpen(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString();
+}
+
+} // namespace
+
+TEST(EditorLoader, OnlyRegularFilesAreReadAndNothingBlocks)
+{
+    Files files;
+    const QString fifo = files.folder.filePath(QStringLiteral("x.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zeros = files.folder.filePath(QStringLiteral("z.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zeros));
+    const QString folder = files.folder.filePath(QStringLiteral("d.txt"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    QTextEdit editor;
+    EditorLoader loader(editor);
+    editor.setPlainText(QStringLiteral("before"));
+    for (const QString& path : {fifo, zeros, folder}) {
+        EXPECT_EQ(refusal(loader, path),
+                  cannotOpen(path, QStringLiteral("It is not a regular file.")));
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("before")) << "a refusal leaves the editor";
+    }
+    const QString link = files.folder.filePath(QStringLiteral("link.txt"));
+    ASSERT_TRUE(QFile::link(files.write(QStringLiteral("target.txt"), "linked"), link));
+    loader.load(link);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("linked"));
+}
+
+TEST(EditorLoader, AFilePastTheLimitIsRefusedUnread)
+{
+    Files files;
+    QFile big(files.folder.filePath(QStringLiteral("big.txt")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(EditorLoader::MaxFileBytes + 1));
+    QTextEdit editor;
+    EditorLoader loader(editor);
+    EXPECT_EQ(refusal(loader, big.fileName()),
+              cannotOpen(big.fileName(),
+                         QStringLiteral("It is 50.1 MB; files up to 50 MB can be opened.")));
+}
+
+TEST(EditorLoader, TheWaitCursorShowsWhileTheTextLoadsAndGoesAfterAnError)
+{
+    Files files;
+    QTextEdit editor;
+    EditorLoader loader(editor);
+    std::optional<Qt::CursorShape> shown;
+    QObject::connect(editor.document(), &QTextDocument::contentsChanged, [&] {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor())
+            shown = cursor->shape();
+    });
+    loader.load(files.write(QStringLiteral("a.txt"), "text"));
+    EXPECT_EQ(shown, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // The kernel's image of the memory is a regular file whose start cannot be read.
+    const QString unreadable = QStringLiteral("/proc/self/mem");
+    EXPECT_EQ(refusal(loader, unreadable), cannotOpen(unreadable, "Input/output error"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(DocumentOpener, TextRowsClearTheEditorFirstAndOthersLeaveIt)

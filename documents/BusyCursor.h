@@ -1,0 +1,15 @@
+#pragma once
+
+namespace documents {
+
+// Shows the wait cursor over the program's windows while it lives, for work that holds up the
+// event loop; the cursor comes back however the work ends.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace documents
