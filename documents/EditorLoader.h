@@ -15,9 +15,9 @@ enum class EditorFileMode { Rich, Plain };
 // byte-order mark in both.
 class EditorLoader {
 public:
-    // Larger files are refused unread: beyond this the editor's layout of a text soon runs for
-    // minutes and every key typed holds up the window for a second or more (open-bench measures
-    // both).
+    // Larger files are refused unread: past this the editor's layout of a text grows faster than
+    // the text, to minutes from 100 MB, and a key typed holds up the window for most of a second
+    // (open-bench measures both).
     static constexpr qint64 MaxFileBytes = 50 << 20;
 
     explicit EditorLoader(QTextEdit& editor);
