@@ -1,0 +1,45 @@
+#pragma once
+
+#include "live/FileDescriptor.h"
+#include "platform/ProgramFiles.h"
+
+#include <cstdint>
+#include <memory>
+#include <QString>
+
+namespace live {
+
+// Loads the hook library, tells it which window gets the keystrokes and starts it. Every failure
+// leaves the program without key speaking and says nothing; what was obtained is let go at Stop.
+class KeyHookBridge {
+public:
+    explicit KeyHookBridge(QString folder = platform::libraryFolder());
+    ~KeyHookBridge();
+    KeyHookBridge(const KeyHookBridge&) = delete;
+    KeyHookBridge& operator=(const KeyHookBridge&) = delete;
+
+    void Start(std::uint32_t windowId);
+    void Stop();
+
+private:
+    using HookProc = void (*)();
+    struct LibraryCloser {
+        void operator()(void* library) const;
+    };
+    struct ViewUnmapper {
+        void operator()(unsigned char* view) const;
+    };
+
+    static bool keysCanBeHeard();
+    bool loadLibrary();
+    bool mapMemory();
+
+    QString folder_;
+    std::unique_ptr<void, LibraryCloser> KeyLibrary;
+    HookProc HookOnProc = nullptr;
+    HookProc HookOffProc = nullptr;
+    FileDescriptor HookMapping;
+    std::unique_ptr<unsigned char, ViewUnmapper> HookView;
+};
+
+} // namespace live

@@ -1,0 +1,12 @@
+#include "platform/ProgramFiles.h"
+
+#include <QCoreApplication>
+
+namespace platform {
+
+QString libraryFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace platform
