@@ -1,0 +1,53 @@
+#pragma once
+
+#include "live/KeySpeakBoxes.h"
+
+#include <array>
+#include <cstddef>
+
+class QAction;
+
+namespace live {
+
+// The items of one menu that mirror the key speaking boxes.
+struct KeySpeakItems {
+    QAction& all;
+    QAction& letterDigit;
+    QAction& letter;
+    QAction& digit;
+    QAction& show;
+};
+
+// Keeps the key speaking boxes, the main menu's items and the tray menu's items showing the same
+// mode and the same show flag, whichever of them the user clicks.
+class KeySpeakOptions {
+public:
+    enum class Mode { All, LetterDigit, Letter, Digit };
+    enum class Menu { Main, Tray };
+
+    KeySpeakOptions(const KeySpeakBoxes& boxes, const KeySpeakItems& mainItems,
+                    const KeySpeakItems& trayItems);
+
+    // For each box's toggled signal, by the program as well as by the user.
+    void modeBoxToggled(Mode mode);
+    void showBoxToggled();
+    // For each item's triggered signal.
+    void modeItemTriggered(Menu menu, Mode mode);
+    void showItemTriggered(Menu menu);
+
+private:
+    struct Controls {
+        QCheckBox* box;
+        std::array<QAction*, 2> items;
+    };
+
+    static constexpr int ModeCount = 4;
+
+    Controls& controlsOf(Mode mode);
+    void uncheckOtherModes(Mode mode, Menu menu);
+
+    std::array<Controls, ModeCount> modes_;
+    Controls show_;
+};
+
+} // namespace live

@@ -1,0 +1,90 @@
+#include "live/KeySpeaking.h"
+
+#include "platform/KeyNames.h"
+#include "speech/VoiceHolder.h"
+
+#include <limits>
+#include <QCheckBox>
+#include <QTextEdit>
+
+namespace live {
+
+namespace {
+
+constexpr std::uint32_t PreviousStateBit = 1u << 30;
+constexpr int WholeText = std::numeric_limits<int>::max();
+
+// "Num 7" is spoken as "7" and "Right Shift" as "Shift"; the arrows keep "Left" and "Right".
+QString spokenName(QString name)
+{
+    for (const char* side : {"Num ", "Right ", "Left "})
+        name.remove(QLatin1String(side));
+    return name;
+}
+
+bool isLetter(const QString& name)
+{
+    return name.size() == 1 &&
+           ((name[0] >= u'A' && name[0] <= u'Z') || (name[0] >= u'a' && name[0] <= u'z'));
+}
+
+bool isDigit(const QString& name)
+{
+    return name.size() == 1 && name[0] >= u'0' && name[0] <= u'9';
+}
+
+} // namespace
+
+KeySpeaking::KeySpeaking(speech::VoiceHolder& voice, const KeySpeakBoxes& boxes, QTextEdit& editor)
+    : voice_(voice)
+    , boxes_(boxes)
+    , editor_(editor)
+{
+}
+
+void KeySpeaking::keyMessage(std::uint32_t lParam)
+{
+    char buffer[100];
+    GetKeyNameTextA(lParam, buffer, sizeof buffer);
+    if (!(lParam & PreviousStateBit))
+        return;
+    const QString name = spokenName(QString::fromLocal8Bit(buffer));
+    const bool letter = isLetter(name);
+    const bool digit = isDigit(name);
+    const std::pair<const QCheckBox&, bool> modes[] = {
+        {boxes_.all, true},
+        {boxes_.letterDigit, letter || digit},
+        {boxes_.letter, letter},
+        {boxes_.digit, digit},
+    };
+    for (const auto& [box, applies] : modes)
+        if (box.isChecked() && applies && !speak(name))
+            return;
+    if (boxes_.show.isChecked())
+        show(name);
+}
+
+// Cuts short whatever is being spoken, so the key is heard at once; a voice that cannot be cut
+// short leaves the key unspoken and unshown.
+bool KeySpeaking::speak(const QString& name)
+{
+    try {
+        voice_->Skip(QStringLiteral("Sentence"), WholeText);
+    } catch (const std::exception&) {
+        return false;
+    }
+    voice_->Speak(name, speech::Voice::SpeakAsync);
+    return true;
+}
+
+// Written at the document's end, so the user's cursor and selection stay where they are.
+void KeySpeaking::show(const QString& name)
+{
+    QTextCursor end(editor_.document());
+    end.movePosition(QTextCursor::End);
+    if (!editor_.document()->isEmpty())
+        end.insertBlock();
+    end.insertText(name);
+}
+
+} // namespace live

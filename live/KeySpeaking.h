@@ -1,0 +1,33 @@
+#pragma once
+
+#include "live/KeySpeakBoxes.h"
+
+#include <cstdint>
+
+class QString;
+class QTextEdit;
+
+namespace speech {
+class VoiceHolder;
+}
+
+namespace live {
+
+// Speaks and shows the keys the user types anywhere on the desktop, as the boxes choose.
+class KeySpeaking {
+public:
+    KeySpeaking(speech::VoiceHolder& voice, const KeySpeakBoxes& boxes, QTextEdit& editor);
+
+    // Handles one key message of the keyboard hook, given its keystroke flags.
+    void keyMessage(std::uint32_t lParam);
+
+private:
+    bool speak(const QString& name);
+    void show(const QString& name);
+
+    speech::VoiceHolder& voice_;
+    KeySpeakBoxes boxes_;
+    QTextEdit& editor_;
+};
+
+} // namespace live
