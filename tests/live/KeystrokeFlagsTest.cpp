@@ -1,6 +1,7 @@
 #include "live/hooklib/KeystrokeFlags.h"
 
 #include "live/hooklib/KeyTracker.h"
+#include "platform/KeyNames.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -59,3 +60,15 @@ TEST(KeyTrackerTest, ReadsKeysAcrossTheClockWrap)
 }
 
 } // namespace
+
+// The window names what the hook sends as Windows names the same keys.
+TEST(KeystrokeFlagsTest, KeysOutsideTheMainBlockGetTheirWindowsNames)
+{
+    const std::pair<unsigned, std::string_view> keys[] = {
+        {38, "A"},           {77, "Num Lock"},   {127, "Pause"},        {107, "Prnt Scrn"},
+        {79, "Num 7"},       {104, "Num Enter"}, {106, "Num /"},        {62, "Right Shift"},
+        {105, "Right Ctrl"}, {113, "Left"},      {133, "Left Windows"}, {119, "Delete"},
+    };
+    for (const auto& [keycode, name] : keys)
+        EXPECT_EQ(platform::keyName(live::keystrokeFlags(keycode, true, false)), name) << keycode;
+}
