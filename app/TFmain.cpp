@@ -29,6 +29,8 @@
 namespace {
 
 constexpr int SkipWholeText = 2147483647;
+using KeyMode = live::KeySpeakOptions::Mode;
+using KeyMenu = live::KeySpeakOptions::Menu;
 
 } // namespace
 
@@ -56,6 +58,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     SpVoice1.SetAudioLevelHandler([this](const speech::AudioLevelEvent& event) {
         services_.messageBoxes.reportErrorsOf([&] { SpVoice1AudioLevel(event); });
     });
+    createKeySpeaking();
     connectHandlers();
     RichEdit1->setFocus();
     services_.messageBoxes.reportErrorsOf([this] { TntFormCreate(); });
@@ -355,7 +358,10 @@ void TFmain::AddAddressHistory(const QString& entry)
 
 void TFmain::installVoices() {}
 
-void TFmain::startKeyboardHook() {}
+void TFmain::startKeyboardHook()
+{
+    keyHook_.Start(static_cast<std::uint32_t>(winId()));
+}
 
 void TFmain::applyBars(const StoredSettings& settings)
 {
@@ -433,7 +439,33 @@ void TFmain::loadAddressHistory()
 
 void TFmain::leaveClipboardChain() {}
 
-void TFmain::stopKeyboardHook() {}
+void TFmain::stopKeyboardHook()
+{
+    keyHook_.Stop();
+}
+
+// Before the boxes are connected: the settings check them, which runs their handlers.
+void TFmain::createKeySpeaking()
+{
+    const live::KeySpeakBoxes boxes{*CBSpeakKeyAll, *CBSpeakletterdigit, *CBSpeakLetter,
+                                    *CBSpeakdigit, *CBShowKeyWord};
+    keySpeaking_ = std::make_unique<live::KeySpeaking>(SpVoice1, boxes, *RichEdit1);
+    keySpeakOptions_ = std::make_unique<live::KeySpeakOptions>(
+        boxes,
+        live::KeySpeakItems{*menu_.NSpeakKeyAll, *menu_.NspeakLetterDigit, *menu_.NspeakLetter,
+                            *menu_.NSpeakdigit, *menu_.NshowKeyWord},
+        live::KeySpeakItems{*trayMenu_.NNSpeakKeyAll, *trayMenu_.NNSpeakLetterDigit,
+                            *trayMenu_.NNSpeakLetter, *trayMenu_.NNSpeakdigit,
+                            *trayMenu_.NNshowkeyword});
+    keyHookFilter_ = std::make_unique<live::KeyHookFilter>([this](std::uint32_t lParam) {
+        services_.messageBoxes.reportErrorsOf([&] { WMKeyHook(lParam); });
+    });
+}
+
+void TFmain::WMKeyHook(std::uint32_t lParam)
+{
+    keySpeaking_->keyMessage(lParam);
+}
 
 void TFmain::removeVoices() {}
 
@@ -635,17 +667,32 @@ void TFmain::NCenterClick() {}
 
 void TFmain::NRightClick() {}
 
-void TFmain::NSpeakKeyAllClick() {}
+void TFmain::NSpeakKeyAllClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Main, KeyMode::All);
+}
 
-void TFmain::NspeakLetterDigitClick() {}
+void TFmain::NspeakLetterDigitClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Main, KeyMode::LetterDigit);
+}
 
-void TFmain::NspeakLetterClick() {}
+void TFmain::NspeakLetterClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Main, KeyMode::Letter);
+}
 
-void TFmain::NSpeakdigitClick() {}
+void TFmain::NSpeakdigitClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Main, KeyMode::Digit);
+}
 
 void TFmain::NspeakClipBrdClick() {}
 
-void TFmain::NshowKeyWordClick() {}
+void TFmain::NshowKeyWordClick()
+{
+    keySpeakOptions_->showItemTriggered(KeyMenu::Main);
+}
 
 void TFmain::NshowclipBrdTextClick() {}
 
@@ -657,30 +704,60 @@ void TFmain::CUrlSelect() {}
 
 void TFmain::BtnGoClick() {}
 
-void TFmain::CBSpeakKeyAllClick() {}
+void TFmain::CBSpeakKeyAllClick()
+{
+    keySpeakOptions_->modeBoxToggled(KeyMode::All);
+}
 
-void TFmain::CBSpeakletterdigitClick() {}
+void TFmain::CBSpeakletterdigitClick()
+{
+    keySpeakOptions_->modeBoxToggled(KeyMode::LetterDigit);
+}
 
-void TFmain::CBSpeakLetterClick() {}
+void TFmain::CBSpeakLetterClick()
+{
+    keySpeakOptions_->modeBoxToggled(KeyMode::Letter);
+}
 
-void TFmain::CBSpeakdigitClick() {}
+void TFmain::CBSpeakdigitClick()
+{
+    keySpeakOptions_->modeBoxToggled(KeyMode::Digit);
+}
 
 void TFmain::CBSpeakClipBrdClick() {}
 
-void TFmain::CBShowKeyWordClick() {}
+void TFmain::CBShowKeyWordClick()
+{
+    keySpeakOptions_->showBoxToggled();
+}
 
 void TFmain::CBShowClipBrdTextClick() {}
 
-void TFmain::NNSpeakKeyAllClick() {}
+void TFmain::NNSpeakKeyAllClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Tray, KeyMode::All);
+}
 
-void TFmain::NNSpeakLetterDigitClick() {}
+void TFmain::NNSpeakLetterDigitClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Tray, KeyMode::LetterDigit);
+}
 
-void TFmain::NNSpeakLetterClick() {}
+void TFmain::NNSpeakLetterClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Tray, KeyMode::Letter);
+}
 
-void TFmain::NNSpeakdigitClick() {}
+void TFmain::NNSpeakdigitClick()
+{
+    keySpeakOptions_->modeItemTriggered(KeyMenu::Tray, KeyMode::Digit);
+}
 
 void TFmain::NNspeakClipBrdClick() {}
 
-void TFmain::NNshowkeywordClick() {}
+void TFmain::NNshowkeywordClick()
+{
+    keySpeakOptions_->showItemTriggered(KeyMenu::Tray);
+}
 
 void TFmain::NNShowclipBrdTextClick() {}

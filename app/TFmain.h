@@ -9,6 +9,10 @@
 #include "app/TrayMenu.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
+#include "live/KeyHookBridge.h"
+#include "live/KeyHookFilter.h"
+#include "live/KeySpeaking.h"
+#include "live/KeySpeakOptions.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 #include "speech/WavExport.h"
@@ -142,11 +146,13 @@ private:
     void TntFormClose();
     void TntFormDestroy();
     void SpVoice1AudioLevel(const speech::AudioLevelEvent& event);
+    void WMKeyHook(std::uint32_t lParam);
 
     void setDateFormats();
     void acceptDroppedFiles();
     void installVoices();
     void startKeyboardHook();
+    void createKeySpeaking();
     void applyBars(const StoredSettings& settings);
     void applyLiveSpeaking(const StoredSettings& settings);
     void applyEditorSettings(const StoredSettings& settings);
@@ -211,4 +217,8 @@ private:
     std::unique_ptr<documents::DocumentOpener> opener_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
+    std::unique_ptr<live::KeySpeaking> keySpeaking_;
+    std::unique_ptr<live::KeySpeakOptions> keySpeakOptions_;
+    live::KeyHookBridge keyHook_;
+    std::unique_ptr<live::KeyHookFilter> keyHookFilter_;
 };

@@ -11,7 +11,9 @@ namespace live {
 KeyHookFilter::KeyHookFilter(Handler handler)
     : handler_(std::move(handler))
 {
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+    // The offscreen platform may offer the X11 interface without a connection behind it.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection())
         atom_ = internHookAtom(x11->connection());
     QCoreApplication::instance()->installNativeEventFilter(this);
 }

@@ -77,14 +77,14 @@ TEST(Help, TheMessageIsShownByteForByte)
     EXPECT_EQ(helpCaption(), QStringLiteral("Lectorix 帮助"));
 }
 
-TEST(Menus, RadioItemsClearEachOtherButNotTheCheckItems)
+TEST(Menus, KeyModeItemsClearEachOtherButNotTheClipboardItem)
 {
     Window w;
     w.item("NSpeakKeyAll")->setChecked(true);
     w.item("NspeakLetter")->trigger();
     w.item("NSpeakdigit")->trigger();
     EXPECT_EQ(w.checks({"NSpeakKeyAll", "NspeakLetterDigit", "NspeakLetter", "NSpeakdigit"}),
-              (std::vector<bool>{true, false, false, true}));
+              (std::vector<bool>{false, false, false, true}));
 
     w.item("NNspeakClipBrd")->setChecked(false);
     w.item("NNSpeakKeyAll")->trigger();
