@@ -361,6 +361,8 @@ void TFmain::installVoices() {}
 void TFmain::startKeyboardHook()
 {
     keyHook_.Start(static_cast<std::uint32_t>(winId()));
+    if (!live::KeyHookBridge::keysCanBeHeard())
+        keySpeakOptions_->noteKeysAreNotHeard();
 }
 
 void TFmain::applyBars(const StoredSettings& settings)

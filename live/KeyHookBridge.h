@@ -21,6 +21,10 @@ public:
     void Start(std::uint32_t windowId);
     void Stop();
 
+    // Only an X11 session lets the hook hear the keys typed on the desktop; under Wayland it
+    // would hear the X11 programs alone.
+    static bool keysCanBeHeard();
+
 private:
     using HookProc = void (*)();
     struct LibraryCloser {
@@ -30,7 +34,6 @@ private:
         void operator()(unsigned char* view) const;
     };
 
-    static bool keysCanBeHeard();
     bool loadLibrary();
     bool mapMemory();
 

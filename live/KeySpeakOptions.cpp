@@ -86,4 +86,10 @@ void KeySpeakOptions::uncheckOtherModes(Mode mode, Menu menu)
         }
 }
 
+void KeySpeakOptions::noteKeysAreNotHeard()
+{
+    for (const Controls& mode : modes_)
+        mode.box->setToolTip(QStringLiteral("只有在 X11 桌面下才朗读键入的按键"));
+}
+
 } // namespace live

@@ -35,6 +35,9 @@ public:
     void modeItemTriggered(Menu menu, Mode mode);
     void showItemTriggered(Menu menu);
 
+    // Tells, on the mode boxes, why no typed key is spoken in this session.
+    void noteKeysAreNotHeard();
+
 private:
     struct Controls {
         QCheckBox* box;

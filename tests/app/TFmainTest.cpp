@@ -9,6 +9,7 @@
 
 #include <gmock/gmock.h>
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -65,6 +66,9 @@ TEST(TFmain, StartsUpWithTheFirstVoiceAndTheDefaultRateAndVolume)
     EXPECT_EQ(w.control<QLabel>("lblRate")->text(), QStringLiteral("0"));
     EXPECT_EQ(w.control<QSlider>("TBVolume")->value(), 80);
     EXPECT_EQ(w.control<QLabel>("lblVolume")->text(), QStringLiteral("80"));
+    EXPECT_THAT(w.control<QCheckBox>("CBSpeakdigit")->toolTip().toStdString(),
+                testing::HasSubstr("X11"))
+        << "no typed key is heard without X11";
     EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }
 

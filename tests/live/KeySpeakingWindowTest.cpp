@@ -5,6 +5,7 @@
 #include "tests/support/WaitUntil.h"
 
 #include <gmock/gmock.h>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -32,5 +33,6 @@ TEST(KeySpeakingWindow, ATypedKeyIsSpokenEvenWhenTheWindowIsHidden)
     window.hide();
     EXPECT_EQ(QProcess::execute(QStringLiteral("xdotool"), {"key", "KP_7"}), 0);
     EXPECT_TRUE(testsupport::waitUntil([&] { return spoken(QStringLiteral("7")); }));
+    EXPECT_TRUE(window.findChild<QCheckBox*>(QStringLiteral("CBSpeakKeyAll"))->toolTip().isEmpty());
     EXPECT_TRUE(messageBoxes.errors.isEmpty());
 }
