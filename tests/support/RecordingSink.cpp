@@ -36,10 +36,12 @@ std::int64_t RecordingSink::playedSamples()
     return recorded_;
 }
 
+// The clock stops first, so what it counts as heard is what is recorded; it would otherwise go on
+// counting past the samples dropped here.
 void RecordingSink::discard()
 {
-    record();
     clock_.discard();
+    record();
     unheard_.clear();
     written_ = recorded_;
 }
