@@ -1,7 +1,6 @@
 #include "platform/KeyNames.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace platform {
 
@@ -101,7 +100,8 @@ int GetKeyNameTextA(std::uint32_t lParam, char* buffer, int size)
         return 0;
     const std::string_view name = platform::keyName(lParam);
     const std::size_t length = std::min(name.size(), static_cast<std::size_t>(size - 1));
-    std::memcpy(buffer, name.data(), length);
+    // copy() takes the empty name of an unknown key, whose data pointer may be null.
+    name.copy(buffer, length);
     buffer[length] = '\0';
     return static_cast<int>(length);
 }
