@@ -3,28 +3,31 @@
 #include "platform/NullPcmSink.h"
 
 #include <functional>
+#include <memory>
 
-// A silent output, paced in real time, that tells when sound reaches it.
+// An output that tells when sound reaches it and passes it on: to a silent output paced in real
+// time unless another is given.
 class NotingSink final : public platform::PcmSink {
 public:
-    NotingSink(int sampleRate, std::function<void()> onSound)
+    NotingSink(int sampleRate, std::function<void()> onSound,
+               std::unique_ptr<platform::PcmSink> output = {})
         : onSound_(std::move(onSound))
-        , clock_(sampleRate)
+        , output_(output ? std::move(output) : std::make_unique<platform::NullPcmSink>(sampleRate))
     {
     }
-    std::int64_t freeSamples() override { return clock_.freeSamples(); }
+    std::int64_t freeSamples() override { return output_->freeSamples(); }
     void write(std::span<const std::int16_t> samples) override
     {
         if (!samples.empty())
             onSound_();
-        clock_.write(samples);
+        output_->write(samples);
     }
-    std::int64_t playedSamples() override { return clock_.playedSamples(); }
-    void suspend() override { clock_.suspend(); }
-    void resume() override { clock_.resume(); }
-    void discard() override { clock_.discard(); }
+    std::int64_t playedSamples() override { return output_->playedSamples(); }
+    void suspend() override { output_->suspend(); }
+    void resume() override { output_->resume(); }
+    void discard() override { output_->discard(); }
 
 private:
     std::function<void()> onSound_;
-    platform::NullPcmSink clock_;
+    std::unique_ptr<platform::PcmSink> output_;
 };
