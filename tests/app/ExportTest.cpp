@@ -1,6 +1,5 @@
 #include "app/TFmain.h"
-#include "tests/app/AppTestMain.h"
-#include "tests/support/FakeSpeechEngine.h"
+#include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
 
 #include <gmock/gmock.h>
@@ -10,23 +9,13 @@ using testing::ElementsAre;
 
 namespace {
 
-struct Window {
+struct Window : testsupport::FakeServices {
     explicit Window(QStringList voices = {QStringLiteral("Anna")})
-        : engine(std::move(voices))
+        : FakeServices(std::move(voices))
     {
     }
 
     testsupport::TemporaryConfig config;
-    testsupport::FakeSpeechEngine engine;
-    testsupport::RecordingMessageBoxes messageBoxes;
-    testsupport::ScriptedFileDialogs fileDialogs;
-    QStringList foldersShown;
-    PlatformServices services{engine,
-                              messageBoxes,
-                              [] { return false; },
-                              fileDialogs,
-                              0,
-                              [this](const QString& folder) { foldersShown << folder; }};
     TFmain window{services};
 };
 

@@ -1,6 +1,5 @@
 #include "app/TFmain.h"
-#include "tests/app/AppTestMain.h"
-#include "tests/support/FakeSpeechEngine.h"
+#include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
 #include "tests/support/TemporaryFiles.h"
 
@@ -19,7 +18,7 @@ using testing::ElementsAre;
 
 namespace {
 
-struct Window {
+struct Window : testsupport::FakeServices {
     QString write(const QString& name, const QByteArray& bytes) { return files.write(name, bytes); }
     QString editorText()
     {
@@ -50,11 +49,6 @@ struct Window {
 
     testsupport::TemporaryFiles files;
     testsupport::TemporaryConfig config;
-    testsupport::FakeSpeechEngine engine;
-    testsupport::RecordingMessageBoxes messageBoxes;
-    testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes,         [] { return false; }, fileDialogs,
-                              0,      [](const QString&) {}};
     TFmain window{services};
 };
 

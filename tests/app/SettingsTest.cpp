@@ -1,8 +1,7 @@
 #include "app/GetPath.h"
 #include "app/HistoryFile.h"
 #include "app/TFmain.h"
-#include "tests/app/AppTestMain.h"
-#include "tests/support/FakeSpeechEngine.h"
+#include "tests/app/FakeServices.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TemporaryConfig.h"
 
@@ -21,9 +20,9 @@ using testsupport::TemporaryConfig;
 namespace {
 
 // A run of the program: start-up with whatever the data folder holds, and exit when it ends.
-struct ProgramRun {
+struct ProgramRun : testsupport::FakeServices {
     explicit ProgramRun(QStringList voices = {QStringLiteral("Anna"), QStringLiteral("Ben")})
-        : engine(std::move(voices))
+        : FakeServices(std::move(voices))
     {
     }
 
@@ -33,11 +32,6 @@ struct ProgramRun {
     }
     bool checked(const char* name) { return control<QCheckBox>(name)->isChecked(); }
 
-    testsupport::FakeSpeechEngine engine;
-    testsupport::RecordingMessageBoxes messageBoxes;
-    testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes,         [] { return false; }, fileDialogs,
-                              0,      [](const QString&) {}};
     std::unique_ptr<TFmain> window = std::make_unique<TFmain>(services);
 };
 

@@ -2,8 +2,7 @@
 
 #include "app/DateFormats.h"
 #include "platform/EspeakEngine.h"
-#include "tests/app/AppTestMain.h"
-#include "tests/support/FakeSpeechEngine.h"
+#include "tests/app/FakeServices.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TemporaryConfig.h"
 
@@ -18,11 +17,10 @@
 #include <QTextEdit>
 
 using testing::ElementsAre;
-using testsupport::FakeSpeechEngine;
 
 namespace {
 
-struct Window {
+struct Window : testsupport::FakeServices {
     Window() { testsupport::applicationMessageBoxes().errors.clear(); }
 
     template <typename Widget> Widget* control(const char* name)
@@ -31,13 +29,6 @@ struct Window {
     }
 
     testsupport::TemporaryConfig config;
-    FakeSpeechEngine engine;
-    testsupport::RecordingMessageBoxes messageBoxes;
-    testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{
-        engine, messageBoxes,         [this] { return notificationArea; }, fileDialogs,
-        0,      [](const QString&) {}};
-    bool notificationArea = false;
     std::unique_ptr<TFmain> window;
 };
 
