@@ -59,6 +59,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         services_.messageBoxes.reportErrorsOf([&] { SpVoice1AudioLevel(event); });
     });
     createKeySpeaking();
+    createClipboardSpeaking();
     connectHandlers();
     RichEdit1->setFocus();
     services_.messageBoxes.reportErrorsOf([this] { TntFormCreate(); });
@@ -427,7 +428,17 @@ void TFmain::applyEditorSettings(const StoredSettings& settings)
     menu_.NWordWrap->setChecked(appearance_->wordWrap());
 }
 
-void TFmain::joinClipboardChain() {}
+void TFmain::joinClipboardChain()
+{
+    clipboardSpeaking_->join(winId(), [this](unsigned message, quintptr wParam, qintptr lParam) {
+        services_.messageBoxes.reportErrorsOf([&] {
+            if (message == platform::WM_DRAWCLIPBOARD)
+                WMDrawClipboard(wParam, lParam);
+            else if (message == platform::WM_CHANGECBCHAIN)
+                WMChangeCBChain(wParam, lParam);
+        });
+    });
+}
 
 void TFmain::loadAddressHistory()
 {
@@ -439,7 +450,10 @@ void TFmain::loadAddressHistory()
     dataFiles_.historyApplied();
 }
 
-void TFmain::leaveClipboardChain() {}
+void TFmain::leaveClipboardChain()
+{
+    clipboardSpeaking_->leave();
+}
 
 void TFmain::stopKeyboardHook()
 {
@@ -462,6 +476,28 @@ void TFmain::createKeySpeaking()
     keyHookFilter_ = std::make_unique<live::KeyHookFilter>([this](std::uint32_t lParam) {
         services_.messageBoxes.reportErrorsOf([&] { WMKeyHook(lParam); });
     });
+}
+
+// Before the boxes are connected, as for the keys.
+void TFmain::createClipboardSpeaking()
+{
+    speakClipboardOption_ = std::make_unique<live::OptionControls>(
+        *CBSpeakClipBrd, *menu_.NspeakClipBrd, *trayMenu_.NNspeakClipBrd);
+    showClipboardOption_ = std::make_unique<live::OptionControls>(
+        *CBShowClipBrdText, *menu_.NshowclipBrdText, *trayMenu_.NNShowclipBrdText);
+    clipboardSpeaking_ = std::make_unique<live::ClipboardSpeaking>(
+        SpVoice1, live::ClipboardBoxes{*CBSpeakClipBrd, *CBShowClipBrdText}, *RichEdit1,
+        platform::ClipboardViewerChain::desktop());
+}
+
+void TFmain::WMDrawClipboard(quintptr wParam, qintptr lParam)
+{
+    clipboardSpeaking_->drawClipboard(wParam, lParam);
+}
+
+void TFmain::WMChangeCBChain(quintptr wParam, qintptr lParam)
+{
+    clipboardSpeaking_->changeChain(wParam, lParam);
 }
 
 void TFmain::WMKeyHook(std::uint32_t lParam)
@@ -689,14 +725,20 @@ void TFmain::NSpeakdigitClick()
     keySpeakOptions_->modeItemTriggered(KeyMenu::Main, KeyMode::Digit);
 }
 
-void TFmain::NspeakClipBrdClick() {}
+void TFmain::NspeakClipBrdClick()
+{
+    speakClipboardOption_->itemTriggered(live::Menu::Main);
+}
 
 void TFmain::NshowKeyWordClick()
 {
     keySpeakOptions_->showItemTriggered(KeyMenu::Main);
 }
 
-void TFmain::NshowclipBrdTextClick() {}
+void TFmain::NshowclipBrdTextClick()
+{
+    showClipboardOption_->itemTriggered(live::Menu::Main);
+}
 
 void TFmain::NEnglishClick() {}
 
@@ -726,14 +768,20 @@ void TFmain::CBSpeakdigitClick()
     keySpeakOptions_->modeBoxToggled(KeyMode::Digit);
 }
 
-void TFmain::CBSpeakClipBrdClick() {}
+void TFmain::CBSpeakClipBrdClick()
+{
+    speakClipboardOption_->boxToggled();
+}
 
 void TFmain::CBShowKeyWordClick()
 {
     keySpeakOptions_->showBoxToggled();
 }
 
-void TFmain::CBShowClipBrdTextClick() {}
+void TFmain::CBShowClipBrdTextClick()
+{
+    showClipboardOption_->boxToggled();
+}
 
 void TFmain::NNSpeakKeyAllClick()
 {
@@ -755,11 +803,17 @@ void TFmain::NNSpeakdigitClick()
     keySpeakOptions_->modeItemTriggered(KeyMenu::Tray, KeyMode::Digit);
 }
 
-void TFmain::NNspeakClipBrdClick() {}
+void TFmain::NNspeakClipBrdClick()
+{
+    speakClipboardOption_->itemTriggered(live::Menu::Tray);
+}
 
 void TFmain::NNshowkeywordClick()
 {
     keySpeakOptions_->showItemTriggered(KeyMenu::Tray);
 }
 
-void TFmain::NNShowclipBrdTextClick() {}
+void TFmain::NNShowclipBrdTextClick()
+{
+    showClipboardOption_->itemTriggered(live::Menu::Tray);
+}

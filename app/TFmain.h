@@ -9,10 +9,12 @@
 #include "app/TrayMenu.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
+#include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
 #include "live/KeyHookFilter.h"
 #include "live/KeySpeaking.h"
 #include "live/KeySpeakOptions.h"
+#include "live/OptionControls.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 #include "speech/WavExport.h"
@@ -147,12 +149,15 @@ private:
     void TntFormDestroy();
     void SpVoice1AudioLevel(const speech::AudioLevelEvent& event);
     void WMKeyHook(std::uint32_t lParam);
+    void WMDrawClipboard(quintptr wParam, qintptr lParam);
+    void WMChangeCBChain(quintptr wParam, qintptr lParam);
 
     void setDateFormats();
     void acceptDroppedFiles();
     void installVoices();
     void startKeyboardHook();
     void createKeySpeaking();
+    void createClipboardSpeaking();
     void applyBars(const StoredSettings& settings);
     void applyLiveSpeaking(const StoredSettings& settings);
     void applyEditorSettings(const StoredSettings& settings);
@@ -221,4 +226,7 @@ private:
     std::unique_ptr<live::KeySpeakOptions> keySpeakOptions_;
     live::KeyHookBridge keyHook_;
     std::unique_ptr<live::KeyHookFilter> keyHookFilter_;
+    std::unique_ptr<live::OptionControls> speakClipboardOption_;
+    std::unique_ptr<live::OptionControls> showClipboardOption_;
+    std::unique_ptr<live::ClipboardSpeaking> clipboardSpeaking_;
 };

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "live/KeySpeakBoxes.h"
+#include "live/OptionControls.h"
 
 #include <array>
-#include <cstddef>
-
-class QAction;
 
 namespace live {
 
@@ -23,7 +21,7 @@ struct KeySpeakItems {
 class KeySpeakOptions {
 public:
     enum class Mode { All, LetterDigit, Letter, Digit };
-    enum class Menu { Main, Tray };
+    using Menu = live::Menu;
 
     KeySpeakOptions(const KeySpeakBoxes& boxes, const KeySpeakItems& mainItems,
                     const KeySpeakItems& trayItems);
@@ -39,18 +37,11 @@ public:
     void noteKeysAreNotHeard();
 
 private:
-    struct Controls {
-        QCheckBox* box;
-        std::array<QAction*, 2> items;
-    };
+    OptionControls& controlsOf(Mode mode);
+    void uncheckOtherModes(const OptionControls& chosen);
 
-    static constexpr int ModeCount = 4;
-
-    Controls& controlsOf(Mode mode);
-    void uncheckOtherModes(Mode mode, Menu menu);
-
-    std::array<Controls, ModeCount> modes_;
-    Controls show_;
+    std::array<OptionControls, 4> modes_;
+    OptionControls show_;
 };
 
 } // namespace live

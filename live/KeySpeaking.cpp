@@ -1,9 +1,8 @@
 #include "live/KeySpeaking.h"
 
+#include "live/SpeakAtOnce.h"
 #include "platform/KeyNames.h"
-#include "speech/VoiceHolder.h"
 
-#include <limits>
 #include <QCheckBox>
 #include <QTextEdit>
 
@@ -12,7 +11,6 @@ namespace live {
 namespace {
 
 constexpr std::uint32_t PreviousStateBit = 1u << 30;
-constexpr int WholeText = std::numeric_limits<int>::max();
 
 // "Num 7" is spoken as "7" and "Right Shift" as "Shift"; the arrows keep "Left" and "Right".
 QString spokenName(QString name)
@@ -57,24 +55,12 @@ void KeySpeaking::keyMessage(std::uint32_t lParam)
         {boxes_.letter, letter},
         {boxes_.digit, digit},
     };
+    // A voice that cannot be cut short leaves the key unspoken and unshown.
     for (const auto& [box, applies] : modes)
-        if (box.isChecked() && applies && !speak(name))
+        if (box.isChecked() && applies && !speakAtOnce(voice_, name))
             return;
     if (boxes_.show.isChecked())
         show(name);
-}
-
-// Cuts short whatever is being spoken, so the key is heard at once; a voice that cannot be cut
-// short leaves the key unspoken and unshown.
-bool KeySpeaking::speak(const QString& name)
-{
-    try {
-        voice_->Skip(QStringLiteral("Sentence"), WholeText);
-    } catch (const std::exception&) {
-        return false;
-    }
-    voice_->Speak(name, speech::Voice::SpeakAsync);
-    return true;
 }
 
 // Written at the document's end, so the user's cursor and selection stay where they are.

@@ -22,7 +22,6 @@ public:
     void keyMessage(std::uint32_t lParam);
 
 private:
-    bool speak(const QString& name);
     void show(const QString& name);
 
     speech::VoiceHolder& voice_;

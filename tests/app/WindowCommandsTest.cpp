@@ -1,7 +1,6 @@
 #include "app/HelpText.h"
 #include "app/TFmain.h"
-#include "tests/app/AppTestMain.h"
-#include "tests/support/FakeSpeechEngine.h"
+#include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
 #include "tests/support/WaitUntil.h"
 
@@ -22,9 +21,9 @@ using testing::ElementsAre;
 
 namespace {
 
-struct Window {
-    explicit Window(bool notificationArea = false)
-        : notificationArea(notificationArea)
+struct Window : testsupport::FakeServices {
+    explicit Window(bool inNotificationArea = false)
+        : FakeServices(inNotificationArea)
     {
     }
 
@@ -38,14 +37,7 @@ struct Window {
         return states;
     }
 
-    bool notificationArea;
     testsupport::TemporaryConfig config;
-    testsupport::FakeSpeechEngine engine;
-    testsupport::RecordingMessageBoxes messageBoxes;
-    testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{
-        engine, messageBoxes,         [this] { return notificationArea; }, fileDialogs,
-        0,      [](const QString&) {}};
     TFmain window{services};
 };
 
@@ -109,6 +101,34 @@ TEST(Menus, EveryViewItemAgreesWithItsBarAfterAnyClicks)
         w.item(item)->trigger();
         for (const auto& [viewItem, viewBar] : views)
             ASSERT_EQ(w.item(viewItem)->isChecked(), w.widget(viewBar)->isVisible()) << viewItem;
+    }
+}
+
+TEST(Menus, EachClipboardOptionShowsOneStateOnItsThreeControls)
+{
+    Window w;
+    const std::array<const char*, 3> options[] = {
+        {"CBSpeakClipBrd", "NspeakClipBrd", "NNspeakClipBrd"},
+        {"CBShowClipBrdText", "NshowclipBrdText", "NNShowclipBrdText"}};
+    const auto box = [&](int option) {
+        return static_cast<QAbstractButton*>(w.widget(options[option][0]));
+    };
+    std::array<bool, 2> on{true, false};
+    QRandomGenerator random(13);
+    for (int click = 0; click < 60; ++click) {
+        const int option = random.bounded(2);
+        const int control = random.bounded(3);
+        on[option] = !on[option];
+        if (control == 0)
+            box(option)->click();
+        else
+            w.item(options[option][control])->trigger();
+        for (int each = 0; each < 2; ++each) {
+            ASSERT_EQ(box(each)->isChecked(), on[each]) << click;
+            ASSERT_EQ(w.checks({options[each][1], options[each][2]}),
+                      (std::vector{on[each], on[each]}))
+                << click;
+        }
     }
 }
 

@@ -1,0 +1,20 @@
+#include "live/SpeakAtOnce.h"
+
+#include "speech/VoiceHolder.h"
+
+#include <limits>
+
+namespace live {
+
+bool speakAtOnce(speech::VoiceHolder& voice, const QString& text)
+{
+    try {
+        voice->Skip(QStringLiteral("Sentence"), std::numeric_limits<int>::max());
+    } catch (const std::exception&) {
+        return false;
+    }
+    voice->Speak(text, speech::Voice::SpeakAsync);
+    return true;
+}
+
+} // namespace live

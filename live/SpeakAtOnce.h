@@ -1,0 +1,15 @@
+#pragma once
+
+class QString;
+
+namespace speech {
+class VoiceHolder;
+}
+
+namespace live {
+
+// Cuts short whatever the voice is saying and says the text instead, so it is heard at once.
+// A voice that cannot be cut short says nothing, and false is returned; a failing Speak throws.
+bool speakAtOnce(speech::VoiceHolder& voice, const QString& text);
+
+} // namespace live

@@ -1,0 +1,33 @@
+#include "platform/ClipboardText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+// KeePassXC, KDE's own password manager and others set this hint on the secrets they copy.
+bool isSecret(const QMimeData& content)
+{
+    return content.data(QStringLiteral("x-kde-passwordManagerHint")) == "secret";
+}
+
+} // namespace
+
+std::optional<QString> clipboardText()
+{
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (!content)
+        throw std::runtime_error("Cannot open clipboard");
+    if (!content->hasText() || isSecret(*content))
+        return std::nullopt;
+    QString text = content->text();
+    if (const qsizetype end = text.indexOf(QChar(u'\0')); end >= 0)
+        text.truncate(end);
+    return text;
+}
+
+} // namespace platform

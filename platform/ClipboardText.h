@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+
+namespace platform {
+
+// The text of the desktop's clipboard up to its first NUL, as the 8-bit text format gives it;
+// none when the clipboard holds no text, or text a password manager marked as secret. Throws
+// "Cannot open clipboard" when the clipboard cannot be read.
+std::optional<QString> clipboardText();
+
+} // namespace platform
