@@ -8,16 +8,17 @@ namespace {
 // description has never had its closing parenthesis.
 const QString ClassicFilter = QStringLiteral(
     "所有文件(*.txt,*.ini,*.rtf,*.doc,*.pdf,*.htm,*.html,*.mht,*.xml|*.txt;*.ini;*.rtf;*.doc;*.pdf;"
-    "*.htm;*.html;*.mht;*.xml|文本文件(*.txt)|*.txt|Ini文件(*.ini)|*.ini|Rtf文件 (*.rtf)|*.rtf|"
-    "Word文档(*.doc)|*.doc|Pdf文件(*.pdf)|*.pdf|Htm 文件(*.htm)|*.htm|Html文件 (*.html)|*.html|"
+    "*.htm;*.html;*.mht;*.xml;*.docx;*.odt|文本文件(*.txt)|*.txt|Ini文件(*.ini)|*.ini|"
+    "Rtf文件 (*.rtf)|*.rtf|Word文档(*.doc)|*.doc;*.docx;*.odt|Pdf文件(*.pdf)|*.pdf|Htm "
+    "文件(*.htm)|*.htm|Html文件 (*.html)|*.html|"
     "Mht文件 (*.mht)|*.mht|XML文件 (*.xml)|*.xml|任何文件 (*.*)|*.*");
 
 const std::pair<const char16_t*, const char*> NewerFileTypes[] = {
-    {u"所有文件", "*.txt;*.ini;*.rtf;*.doc;*.pdf;*.htm;*.html;*.MHT;*.mshtml;*.xml"},
+    {u"所有文件", "*.txt;*.ini;*.rtf;*.doc;*.pdf;*.htm;*.html;*.MHT;*.mshtml;*.xml;*.docx;*.odt"},
     {u"文本文件", "*.txt"},
     {u"Ini文件", "*.ini"},
     {u"Rtf文件", "*.rtf"},
-    {u"Word文档", "*.doc"},
+    {u"Word文档", "*.doc;*.docx;*.odt"},
     {u"Pdf 文档", "*.pdf"},
     {u"Htm文件", "*.htm"},
     {u"Html文件", "*.html"},

@@ -1,6 +1,7 @@
 #include "app/TFmain.h"
 
 #include "app/DateFormats.h"
+#include "app/GetPath.h"
 #include "app/HelpText.h"
 #include "app/StoredSettings.h"
 #include "documents/DocumentTypes.h"
@@ -48,7 +49,12 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     createControls();
     appearance_ = std::make_unique<EditorAppearance>(*RichEdit1);
     loader_ = std::make_unique<documents::EditorLoader>(*RichEdit1);
-    opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_);
+    converters_ = std::make_unique<documents::DocumentConverters>(
+        *loader_, documents::ConverterSetup{[] { return GetDataPath(); }, GetSystemPath()},
+        [this](const QString& text) {
+            services_.messageBoxes.showMessage(QApplication::applicationName(), text);
+        });
+    opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_, *converters_);
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,

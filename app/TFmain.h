@@ -7,6 +7,7 @@
 #include "app/PlatformServices.h"
 #include "app/TFAbout.h"
 #include "app/TrayMenu.h"
+#include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
 #include "live/ClipboardSpeaking.h"
@@ -219,6 +220,7 @@ private:
 
     std::unique_ptr<EditorAppearance> appearance_;
     std::unique_ptr<documents::EditorLoader> loader_;
+    std::unique_ptr<documents::DocumentConverters> converters_;
     std::unique_ptr<documents::DocumentOpener> opener_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;

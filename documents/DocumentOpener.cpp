@@ -1,5 +1,6 @@
 #include "documents/DocumentOpener.h"
 
+#include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
 
@@ -7,9 +8,11 @@
 
 namespace documents {
 
-DocumentOpener::DocumentOpener(QTextEdit& editor, EditorLoader& loader)
+DocumentOpener::DocumentOpener(QTextEdit& editor, EditorLoader& loader,
+                               DocumentConverters& converters)
     : editor_(editor)
     , loader_(loader)
+    , converters_(converters)
 {
 }
 
@@ -20,9 +23,13 @@ bool DocumentOpener::OpenDocumentFile(const QString& path)
         editor_.clear();
         loader_.load(path);
         return true;
-    case DocumentHandling::Browse:
     case DocumentHandling::ConvertWordDocument:
+        converters_.LoadDocFile(path);
+        return true;
     case DocumentHandling::ConvertPdf:
+        converters_.LoadPdfFile(path);
+        return true;
+    case DocumentHandling::Browse:
         return true;
     case DocumentHandling::Nothing:
         break;

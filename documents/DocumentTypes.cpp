@@ -36,11 +36,18 @@ QString extensionOf(const QString& path)
 DocumentHandling handlingOf(const QString& extension)
 {
     static const std::pair<const char*, DocumentHandling> table[] = {
-        {".txt", DocumentHandling::LoadIntoEditor}, {".rtf", DocumentHandling::LoadIntoEditor},
-        {".ini", DocumentHandling::LoadIntoEditor}, {".htm", DocumentHandling::Browse},
-        {".html", DocumentHandling::Browse},        {".mht", DocumentHandling::Browse},
-        {".xml", DocumentHandling::Browse},         {".doc", DocumentHandling::ConvertWordDocument},
+        {".txt", DocumentHandling::LoadIntoEditor},
+        {".rtf", DocumentHandling::LoadIntoEditor},
+        {".ini", DocumentHandling::LoadIntoEditor},
+        {".htm", DocumentHandling::Browse},
+        {".html", DocumentHandling::Browse},
+        {".mht", DocumentHandling::Browse},
+        {".xml", DocumentHandling::Browse},
+        {".doc", DocumentHandling::ConvertWordDocument},
         {".pdf", DocumentHandling::ConvertPdf},
+        // Beyond the old table: what word processors write today.
+        {".docx", DocumentHandling::ConvertWordDocument},
+        {".odt", DocumentHandling::ConvertWordDocument},
     };
     for (const auto& [known, handling] : table)
         if (extension == QLatin1String(known))

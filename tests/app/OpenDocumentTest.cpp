@@ -102,3 +102,22 @@ TEST(OpenDocument, DroppedFilesOpenInOrderAndAnErrorEndsTheDrop)
     EXPECT_EQ(w.history().size(), 4) << "four was recorded, gone and five were not";
     EXPECT_TRUE(w.editorText().isEmpty());
 }
+
+TEST(OpenDocument, AWordDocumentWithoutAWordProcessorIsToldOnceAndStillRecorded)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    Window w;
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("kept"));
+    const QString document = w.write(QStringLiteral("letter.doc"), "doc");
+    w.fileDialogs.answers = {document};
+    w.window.BtnOpenClick();
+    qputenv("PATH", path);
+    EXPECT_THAT(w.messageBoxes.messages,
+                ElementsAre(QApplication::applicationName() + "|没有安装Word，请先安装Word."));
+    EXPECT_EQ(w.editorText(), QStringLiteral("kept"));
+    EXPECT_EQ(w.address()->currentText(), document);
+    EXPECT_THAT(w.history(), ElementsAre(document));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}

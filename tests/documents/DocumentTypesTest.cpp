@@ -23,7 +23,9 @@ TEST(DocumentTypes, EachExtensionHasItsRow)
     EXPECT_EQ(handlingOf(QStringLiteral(".mht")), DocumentHandling::Browse);
     EXPECT_EQ(handlingOf(QStringLiteral(".doc")), DocumentHandling::ConvertWordDocument);
     EXPECT_EQ(handlingOf(QStringLiteral(".pdf")), DocumentHandling::ConvertPdf);
-    for (const char* other : {".text", ".shtml", ".docx", "", ".TXT"})
+    EXPECT_EQ(handlingOf(QStringLiteral(".docx")), DocumentHandling::ConvertWordDocument);
+    EXPECT_EQ(handlingOf(QStringLiteral(".odt")), DocumentHandling::ConvertWordDocument);
+    for (const char* other : {".text", ".shtml", ".docm", "", ".TXT"})
         EXPECT_EQ(handlingOf(QLatin1String(other)), DocumentHandling::Nothing) << other;
 }
 

@@ -1,5 +1,6 @@
 #include "documents/EditorLoader.h"
 
+#include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/DocumentTypes.h"
 #include "tests/support/TemporaryFiles.h"
@@ -231,7 +232,9 @@ TEST(DocumentOpener, TextRowsClearTheEditorFirstAndOthersLeaveIt)
     Files files;
     QTextEdit editor;
     EditorLoader loader(editor);
-    DocumentOpener opener(editor, loader);
+    DocumentConverters converters(loader, {[&] { return files.folder.path() + u'/'; }, {}},
+                                  [](const QString&) {});
+    DocumentOpener opener(editor, loader, converters);
     editor.setPlainText(QStringLiteral("before"));
     EXPECT_FALSE(opener.OpenDocumentFile(files.write(QStringLiteral("notes.text"), "x")));
     EXPECT_TRUE(opener.OpenDocumentFile(files.folder.filePath(QStringLiteral("page.html"))));

@@ -1,0 +1,71 @@
+#include "documents/DocumentConverters.h"
+
+#include "documents/BusyCursor.h"
+#include "documents/EditorLoader.h"
+#include "platform/OutsideProgram.h"
+#include "platform/WordApplication.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <stdexcept>
+
+namespace documents {
+
+DocumentConverters::DocumentConverters(EditorLoader& loader, ConverterSetup setup,
+                                       std::function<void(const QString&)> showMessage)
+    : loader_(loader)
+    , setup_(std::move(setup))
+    , showMessage_(std::move(showMessage))
+{
+}
+
+// The text file is removed however the conversion ends, and before it starts: a text left by an
+// earlier run must not pass for this document's.
+void DocumentConverters::LoadDocFile(const QString& path)
+{
+    try {
+        const QString output = setup_.dataFolder() + QStringLiteral("tempdoc.txt");
+        QFile::remove(output);
+        const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
+        const BusyCursor busy;
+        convertWordDocument(path, output);
+        loader_.load(output);
+    } catch (const std::exception&) {
+        showMessage_(QString::fromUtf8(NoWordProcessor));
+    }
+}
+
+void DocumentConverters::convertWordDocument(const QString& path, const QString& output)
+{
+    const QString dataFolder = setup_.dataFolder();
+    platform::WordApplication word(dataFolder + QStringLiteral("LibreOffice"), dataFolder,
+                                   setup_.timeLimit);
+    word.DocumentsOpen(path);
+    word.ActiveDocumentSaveAs(output, platform::WordApplication::wdFormatText);
+    word.Quit();
+}
+
+void DocumentConverters::LoadPdfFile(const QString& path)
+{
+    const QString converter = setup_.systemFolder + QStringLiteral("pdftotext");
+    if (!QFileInfo(converter).isFile())
+        return;
+    const QString output = setup_.dataFolder() + QStringLiteral("temppdf.txt");
+    QFile::remove(output);
+    const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
+    const BusyCursor busy;
+    // An absolute path cannot be taken for an option, whatever the file is called.
+    const QString pdf = QFileInfo(path).absoluteFilePath();
+    const platform::ProgramEnd end =
+        platform::runToEnd(converter, {QStringLiteral("-q"), pdf, output}, setup_.timeLimit);
+    if (end == platform::ProgramEnd::Stopped)
+        throw std::runtime_error(
+            QStringLiteral("Cannot open file \"%1\". pdftotext did not finish within %2 seconds")
+                .arg(path)
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(setup_.timeLimit).count())
+                .toStdString());
+    loader_.load(output);
+}
+
+} // namespace documents

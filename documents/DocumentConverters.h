@@ -1,0 +1,45 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <QString>
+
+namespace documents {
+
+class EditorLoader;
+
+// Where the converters find their programs and leave their text.
+struct ConverterSetup {
+    // The data folder, ending in "/", made when missing.
+    std::function<QString()> dataFolder;
+    // The folder pdftotext is taken from, ending in "/".
+    QString systemFolder;
+    // How long a converter may run before it is stopped.
+    std::chrono::milliseconds timeLimit{std::chrono::seconds(60)};
+};
+
+// Turns documents the editor cannot read into text with outside programs, waiting for them to
+// end, and loads the text by the editor load rule in place of the editor's text.
+class DocumentConverters {
+public:
+    static constexpr const char* NoWordProcessor = "没有安装Word，请先安装Word.";
+
+    DocumentConverters(EditorLoader& loader, ConverterSetup setup,
+                       std::function<void(const QString&)> showMessage);
+
+    // A word-processor document through the word processor. Never throws: a failure is told in
+    // a message and leaves the editor as it was.
+    void LoadDocFile(const QString& path);
+    // A PDF file through pdftotext; nothing happens without it. A failure to load the text
+    // throws.
+    void LoadPdfFile(const QString& path);
+
+private:
+    void convertWordDocument(const QString& path, const QString& output);
+
+    EditorLoader& loader_;
+    ConverterSetup setup_;
+    std::function<void(const QString&)> showMessage_;
+};
+
+} // namespace documents

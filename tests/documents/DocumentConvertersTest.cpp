@@ -1,0 +1,187 @@
+#include "documents/DocumentConverters.h"
+
+#include "documents/EditorLoader.h"
+#include "tests/support/TemporaryFiles.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace documents;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString FakeConverters = QStringLiteral(CONVERTERS_DIR);
+const QString RealDocuments = QStringLiteral(DOCUMENTS_DIR);
+
+// The converters over a data folder of their own, with the fake outside programs unless told.
+struct Converting : testing::Test {
+    Converting()
+    {
+        qputenv("PATH", FakeConverters.toLocal8Bit() + ":/usr/bin:/bin");
+        qputenv("FAKE_CONVERTER_LOG", log().toLocal8Bit());
+        qputenv("FAKE_CONVERTER_MODE", "text");
+        editor.setPlainText(QStringLiteral("before"));
+    }
+    ~Converting() override { qputenv("PATH", path); }
+
+    QString dataFolder() const { return data.folder.path() + u'/'; }
+    QString log() const { return files.folder.filePath(QStringLiteral("arguments")); }
+    QStringList arguments() const
+    {
+        QFile file(log());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    QStringList leftInDataFolder() const
+    {
+        return QDir(data.folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+    std::string text() const { return editor.toPlainText().trimmed().toStdString(); }
+
+    const QByteArray path = qgetenv("PATH");
+    testsupport::TemporaryFiles files, data;
+    QTextEdit editor;
+    EditorLoader loader{editor};
+    QStringList messages;
+    ConverterSetup setup{[this] { return dataFolder(); }, FakeConverters + u'/', 2s};
+    DocumentConverters converters{loader, setup, [this](const QString& m) { messages << m; }};
+};
+
+// Gone, or killed and waiting for the system to reap it.
+bool processIsGone(const QString& pidFile)
+{
+    QFile file(pidFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QFile status(QStringLiteral("/proc/%1/stat").arg(file.readAll().trimmed().toInt()));
+    return !status.open(QIODevice::ReadOnly) || status.readAll().contains(") Z ");
+}
+
+} // namespace
+
+TEST_F(Converting, AWordDocumentsTextReplacesTheEditorsAndNothingIsLeftBehind)
+{
+    const QString document = files.write(QStringLiteral("My \"Report\".doc"), "doc");
+    data.write(QStringLiteral("tempdoc.txt"), "left by an earlier run");
+    std::optional<Qt::CursorShape> cursorWhileConverting;
+    QTimer::singleShot(0, [&] {
+        if (QGuiApplication::overrideCursor())
+            cursorWhileConverting = QGuiApplication::overrideCursor()->shape();
+    });
+    converters.LoadDocFile(document);
+    EXPECT_EQ(text(), "converted: My \"Report\"");
+    EXPECT_EQ(cursorWhileConverting, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    const QStringList given = arguments();
+    ASSERT_EQ(given.size(), 7) << given.join(u'|').toStdString();
+    EXPECT_EQ(
+        given.mid(0, 5),
+        (QStringList{"--headless", "-env:UserInstallation=file://" + dataFolder() + "LibreOffice",
+                     "--convert-to", "txt:Text (encoded):UTF8", "--outdir"}));
+    EXPECT_TRUE(given[5].startsWith(dataFolder() + "convert-"));
+    EXPECT_EQ(given[6], document);
+    EXPECT_TRUE(leftInDataFolder().isEmpty()) << leftInDataFolder().join(u' ').toStdString();
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Converting, EveryWordProcessorFailureIsOneMessageAndLeavesTheEditorAsItWas)
+{
+    const QString document = files.write(QStringLiteral("report.docx"), "doc");
+    const auto failureLeavesNothing = [&](const char* what) {
+        EXPECT_EQ(messages, QStringList{QStringLiteral("没有安装Word，请先安装Word.")}) << what;
+        EXPECT_EQ(text(), "before") << what;
+        EXPECT_TRUE(leftInDataFolder().isEmpty()) << what;
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << what;
+        messages.clear();
+    };
+    qputenv("FAKE_CONVERTER_MODE", "nothing");
+    data.write(QStringLiteral("tempdoc.txt"), "left by an earlier run");
+    converters.LoadDocFile(document);
+    failureLeavesNothing("no text written");
+
+    qputenv("FAKE_CONVERTER_MODE", "hang");
+    converters.LoadDocFile(document);
+    failureLeavesNothing("never ends");
+    EXPECT_TRUE(processIsGone(log() + ".child"));
+
+    qputenv("FAKE_CONVERTER_MODE", "text");
+    converters.LoadDocFile(files.folder.filePath(QStringLiteral("missing.doc")));
+    failureLeavesNothing("no such document");
+
+    qputenv("PATH", "/nonexistent");
+    converters.LoadDocFile(document);
+    failureLeavesNothing("no word processor");
+}
+
+TEST_F(Converting, APdfIsReadThroughPdftotextWithItsPathAsOneArgument)
+{
+    const QString pdf = files.write(QStringLiteral("a b \"c\".pdf"), "%PDF");
+    converters.LoadPdfFile(pdf);
+    EXPECT_EQ(text(), "text of a b \"c\".pdf");
+    EXPECT_EQ(arguments(), (QStringList{"-q", pdf, dataFolder() + "temppdf.txt"}));
+    EXPECT_TRUE(leftInDataFolder().isEmpty());
+
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(files.folder.path());
+    converters.LoadPdfFile(QFileInfo(files.write(QStringLiteral("-v.pdf"), "%PDF")).fileName());
+    QDir::setCurrent(here);
+    EXPECT_EQ(arguments().value(1), files.folder.filePath(QStringLiteral("-v.pdf")));
+
+    QFile::remove(log());
+    DocumentConverters withoutPdftotext(loader, {setup.dataFolder, files.folder.path() + u'/', 2s},
+                                        [](const QString&) {});
+    withoutPdftotext.LoadPdfFile(pdf);
+    EXPECT_EQ(text(), "text of -v.pdf");
+    EXPECT_FALSE(QFile::exists(log()));
+}
+
+TEST_F(Converting, APdfThatGivesNoTextIsAnErrorAndTheEditorStays)
+{
+    const QString pdf = files.write(QStringLiteral("broken.pdf"), "not a pdf");
+    data.write(QStringLiteral("temppdf.txt"), "left by an earlier run");
+    qputenv("FAKE_CONVERTER_MODE", "nothing");
+    EXPECT_THROW(converters.LoadPdfFile(pdf), std::runtime_error);
+    qputenv("FAKE_CONVERTER_MODE", "hang");
+    try {
+        converters.LoadPdfFile(pdf);
+        ADD_FAILURE() << "a converter that never ends was waited for";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()),
+                  "Cannot open file \"" + pdf + "\". pdftotext did not finish within 2 seconds");
+    }
+    EXPECT_TRUE(processIsGone(log() + ".child"));
+    EXPECT_EQ(text(), "before");
+    EXPECT_TRUE(leftInDataFolder().isEmpty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// LibreOffice and pdftotext themselves, on documents LibreOffice wrote.
+TEST_F(Converting, RealDocumentsGiveTheirTextChineseIncluded)
+{
+    qputenv("PATH", path);
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty() ||
+        !QFile::exists(QStringLiteral("/usr/bin/pdftotext")))
+        GTEST_SKIP() << "needs LibreOffice and pdftotext";
+    const std::string expected = "The keeper wound the clock.\n灯塔看守人给钟上了发条。";
+    DocumentConverters real(loader, {setup.dataFolder, QStringLiteral("/usr/bin/"), 120s},
+                            [this](const QString& m) { messages << m; });
+    for (const char* name : {"sample.doc", "sample.docx", "sample.odt"}) {
+        editor.clear();
+        real.LoadDocFile(RealDocuments + u'/' + QLatin1String(name));
+        EXPECT_EQ(text(), expected) << name;
+    }
+    editor.clear();
+    real.LoadPdfFile(RealDocuments + QStringLiteral("/sample.pdf"));
+    EXPECT_EQ(text(), expected);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(leftInDataFolder(), QStringList{QStringLiteral("LibreOffice")});
+}
