@@ -2,8 +2,20 @@
 
 #include <QIcon>
 
+namespace {
+
+// The web pages' engine shares its graphics contexts, which has to be said before the
+// application object exists.
+int& beforeTheApplication(int& argc)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return argc;
+}
+
+} // namespace
+
 LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& messageBoxes)
-    : QApplication(argc, argv)
+    : QApplication(beforeTheApplication(argc), argv)
     , messageBoxes_(messageBoxes)
 {
     setApplicationName(QStringLiteral("Lectorix2009"));

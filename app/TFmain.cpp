@@ -54,7 +54,12 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         [this](const QString& text) {
             services_.messageBoxes.showMessage(QApplication::applicationName(), text);
         });
-    opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_, *converters_);
+    opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_, *converters_,
+                                                          WebBrowser1);
+    addressBar_ = std::make_unique<documents::AddressBar>(
+        *CUrl, *opener_, WebBrowser1, [this](const QString& entry) { AddAddressHistory(entry); });
+    pageTextCopy_ = std::make_unique<documents::PageTextCopy>(WebBrowser1, *RichEdit1);
+    WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
@@ -74,6 +79,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
 TFmain::~TFmain()
 {
     services_.messageBoxes.reportErrorsOf([this] { TntFormDestroy(); });
+    // The address box outlives this part of the window and reports the loss of its focus.
+    CUrl->disconnect(this);
 }
 
 // Errors are caught as they leave a handler: Qt's own frames must not be unwound.
@@ -90,7 +97,7 @@ void TFmain::connectHandlers()
     connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));
-    CUrl->lineEdit()->installEventFilter(this);
+    CUrl->installEventFilter(this);
     connect(RichEdit1, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& at) {
         editorMenu_.PMRight->popup(RichEdit1->viewport()->mapToGlobal(at));
     });
@@ -204,9 +211,12 @@ void TFmain::connectButtons()
 
 bool TFmain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == CUrl->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == CUrl && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         services_.messageBoxes.reportErrorsOf([&] { CUrlKeyDown(key); });
+        // The combo box would take Enter once more as a choice from its list.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -748,11 +758,31 @@ void TFmain::NshowclipBrdTextClick()
 
 void TFmain::NEnglishClick() {}
 
-void TFmain::CUrlKeyDown(int) {}
+void TFmain::CUrlKeyDown(int key)
+{
+    if (!CUrl->currentText().isEmpty() && (key == Qt::Key_Return || key == Qt::Key_Enter))
+        GoToAddress();
+}
 
-void TFmain::CUrlSelect() {}
+void TFmain::CUrlSelect()
+{
+    GoToAddress();
+}
 
-void TFmain::BtnGoClick() {}
+void TFmain::BtnGoClick()
+{
+    GoToAddress();
+}
+
+void TFmain::GoToAddress()
+{
+    addressBar_->GoToAddress();
+}
+
+void TFmain::WebBrowser1DocumentComplete()
+{
+    pageTextCopy_->documentComplete();
+}
 
 void TFmain::CBSpeakKeyAllClick()
 {

@@ -7,15 +7,18 @@
 #include "app/PlatformServices.h"
 #include "app/TFAbout.h"
 #include "app/TrayMenu.h"
+#include "documents/AddressBar.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
+#include "documents/PageTextCopy.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
 #include "live/KeyHookFilter.h"
 #include "live/KeySpeaking.h"
 #include "live/KeySpeakOptions.h"
 #include "live/OptionControls.h"
+#include "platform/WebEngineBrowser.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 #include "speech/WavExport.h"
@@ -92,6 +95,8 @@ public slots:
     void CUrlKeyDown(int key);
     void CUrlSelect();
     void BtnGoClick();
+    void GoToAddress();
+    void WebBrowser1DocumentComplete();
     void cbVoicesChange();
     void TBRateChange();
     void TBVolumeChange();
@@ -221,7 +226,10 @@ private:
     std::unique_ptr<EditorAppearance> appearance_;
     std::unique_ptr<documents::EditorLoader> loader_;
     std::unique_ptr<documents::DocumentConverters> converters_;
+    platform::WebEngineBrowser WebBrowser1;
     std::unique_ptr<documents::DocumentOpener> opener_;
+    std::unique_ptr<documents::AddressBar> addressBar_;
+    std::unique_ptr<documents::PageTextCopy> pageTextCopy_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;

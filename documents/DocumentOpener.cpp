@@ -3,16 +3,18 @@
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
+#include "platform/WebBrowser.h"
 
 #include <QTextEdit>
 
 namespace documents {
 
 DocumentOpener::DocumentOpener(QTextEdit& editor, EditorLoader& loader,
-                               DocumentConverters& converters)
+                               DocumentConverters& converters, platform::WebBrowser& browser)
     : editor_(editor)
     , loader_(loader)
     , converters_(converters)
+    , browser_(browser)
 {
 }
 
@@ -30,6 +32,7 @@ bool DocumentOpener::OpenDocumentFile(const QString& path)
         converters_.LoadPdfFile(path);
         return true;
     case DocumentHandling::Browse:
+        browser_.Navigate(path);
         return true;
     case DocumentHandling::Nothing:
         break;

@@ -3,6 +3,7 @@
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/DocumentTypes.h"
+#include "tests/support/FakeBrowser.h"
 #include "tests/support/TemporaryFiles.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +235,8 @@ TEST(DocumentOpener, TextRowsClearTheEditorFirstAndOthersLeaveIt)
     EditorLoader loader(editor);
     DocumentConverters converters(loader, {[&] { return files.folder.path() + u'/'; }, {}},
                                   [](const QString&) {});
-    DocumentOpener opener(editor, loader, converters);
+    testsupport::FakeBrowser browser;
+    DocumentOpener opener(editor, loader, converters, browser);
     editor.setPlainText(QStringLiteral("before"));
     EXPECT_FALSE(opener.OpenDocumentFile(files.write(QStringLiteral("notes.text"), "x")));
     EXPECT_TRUE(opener.OpenDocumentFile(files.folder.filePath(QStringLiteral("page.html"))));

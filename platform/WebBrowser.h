@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <QString>
+
+namespace platform {
+
+// The browser the window never shows. The program relies on three things only: navigating to
+// an address, being told when a document is complete, and reading the rendered text of the
+// top-level document's body.
+class WebBrowser {
+public:
+    virtual ~WebBrowser() = default;
+
+    // Starts loading the address; throws std::runtime_error when the browser refuses it.
+    virtual void Navigate(const QString& address) = 0;
+    // The handler runs on each document-complete notification.
+    virtual void setDocumentCompleteHandler(std::function<void()> handler) = 0;
+    // Hands the body's text to the handler once it is read; without a document or a body the
+    // handler is not called.
+    virtual void readBodyText(std::function<void(const QString&)> handler) = 0;
+};
+
+} // namespace platform

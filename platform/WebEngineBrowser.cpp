@@ -1,0 +1,100 @@
+#include "platform/WebEngineBrowser.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// A path is a file, whether or not it is there; anything else is taken as a browser's address
+// bar takes it.
+QUrl urlOf(const QString& address)
+{
+    if (QDir::isAbsolutePath(address))
+        return QUrl::fromLocalFile(address);
+    return QUrl::fromUserInput(address);
+}
+
+} // namespace
+
+WebEngineBrowser::WebEngineBrowser()
+{
+    loadingCursorLimit_.setSingleShot(true);
+    loadingCursorLimit_.setInterval(LoadingCursorLimit);
+    QObject::connect(&loadingCursorLimit_, &QTimer::timeout, [this] { showLoading(false); });
+}
+
+// A page going away may still report a load; nobody is left to hear it.
+WebEngineBrowser::~WebEngineBrowser()
+{
+    if (page_)
+        QObject::disconnect(page_.get(), nullptr, nullptr, nullptr);
+    showLoading(false);
+}
+
+void WebEngineBrowser::Navigate(const QString& address)
+{
+    const QUrl url = urlOf(address);
+    if (!address.isEmpty() && !url.isValid())
+        throw std::runtime_error("The browser cannot go to this address");
+    page().load(url);
+    showLoading(true);
+}
+
+void WebEngineBrowser::setDocumentCompleteHandler(std::function<void()> handler)
+{
+    documentComplete_ = std::move(handler);
+}
+
+// Read in a world of its own, which the page's scripts cannot change.
+void WebEngineBrowser::readBodyText(std::function<void(const QString&)> handler)
+{
+    if (!page_)
+        return;
+    page_->runJavaScript(QStringLiteral("document.body ? document.body.innerText : null"),
+                         QWebEngineScript::ApplicationWorld,
+                         [handler = std::move(handler)](const QVariant& text) {
+                             if (text.typeId() == QMetaType::QString)
+                                 handler(text.toString());
+                         });
+}
+
+// Chromium will not start as root with its sandbox; only then is it switched off.
+QWebEnginePage& WebEngineBrowser::page()
+{
+    if (page_)
+        return *page_;
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    page_ = std::make_unique<QWebEnginePage>();
+    QObject::connect(page_.get(), &QWebEnginePage::loadFinished, [this] {
+        showLoading(false);
+        if (documentComplete_)
+            documentComplete_();
+    });
+    return *page_;
+}
+
+void WebEngineBrowser::showLoading(bool loading)
+{
+    if (loading)
+        loadingCursorLimit_.start();
+    else
+        loadingCursorLimit_.stop();
+    if (loading == loadingCursorShown_)
+        return;
+    loadingCursorShown_ = loading;
+    if (loading)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace platform
