@@ -98,6 +98,9 @@ void TFmain::connectHandlers()
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));
     CUrl->installEventFilter(this);
+    // Qt's combo box would take leaving an edited text that matches an entry for a choice from
+    // its list; only a choice opens the entry.
+    QObject::disconnect(CUrl->lineEdit(), &QLineEdit::editingFinished, CUrl, nullptr);
     connect(RichEdit1, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& at) {
         editorMenu_.PMRight->popup(RichEdit1->viewport()->mapToGlobal(at));
     });

@@ -6,6 +6,7 @@
 #include "tests/support/WaitUntil.h"
 
 #include <gmock/gmock.h>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -103,8 +104,9 @@ TEST(WebPages, AnArchivedPageAndAFailedLoadShowWhatTheBrowserShows)
     EXPECT_THAT(w.history(), ElementsAre(archive, closed));
 }
 
-// The box's list holds the address, so the combo box would report Enter as a choice too.
-TEST(AddressBox, EnterGoesOnceAndOnNothingDoesNothing)
+// The box's list holds the address, so the combo box would report Enter, and leaving the box
+// after typing it, as a choice from the list too.
+TEST(AddressBox, EnterGoesOnceAndOnNothingOrLeavingTheBoxDoesNothing)
 {
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/nonexistent");
@@ -113,7 +115,20 @@ TEST(AddressBox, EnterGoesOnceAndOnNothingDoesNothing)
     w.enter(letter);
     w.enter(letter);
     w.enter(QString());
+    const QString memo = w.files.write(QStringLiteral("memo.doc"), "doc");
+    w.enter(memo);
+    w.address_->setEditText(QString());
+    w.address_->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), memo);
+    w.editor_->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.messageBoxes.messages.size(), 3);
+
+    w.address_->showPopup();
+    QAbstractItemView* list = w.address_->view();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
     qputenv("PATH", path);
-    EXPECT_EQ(w.messageBoxes.messages.size(), 2);
-    EXPECT_THAT(w.history(), ElementsAre(letter));
+    EXPECT_EQ(w.messageBoxes.messages.size(), 4) << "a choice from the list opens it";
+    EXPECT_THAT(w.history(), ElementsAre(letter, memo));
 }
