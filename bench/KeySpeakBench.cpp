@@ -1,9 +1,5 @@
-#include "app/LectorixApplication.h"
-#include "app/MessageBoxes.h"
-#include "app/TFmain.h"
 #include "bench/NotingSink.h"
-#include "platform/EspeakEngine.h"
-#include "platform/OpenFolder.h"
+#include "bench/WindowRig.h"
 #include "platform/QtPcmSink.h"
 
 #include <algorithm>
@@ -239,11 +235,9 @@ void settle(std::chrono::milliseconds time)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QtMessageBoxes messageBoxes;
-    LectorixApplication application(argc, argv, messageBoxes);
     std::atomic<Clock::rep> soundAt{0};
     const platform::PcmSinkFactory output = platform::defaultPcmSinkFactory();
-    platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(), [&](int rate) {
+    WindowRig rig(argc, argv, [&](int rate) {
         return std::make_unique<NotingSink>(
             rate,
             [&] {
@@ -252,10 +246,7 @@ int main(int argc, char* argv[])
             },
             output(rate));
     });
-    QtFileDialogs fileDialogs;
-    PlatformServices services{
-        speechEngine, messageBoxes, [] { return false; }, fileDialogs, 0, &platform::openFolder};
-    TFmain window(services);
+    TFmain& window = rig.window;
     window.show();
     window.hide();
     TestKeyboard keyboard(XK_a);

@@ -1,10 +1,6 @@
-#include "app/LectorixApplication.h"
-#include "app/MessageBoxes.h"
-#include "app/TFmain.h"
+#include "bench/WindowRig.h"
 #include "documents/PageTextCopy.h"
-#include "platform/EspeakEngine.h"
 #include "platform/NullPcmSink.h"
-#include "platform/OpenFolder.h"
 #include "tests/support/FakeBrowser.h"
 
 #include <cstdio>
@@ -130,15 +126,9 @@ QString writePage(const QDir& folder, const QString& name, const QByteArray& bod
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QtMessageBoxes messageBoxes;
-    LectorixApplication application(argc, argv, messageBoxes);
-    platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
-        return std::make_unique<platform::NullPcmSink>(rate);
-    });
-    QtFileDialogs fileDialogs;
-    PlatformServices services{
-        speechEngine, messageBoxes, [] { return false; }, fileDialogs, 0, &platform::openFolder};
-    TFmain window(services);
+    WindowRig rig(argc, argv,
+                  [](int rate) { return std::make_unique<platform::NullPcmSink>(rate); });
+    TFmain& window = rig.window;
     QTemporaryDir folder;
     const QDir pages(folder.path());
     const QString first = writePage(pages, "first.html", "<p>First page</p>");

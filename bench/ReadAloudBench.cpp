@@ -1,9 +1,5 @@
-#include "app/LectorixApplication.h"
-#include "app/MessageBoxes.h"
-#include "app/TFmain.h"
 #include "bench/NotingSink.h"
-#include "platform/EspeakEngine.h"
-#include "platform/OpenFolder.h"
+#include "bench/WindowRig.h"
 
 #include <cstdio>
 #include <optional>
@@ -47,18 +43,13 @@ double firstSoundAfterReadAloud(TFmain& window, const QString& text)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QtMessageBoxes messageBoxes;
-    LectorixApplication application(argc, argv, messageBoxes);
-    platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
+    WindowRig rig(argc, argv, [](int rate) {
         return std::make_unique<NotingSink>(rate, [] {
             if (!firstSoundMs)
                 firstSoundMs = sinceClick.nsecsElapsed() / 1e6;
         });
     });
-    QtFileDialogs fileDialogs;
-    PlatformServices services{
-        speechEngine, messageBoxes, [] { return false; }, fileDialogs, 0, &platform::openFolder};
-    TFmain window(services);
+    TFmain& window = rig.window;
     const std::pair<const char*, QString> texts[] = {
         {"short text", QStringLiteral("A short text to read.")},
         {"10 MB in paragraphs", tenMegabytes(true)},

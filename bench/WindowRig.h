@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/LectorixApplication.h"
+#include "app/MessageBoxes.h"
+#include "app/TFmain.h"
+#include "platform/EspeakEngine.h"
+#include "platform/OpenFolder.h"
+
+// The program's window over the real engine, made as the program makes it, with the sound
+// output the bench chooses.
+struct WindowRig {
+    WindowRig(int& argc, char** argv, platform::PcmSinkFactory output)
+        : application(argc, argv, messageBoxes)
+        , speechEngine(platform::EspeakEngine::defaultHelperPath(), std::move(output))
+    {
+    }
+
+    QtMessageBoxes messageBoxes;
+    LectorixApplication application;
+    platform::EspeakEngine speechEngine;
+    QtFileDialogs fileDialogs;
+    PlatformServices services{
+        speechEngine, messageBoxes, [] { return false; }, fileDialogs, 0, &platform::openFolder};
+    TFmain window{services};
+};
