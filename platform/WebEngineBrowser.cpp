@@ -24,10 +24,10 @@ QUrl urlOf(const QString& address)
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser()
+WebEngineBrowser::WebEngineBrowser(std::chrono::milliseconds loadingCursorLimit)
 {
     loadingCursorLimit_.setSingleShot(true);
-    loadingCursorLimit_.setInterval(LoadingCursorLimit);
+    loadingCursorLimit_.setInterval(loadingCursorLimit);
     QObject::connect(&loadingCursorLimit_, &QTimer::timeout, [this] { showLoading(false); });
 }
 

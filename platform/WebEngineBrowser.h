@@ -11,12 +11,11 @@ namespace platform {
 
 // The browser realised by Qt WebEngine. Its page, and with it Chromium's processes, is made on
 // the first navigation, not before. While a page loads, the busy cursor shows (the window still
-// answers), for at most LoadingCursorLimit.
+// answers), for at most the given time: a page may never complete.
 class WebEngineBrowser final : public WebBrowser {
 public:
-    static constexpr std::chrono::seconds LoadingCursorLimit{30};
-
-    WebEngineBrowser();
+    explicit WebEngineBrowser(
+        std::chrono::milliseconds loadingCursorLimit = std::chrono::seconds(30));
     ~WebEngineBrowser() override;
 
     void Navigate(const QString& address) override;

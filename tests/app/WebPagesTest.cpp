@@ -15,13 +15,6 @@
 
 using testing::ElementsAre;
 
-// Chromium, inside Qt WebEngine, frees some objects through a base of another size, which the
-// address sanitizer would stop the test for; nothing of ours does that.
-extern "C" const char* __asan_default_options()
-{
-    return "new_delete_type_mismatch=0";
-}
-
 namespace {
 
 // The window with the real browser, its pages served by the test.
