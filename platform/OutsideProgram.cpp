@@ -32,7 +32,9 @@ ProgramEnd runToEnd(const QString& program, const QStringList& arguments,
         waiting.exec(QEventLoop::ExcludeUserInputEvents);
     if (process.state() == QProcess::NotRunning)
         return ProgramEnd::Finished;
-    ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+    // A pid of 0 would name this program's own group.
+    if (const auto pid = static_cast<pid_t>(process.processId()); pid > 0)
+        ::kill(-pid, SIGKILL);
     process.waitForFinished();
     return ProgramEnd::Stopped;
 }
