@@ -59,6 +59,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     addressBar_ = std::make_unique<documents::AddressBar>(
         *CUrl, *opener_, WebBrowser1, [this](const QString& entry) { AddAddressHistory(entry); });
     pageTextCopy_ = std::make_unique<documents::PageTextCopy>(WebBrowser1, *RichEdit1);
+    editCommands_ = std::make_unique<editor::EditCommands>(*RichEdit1, *menu_.NUndo, *menu_.NRedo);
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
@@ -101,6 +102,7 @@ void TFmain::connectHandlers()
     // Qt's combo box would take leaving an edited text that matches an entry for a choice from
     // its list; only a choice opens the entry.
     QObject::disconnect(CUrl->lineEdit(), &QLineEdit::editingFinished, CUrl, nullptr);
+    connect(RichEdit1, &QTextEdit::textChanged, this, guarded(&TFmain::RichEdit1Change));
     connect(RichEdit1, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& at) {
         editorMenu_.PMRight->popup(RichEdit1->viewport()->mapToGlobal(at));
     });
@@ -684,7 +686,10 @@ void TFmain::NNExitClick()
     close();
 }
 
-void TFmain::BtnPasteClick() {}
+void TFmain::BtnPasteClick()
+{
+    NPasteClick();
+}
 
 void TFmain::NSaveClick() {}
 
@@ -692,19 +697,45 @@ void TFmain::NPrintSetupClick() {}
 
 void TFmain::NPrintClick() {}
 
-void TFmain::NUndoClick() {}
+void TFmain::NUndoClick()
+{
+    editCommands_->undo();
+}
 
-void TFmain::NRedoClick() {}
+void TFmain::NRedoClick()
+{
+    editCommands_->redo();
+}
 
-void TFmain::NcutClick() {}
+void TFmain::NcutClick()
+{
+    editCommands_->cut();
+}
 
-void TFmain::NCopyClick() {}
+void TFmain::NCopyClick()
+{
+    editCommands_->copy();
+}
 
-void TFmain::NPasteClick() {}
+void TFmain::NPasteClick()
+{
+    editCommands_->paste();
+}
 
-void TFmain::NDeleteClick() {}
+void TFmain::NDeleteClick()
+{
+    editCommands_->deleteSelection();
+}
 
-void TFmain::NSeleteAllClick() {}
+void TFmain::NSeleteAllClick()
+{
+    editCommands_->selectAll();
+}
+
+void TFmain::RichEdit1Change()
+{
+    editCommands_->textChanged();
+}
 
 void TFmain::NfindClick() {}
 
@@ -712,7 +743,10 @@ void TFmain::NReplaceClick() {}
 
 void TFmain::NDateTimeClick() {}
 
-void TFmain::NWordWrapClick() {}
+void TFmain::NWordWrapClick()
+{
+    appearance_->setWordWrap(menu_.NWordWrap->isChecked());
+}
 
 void TFmain::NFontClick() {}
 

@@ -12,6 +12,7 @@
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
 #include "documents/PageTextCopy.h"
+#include "editor/EditCommands.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
 #include "live/KeyHookFilter.h"
@@ -64,6 +65,7 @@ public slots:
     void NPasteClick();
     void NDeleteClick();
     void NSeleteAllClick();
+    void RichEdit1Change();
     void NfindClick();
     void NReplaceClick();
     void NDateTimeClick();
@@ -230,6 +232,7 @@ private:
     std::unique_ptr<documents::DocumentOpener> opener_;
     std::unique_ptr<documents::AddressBar> addressBar_;
     std::unique_ptr<documents::PageTextCopy> pageTextCopy_;
+    std::unique_ptr<editor::EditCommands> editCommands_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;

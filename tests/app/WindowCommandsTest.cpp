@@ -8,13 +8,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCryptographicHash>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QProgressBar>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 using testing::ElementsAre;
@@ -216,4 +219,63 @@ TEST(NotificationArea, ExitFromTheTrayEndsTheProgramWhileTheWindowIsHidden)
     w.item("NNExit")->trigger();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(w.engine.calls.last(), QStringLiteral("skip Sentence 2147483647"));
+}
+
+TEST(Editing, CommandsActOnTheSelectionAndUndoAndRedoAreOfferedAsTheEditorCan)
+{
+    Window w;
+    w.window.show();
+    auto* editor = w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    const auto text = [&] { return editor->toPlainText().toStdString(); };
+    const auto select = [&](int from, int to) {
+        QTextCursor cursor(editor->document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+    };
+    const auto offered = [&] {
+        return std::vector<bool>{w.item("NUndo")->isEnabled(), w.item("NRedo")->isEnabled()};
+    };
+    editor->setPlainText(QStringLiteral("Hello world"));
+    EXPECT_EQ(offered(), (std::vector<bool>{false, false}));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    w.item("Ncut")->trigger();
+    w.item("NDelete")->trigger();
+    EXPECT_EQ(text(), "Hello world") << "nothing is selected";
+    select(5, 11);
+    w.item("NDelete")->trigger();
+    EXPECT_EQ(text(), "Hello");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    EXPECT_EQ(offered(), (std::vector<bool>{true, false}));
+    w.item("NUndo")->trigger();
+    EXPECT_EQ(text(), "Hello world");
+    EXPECT_EQ(offered(), (std::vector<bool>{false, true}));
+    w.item("NRedo")->trigger();
+    EXPECT_EQ(text(), "Hello");
+
+    select(0, 1);
+    w.item("NCopy")->trigger();
+    select(5, 5);
+    static_cast<QAbstractButton*>(w.widget("BtnPaste"))->click();
+    EXPECT_EQ(text(), "HelloH");
+    w.item("NSeleteAll")->trigger();
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("HelloH"));
+    EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
+
+    w.window.hide();
+    w.item("NNNPaste")->trigger();
+    EXPECT_EQ(text(), "HelloH");
+    EXPECT_THAT(w.messageBoxes.errors, ElementsAre("Cannot focus a disabled or invisible window."));
+}
+
+TEST(Editing, WordWrapAndItsMarkAlwaysAgree)
+{
+    Window w;
+    auto* editor = w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    for (int click = 0; click < 3; ++click) {
+        w.item("NWordWrap")->trigger();
+        EXPECT_EQ(w.item("NWordWrap")->isChecked(), editor->lineWrapMode() != QTextEdit::NoWrap)
+            << click;
+    }
 }
