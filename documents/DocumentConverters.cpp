@@ -25,20 +25,21 @@ DocumentConverters::DocumentConverters(EditorLoader& loader, ConverterSetup setu
 void DocumentConverters::LoadDocFile(const QString& path)
 {
     try {
-        const QString output = setup_.dataFolder() + QStringLiteral("tempdoc.txt");
+        const QString dataFolder = setup_.dataFolder();
+        const QString output = dataFolder + QStringLiteral("tempdoc.txt");
         QFile::remove(output);
         const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
         const BusyCursor busy;
-        convertWordDocument(path, output);
+        convertWordDocument(path, dataFolder, output);
         loader_.load(output);
     } catch (const std::exception&) {
         showMessage_(QString::fromUtf8(NoWordProcessor));
     }
 }
 
-void DocumentConverters::convertWordDocument(const QString& path, const QString& output)
+void DocumentConverters::convertWordDocument(const QString& path, const QString& dataFolder,
+                                             const QString& output)
 {
-    const QString dataFolder = setup_.dataFolder();
     platform::WordApplication word(dataFolder + QStringLiteral("LibreOffice"), dataFolder,
                                    setup_.timeLimit);
     word.DocumentsOpen(path);

@@ -35,7 +35,7 @@ public:
     void LoadPdfFile(const QString& path);
 
 private:
-    void convertWordDocument(const QString& path, const QString& output);
+    void convertWordDocument(const QString& path, const QString& dataFolder, const QString& output);
 
     EditorLoader& loader_;
     ConverterSetup setup_;
