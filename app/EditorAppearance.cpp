@@ -114,14 +114,50 @@ void EditorAppearance::setWordWrap(bool wrap)
     editor_.setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
 }
 
-void EditorAppearance::show()
+QFont EditorAppearance::defaultFont() const
 {
     QFont font(font_.name);
-    font.setPixelSize(std::max(font_.pixelHeight, 1));
+    font.setPointSize(std::max(pixelsToPoints(font_.pixelHeight, dotsPerInch()), 1));
+    setStyle(font);
+    return font;
+}
+
+void EditorAppearance::setDefaultFont(const QFont& font)
+{
+    font_.name = font.family().left(MaxFaceNameLength);
+    font_.pixelHeight = pointsToPixels(qRound(font.pointSizeF()), dotsPerInch());
+    font_.bold = font.bold();
+    font_.italic = font.italic();
+    font_.underline = font.underline();
+    font_.strikeout = font.strikeOut();
+    show();
+}
+
+QColor EditorAppearance::backgroundColor() const
+{
+    return displayColor(background_, QPalette::Base);
+}
+
+void EditorAppearance::setBackgroundColor(const QColor& color)
+{
+    setBackground(static_cast<std::uint32_t>(color.red()) |
+                  static_cast<std::uint32_t>(color.green()) << 8 |
+                  static_cast<std::uint32_t>(color.blue()) << 16);
+}
+
+void EditorAppearance::setStyle(QFont& font) const
+{
     font.setBold(font_.bold);
     font.setItalic(font_.italic);
     font.setUnderline(font_.underline);
     font.setStrikeOut(font_.strikeout);
+}
+
+void EditorAppearance::show()
+{
+    QFont font(font_.name);
+    font.setPixelSize(std::max(font_.pixelHeight, 1));
+    setStyle(font);
     editor_.setFont(font);
     QPalette palette = editor_.palette();
     palette.setColor(QPalette::Text, displayColor(font_.color, QPalette::Text));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FontText.h"
+#include "editor/EditorLook.h"
 
 #include <cstdint>
 
@@ -9,7 +10,7 @@ class QTextEdit;
 // The editor's font with its colour, its background colour and its word wrap, kept as the
 // settings file stores them: colour values may name system colours, which are shown in the
 // matching colours of the palette.
-class EditorAppearance {
+class EditorAppearance final : public editor::EditorLook {
 public:
     static constexpr std::uint32_t WindowColor = 0xFF000005;
 
@@ -23,8 +24,16 @@ public:
     bool wordWrap() const;
     void setWordWrap(bool wrap);
 
+    // The font in points and the colours as shown; a colour chosen here is stored as itself,
+    // no longer as a system colour.
+    QFont defaultFont() const override;
+    void setDefaultFont(const QFont& font) override;
+    QColor backgroundColor() const override;
+    void setBackgroundColor(const QColor& color) override;
+
 private:
     int dotsPerInch() const;
+    void setStyle(QFont& font) const;
     void show();
 
     QTextEdit& editor_;

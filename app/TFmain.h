@@ -13,6 +13,10 @@
 #include "documents/EditorLoader.h"
 #include "documents/PageTextCopy.h"
 #include "editor/EditCommands.h"
+#include "editor/FindDialog.h"
+#include "editor/FindReplace.h"
+#include "editor/FormatCommands.h"
+#include "editor/ReplaceDialog.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
 #include "live/KeyHookFilter.h"
@@ -68,6 +72,8 @@ public slots:
     void RichEdit1Change();
     void NfindClick();
     void NReplaceClick();
+    void FindDialog1Find();
+    void ReplaceDialog1Replace();
     void NDateTimeClick();
     void NWordWrapClick();
     void NFontClick();
@@ -217,6 +223,8 @@ private:
     QCheckBox* CBShowKeyWord = nullptr;
     QCheckBox* CBShowClipBrdText = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
+    editor::FindDialog* FindDialog1 = nullptr;
+    editor::ReplaceDialog* ReplaceDialog1 = nullptr;
 
     MainMenu menu_;
     EditorMenu editorMenu_;
@@ -233,6 +241,8 @@ private:
     std::unique_ptr<documents::AddressBar> addressBar_;
     std::unique_ptr<documents::PageTextCopy> pageTextCopy_;
     std::unique_ptr<editor::EditCommands> editCommands_;
+    std::unique_ptr<editor::FormatCommands> formatCommands_;
+    std::unique_ptr<editor::FindReplace> findReplace_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;

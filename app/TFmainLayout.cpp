@@ -105,6 +105,8 @@ void TFmain::createControls()
     bands->addWidget(ProgressBar1);
     setCentralWidget(client);
     resize(1028, 732);
+    FindDialog1 = new editor::FindDialog(this);
+    ReplaceDialog1 = new editor::ReplaceDialog(this);
 }
 
 QFrame* TFmain::createToolBar()

@@ -27,12 +27,11 @@ int main(int argc, char* argv[])
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                             platform::defaultPcmSinkFactory());
         QtFileDialogs fileDialogs;
-        PlatformServices services{speechEngine,
-                                  messageBoxes,
-                                  &QSystemTrayIcon::isSystemTrayAvailable,
-                                  fileDialogs,
-                                  platform::osMajorVersion(),
-                                  &platform::openFolder};
+        editor::QtFormatDialogs formatDialogs;
+        PlatformServices services{
+            speechEngine,         messageBoxes,  &QSystemTrayIcon::isSystemTrayAvailable,
+            fileDialogs,          formatDialogs, platform::osMajorVersion(),
+            &platform::openFolder};
         // A kill or the end of the session closes the window as the user would, so the settings
         // are written; the handlers outlive the window, whose destruction writes them.
         platform::TerminationSignals terminationSignals;

@@ -27,12 +27,11 @@ int main(int argc, char* argv[])
     speechEngine.voices();
     const double voicesMs = voices.nsecsElapsed() / 1e6;
     QtFileDialogs fileDialogs;
-    PlatformServices services{speechEngine,
-                              messageBoxes,
-                              &QSystemTrayIcon::isSystemTrayAvailable,
-                              fileDialogs,
-                              platform::osMajorVersion(),
-                              &platform::openFolder};
+    editor::QtFormatDialogs formatDialogs;
+    PlatformServices services{
+        speechEngine,         messageBoxes,  &QSystemTrayIcon::isSystemTrayAvailable,
+        fileDialogs,          formatDialogs, platform::osMajorVersion(),
+        &platform::openFolder};
     TFmain window(services);
     window.showMaximized();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())

@@ -19,7 +19,9 @@ struct WindowRig {
     LectorixApplication application;
     platform::EspeakEngine speechEngine;
     QtFileDialogs fileDialogs;
-    PlatformServices services{
-        speechEngine, messageBoxes, [] { return false; }, fileDialogs, 0, &platform::openFolder};
+    editor::QtFormatDialogs formatDialogs;
+    PlatformServices services{speechEngine,         messageBoxes,  [] { return false; },
+                              fileDialogs,          formatDialogs, 0,
+                              &platform::openFolder};
     TFmain window{services};
 };

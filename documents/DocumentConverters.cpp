@@ -1,7 +1,7 @@
 #include "documents/DocumentConverters.h"
 
-#include "documents/BusyCursor.h"
 #include "documents/EditorLoader.h"
+#include "platform/BusyCursor.h"
 #include "platform/OutsideProgram.h"
 #include "platform/WordApplication.h"
 
@@ -29,7 +29,7 @@ void DocumentConverters::LoadDocFile(const QString& path)
         const QString output = dataFolder + QStringLiteral("tempdoc.txt");
         QFile::remove(output);
         const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
-        const BusyCursor busy;
+        const platform::BusyCursor busy;
         convertWordDocument(path, dataFolder, output);
         loader_.load(output);
     } catch (const std::exception&) {
@@ -55,7 +55,7 @@ void DocumentConverters::LoadPdfFile(const QString& path)
     const QString output = setup_.dataFolder() + QStringLiteral("temppdf.txt");
     QFile::remove(output);
     const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
-    const BusyCursor busy;
+    const platform::BusyCursor busy;
     // An absolute path cannot be taken for an option, whatever the file is called.
     const QString pdf = QFileInfo(path).absoluteFilePath();
     const platform::ProgramEnd end =

@@ -1,7 +1,7 @@
 #include "documents/EditorLoader.h"
 
-#include "documents/BusyCursor.h"
 #include "documents/DocumentFile.h"
+#include "platform/BusyCursor.h"
 #include "platform/RtfReader.h"
 #include "platform/TextDecoding.h"
 
@@ -18,7 +18,7 @@ EditorLoader::EditorLoader(QTextEdit& editor)
 void EditorLoader::load(const QString& path)
 {
     const DocumentFile file(path, MaxFileBytes);
-    const BusyCursor busy;
+    const platform::BusyCursor busy;
     const QByteArray bytes = file.readAll();
     if (mode_ == EditorFileMode::Rich && platform::RtfReader::looksLikeRtf(bytes)) {
         try {

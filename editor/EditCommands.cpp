@@ -1,8 +1,12 @@
 #include "editor/EditCommands.h"
 
+#include "editor/DateTimeStamp.h"
+#include "editor/EditorFocus.h"
+#include "platform/DateFormats.h"
+
 #include <QAction>
+#include <QDateTime>
 #include <QTextEdit>
-#include <stdexcept>
 
 namespace editor {
 
@@ -27,7 +31,7 @@ void EditCommands::cut()
 {
     if (!hasSelection())
         return;
-    focusEditor();
+    focusEditor(editor_);
     editor_.cut();
 }
 
@@ -35,13 +39,13 @@ void EditCommands::copy()
 {
     if (!hasSelection())
         return;
-    focusEditor();
+    focusEditor(editor_);
     editor_.copy();
 }
 
 void EditCommands::paste()
 {
-    focusEditor();
+    focusEditor(editor_);
     editor_.paste();
 }
 
@@ -49,14 +53,23 @@ void EditCommands::deleteSelection()
 {
     if (!hasSelection())
         return;
-    focusEditor();
+    focusEditor(editor_);
     editor_.textCursor().removeSelectedText();
 }
 
 void EditCommands::selectAll()
 {
-    focusEditor();
+    focusEditor(editor_);
     editor_.selectAll();
+}
+
+// Typed at the end as one edit, in the format of the text before it; the caret and the
+// selection stay where they are.
+void EditCommands::appendDateTime(const QDateTime& moment)
+{
+    QTextCursor end(editor_.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(dateTimeStamp(moment, processDateFormats()));
 }
 
 void EditCommands::textChanged()
@@ -68,13 +81,6 @@ void EditCommands::textChanged()
 bool EditCommands::hasSelection() const
 {
     return !editor_.textCursor().selectedText().isEmpty();
-}
-
-void EditCommands::focusEditor()
-{
-    if (!editor_.isVisible() || !editor_.isEnabled())
-        throw std::runtime_error("Cannot focus a disabled or invisible window");
-    editor_.setFocus();
 }
 
 } // namespace editor

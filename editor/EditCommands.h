@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QDateTime;
 class QTextEdit;
 
 namespace editor {
@@ -19,12 +20,13 @@ public:
     void paste();
     void deleteSelection();
     void selectAll();
+    // The date and time go to the very end of the text, whatever is selected.
+    void appendDateTime(const QDateTime& moment);
     // After every change of the text: Undo and Redo are offered as the editor can do them.
     void textChanged();
 
 private:
     bool hasSelection() const;
-    void focusEditor();
 
     QTextEdit& editor_;
     QAction& undoItem_;

@@ -2,6 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/MessageBoxes.h"
+#include "tests/support/ScriptedFormatDialogs.h"
 
 #include <QStringList>
 

@@ -24,12 +24,14 @@ struct FakeServices {
     FakeSpeechEngine engine;
     RecordingMessageBoxes messageBoxes;
     ScriptedFileDialogs fileDialogs;
+    ScriptedFormatDialogs formatDialogs;
     bool notificationArea = false;
     QStringList foldersShown;
     PlatformServices services{engine,
                               messageBoxes,
                               [this] { return notificationArea; },
                               fileDialogs,
+                              formatDialogs,
                               0,
                               [this](const QString& folder) { foldersShown << folder; }};
 };

@@ -14,8 +14,10 @@ TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
     testsupport::EngineUnderTest speech(true);
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{
-        speech.engine, messageBoxes, [] { return false; }, fileDialogs, 0, [](const QString&) {}};
+    testsupport::ScriptedFormatDialogs formatDialogs;
+    PlatformServices services{speech.engine,        messageBoxes,  [] { return false; },
+                              fileDialogs,          formatDialogs, 0,
+                              [](const QString&) {}};
     TFmain window(services);
     window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
         ->setPlainText(QStringLiteral("Hello from the window."));

@@ -137,6 +137,27 @@ TEST(Settings, TheFontAndColoursComeBack)
     EXPECT_TRUE(written.contains("Color=15793151\r\n"));
 }
 
+TEST(Settings, TheFontAndBackgroundChosenInTheDialogsAreStored)
+{
+    TemporaryConfig config;
+    {
+        ProgramRun run;
+        QFont chosen(QStringLiteral("Courier New"), 12);
+        chosen.setBold(true);
+        run.formatDialogs.fontAnswer = chosen;
+        run.formatDialogs.colorAnswer = QColor(0x10, 0x20, 0x30);
+        run.control<QAction>("NFont")->trigger();
+        run.control<QAction>("NBackcolor")->trigger();
+        EXPECT_EQ(run.formatDialogs.presetFonts.first().family(), QStringLiteral("Tahoma"));
+        EXPECT_EQ(run.formatDialogs.presetFonts.first().pointSize(), 8);
+        EXPECT_EQ(run.control<QTextEdit>("RichEdit1")->font().family(),
+                  QStringLiteral("Courier New"));
+    }
+    const QByteArray written = config.read(QStringLiteral("set.ini"));
+    EXPECT_TRUE(written.contains("Font=\"Courier New\", 12, [Bold], [clWindowText]\r\n"));
+    EXPECT_TRUE(written.contains("Color=3153936\r\n"));
+}
+
 TEST(History, ElevenOfFifteenEntriesAreKeptAndComeBack)
 {
     TemporaryConfig config;

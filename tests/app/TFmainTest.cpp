@@ -1,6 +1,6 @@
 #include "app/TFmain.h"
 
-#include "app/DateFormats.h"
+#include "platform/DateFormats.h"
 #include "platform/EspeakEngine.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/RecordingSink.h"
@@ -87,8 +87,10 @@ TEST(TFmain, WithoutTheSpeechHelperTheStartGoesUpToTheVoiceAndTheUsersFilesStayA
         testsupport::recordingSinkFactory(std::make_shared<testsupport::Recording>()));
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    PlatformServices services{engine, messageBoxes,         [] { return false; }, fileDialogs,
-                              0,      [](const QString&) {}};
+    testsupport::ScriptedFormatDialogs formatDialogs;
+    PlatformServices services{
+        engine, messageBoxes,         [] { return false; }, fileDialogs, formatDialogs,
+        0,      [](const QString&) {}};
     {
         TFmain window(services);
         EXPECT_EQ(messageBoxes.errors.size(), 1);

@@ -10,8 +10,10 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCryptographicHash>
+#include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QRandomGenerator>
@@ -278,4 +280,45 @@ TEST(Editing, WordWrapAndItsMarkAlwaysAgree)
         EXPECT_EQ(w.item("NWordWrap")->isChecked(), editor->lineWrapMode() != QTextEdit::NoWrap)
             << click;
     }
+}
+
+TEST(Editing, TheFindAndReplaceDialogsStayOpenBesideTheWindow)
+{
+    Window w;
+    w.window.show();
+    auto* editor = w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    editor->setPlainText(QStringLiteral("Up or down, down it goes"));
+    const auto dialog = [&](const char* name) {
+        return w.window.findChild<QDialog*>(QLatin1String(name));
+    };
+    const auto press = [](QDialog* box, const char* button) {
+        box->findChild<QAbstractButton*>(QLatin1String(button))->click();
+    };
+
+    w.item("Nfind")->trigger();
+    QDialog* find = dialog("FindDialog1");
+    ASSERT_TRUE(find->isVisible());
+    EXPECT_FALSE(find->isModal());
+    EXPECT_FALSE(find->findChild<QAbstractButton*>(QStringLiteral("findNext"))->isEnabled());
+    find->findChild<QLineEdit*>(QStringLiteral("findText"))->setText(QStringLiteral("down"));
+    find->findChild<QAbstractButton*>(QStringLiteral("up"))->click();
+    press(find, "findNext");
+    press(find, "findNext");
+    EXPECT_EQ(editor->textCursor().selectionStart(), 12) << "forward, whatever the direction";
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("down"));
+
+    w.item("NReplace")->trigger();
+    QDialog* replace = dialog("ReplaceDialog1");
+    EXPECT_TRUE(find->isVisible());
+    replace->findChild<QLineEdit*>(QStringLiteral("findText"))->setText(QStringLiteral("o"));
+    replace->findChild<QLineEdit*>(QStringLiteral("replacement"))->setText(QStringLiteral("0"));
+    editor->moveCursor(QTextCursor::Start);
+    press(replace, "findNext");
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up or down, down it goes"));
+    press(replace, "replace");
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up 0r down, down it goes"));
+    press(replace, "replaceAll");
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up 0r d0wn, d0wn it g0es"));
+    EXPECT_THAT(w.messageBoxes.messages, ElementsAre(QStringLiteral("Lectorix2009|替换完毕!")));
+    EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }

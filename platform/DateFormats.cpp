@@ -1,4 +1,4 @@
-#include "app/DateFormats.h"
+#include "platform/DateFormats.h"
 
 DateFormats& processDateFormats()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace documents {
+namespace platform {
 
 // Shows the wait cursor over the program's windows while it lives, for work that holds up the
 // event loop; the cursor comes back however the work ends.
@@ -12,4 +12,4 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-} // namespace documents
+} // namespace platform

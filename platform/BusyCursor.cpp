@@ -1,9 +1,9 @@
-#include "documents/BusyCursor.h"
+#include "platform/BusyCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace documents {
+namespace platform {
 
 BusyCursor::BusyCursor()
 {
@@ -15,4 +15,4 @@ BusyCursor::~BusyCursor()
     QGuiApplication::restoreOverrideCursor();
 }
 
-} // namespace documents
+} // namespace platform

@@ -1,0 +1,32 @@
+#include "editor/FindDialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace editor {
+
+FindDialog::FindDialog(QWidget* parent)
+    : SearchDialog(parent, tr("Find"))
+{
+    setObjectName(QStringLiteral("FindDialog1"));
+    QPushButton* findNextButton = addSearchButton(tr("&Find Next"), "findNext", 0);
+    findNextButton->setDefault(true);
+    connect(findNextButton, &QPushButton::clicked, this, &FindDialog::findNext);
+    addOptions(1);
+    auto* direction = new QGroupBox(tr("Direction"), this);
+    auto* up = new QRadioButton(tr("&Up"), direction);
+    auto* down = new QRadioButton(tr("&Down"), direction);
+    up->setObjectName(QStringLiteral("up"));
+    down->setObjectName(QStringLiteral("down"));
+    down->setChecked(true);
+    auto* directions = new QHBoxLayout(direction);
+    directions->addWidget(up);
+    directions->addWidget(down);
+    grid().addWidget(direction, 1, 1, Qt::AlignRight);
+    addCancel(1);
+}
+
+} // namespace editor

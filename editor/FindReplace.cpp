@@ -1,0 +1,88 @@
+#include "editor/FindReplace.h"
+
+#include "editor/EditorFocus.h"
+#include "editor/TextSearch.h"
+
+#include <QApplication>
+#include <QTextEdit>
+
+namespace editor {
+namespace {
+
+void replaceRange(QTextCursor& cursor, qsizetype start, qsizetype length, const QString& text)
+{
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+} // namespace
+
+FindReplace::FindReplace(QTextEdit& editor, ShowMessage showMessage)
+    : editor_(editor)
+    , showMessage_(std::move(showMessage))
+{
+}
+
+void FindReplace::findNext(const SearchRequest& request)
+{
+    const qsizetype start = editor_.textCursor().selectionEnd();
+    const TextSearch search(*editor_.document());
+    if (const auto found = search.find(request.findText, start, request.options)) {
+        focusEditor(editor_);
+        select(*found, request.findText.size());
+        return;
+    }
+    select(start, 0);
+    showMessage_(QStringLiteral("错误"), QStringLiteral("没有找到:") + request.findText);
+}
+
+void FindReplace::replace(const ReplaceRequest& request)
+{
+    const qsizetype start = editor_.textCursor().selectionEnd();
+    if (request.all) {
+        replaceAll(request, start);
+    } else if (const auto found =
+                   TextSearch(*editor_.document())
+                       .find(request.search.findText, start, request.search.options)) {
+        QTextCursor edit(editor_.document());
+        replaceRange(edit, *found, request.search.findText.size(), request.replacement);
+        select(*found, request.replacement.size());
+        if (TextSearch(*editor_.document())
+                .find(request.search.findText, start, request.search.options))
+            return;
+    }
+    showMessage_(QApplication::applicationName(), QStringLiteral("替换完毕!"));
+}
+
+// One pass over the text as it was: what a replacement brings in is not searched again.
+void FindReplace::replaceAll(const ReplaceRequest& request, qsizetype from)
+{
+    const QString& what = request.search.findText;
+    TextSearch search(*editor_.document());
+    QTextCursor edit(editor_.document());
+    qsizetype shift = 0;
+    std::optional<qsizetype> last;
+    edit.beginEditBlock();
+    for (auto found = search.find(what, from, request.search.options); found;
+         found = search.find(what, from, request.search.options)) {
+        replaceRange(edit, *found + shift, what.size(), request.replacement);
+        search.noteReplaced(*found, what.size(), request.replacement);
+        last = *found + shift;
+        shift += request.replacement.size() - what.size();
+        from = *found + what.size();
+    }
+    edit.endEditBlock();
+    if (last)
+        select(*last, request.replacement.size());
+}
+
+void FindReplace::select(qsizetype start, qsizetype length)
+{
+    QTextCursor selection = editor_.textCursor();
+    selection.setPosition(static_cast<int>(start));
+    selection.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
+    editor_.setTextCursor(selection);
+}
+
+} // namespace editor

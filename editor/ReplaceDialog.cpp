@@ -1,0 +1,40 @@
+#include "editor/ReplaceDialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace editor {
+
+ReplaceDialog::ReplaceDialog(QWidget* parent)
+    : SearchDialog(parent, tr("Replace"))
+    , replacement_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("ReplaceDialog1"));
+    replacement_->setObjectName(QStringLiteral("replacement"));
+    auto* label = new QLabel(tr("Re&place with:"), this);
+    label->setBuddy(replacement_);
+    grid().addWidget(label, 1, 0);
+    grid().addWidget(replacement_, 1, 1);
+    addSearchButton(tr("&Find Next"), "findNext", 0)->setDefault(true);
+    connect(addSearchButton(tr("&Replace"), "replace", 1), &QPushButton::clicked, this,
+            [this] { press(false); });
+    connect(addSearchButton(tr("Replace &All"), "replaceAll", 2), &QPushButton::clicked, this,
+            [this] { press(true); });
+    addOptions(3);
+    addCancel(3);
+}
+
+ReplaceRequest ReplaceDialog::request() const
+{
+    return {searchRequest(), replacement_->text(), all_};
+}
+
+void ReplaceDialog::press(bool all)
+{
+    all_ = all;
+    emit replace();
+}
+
+} // namespace editor

@@ -1,0 +1,70 @@
+#include "editor/SearchDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace editor {
+
+SearchDialog::SearchDialog(QWidget* parent, const QString& title)
+    : QDialog(parent)
+    , grid_(new QGridLayout(this))
+    , findText_(new QLineEdit(this))
+    , wholeWord_(new QCheckBox(tr("Match &whole word only"), this))
+    , matchCase_(new QCheckBox(tr("Match &case"), this))
+{
+    setWindowTitle(title);
+    setModal(false);
+    findText_->setObjectName(QStringLiteral("findText"));
+    wholeWord_->setObjectName(QStringLiteral("wholeWord"));
+    matchCase_->setObjectName(QStringLiteral("matchCase"));
+    auto* label = new QLabel(tr("Fi&nd what:"), this);
+    label->setBuddy(findText_);
+    grid_->addWidget(label, 0, 0);
+    grid_->addWidget(findText_, 0, 1);
+}
+
+void SearchDialog::execute()
+{
+    show();
+    raise();
+    activateWindow();
+    findText_->setFocus();
+}
+
+SearchRequest SearchDialog::searchRequest() const
+{
+    return {findText_->text(), {matchCase_->isChecked(), wholeWord_->isChecked()}};
+}
+
+QPushButton* SearchDialog::addSearchButton(const QString& text, const char* name, int row)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QLatin1String(name));
+    button->setEnabled(false);
+    connect(findText_, &QLineEdit::textChanged, button,
+            [button](const QString& findText) { button->setEnabled(!findText.isEmpty()); });
+    grid_->addWidget(button, row, 2);
+    return button;
+}
+
+void SearchDialog::addOptions(int row)
+{
+    auto* options = new QVBoxLayout;
+    options->addWidget(wholeWord_);
+    options->addWidget(matchCase_);
+    grid_->addLayout(options, row, 0, 1, 2);
+}
+
+void SearchDialog::addCancel(int row)
+{
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid_->addWidget(cancel, row, 2, Qt::AlignTop);
+}
+
+} // namespace editor

@@ -1,0 +1,148 @@
+#include "editor/FindReplace.h"
+
+#include <gmock/gmock.h>
+#include <QCoreApplication>
+#include <QTextEdit>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+namespace {
+
+struct Editor {
+    explicit Editor(const QString& text)
+    {
+        edit.setPlainText(text);
+        edit.show();
+    }
+
+    void select(int from, int to)
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        edit.setTextCursor(cursor);
+    }
+    // The selection as [start, end), or the caret alone.
+    std::pair<int, int> selection() const
+    {
+        return {edit.textCursor().selectionStart(), edit.textCursor().selectionEnd()};
+    }
+    QString selectedText() const { return edit.textCursor().selectedText(); }
+    QString text() const { return edit.toPlainText(); }
+    void find(const QString& what, editor::SearchOptions options = {})
+    {
+        commands.findNext({what, options});
+    }
+    void replace(const QString& what, const QString& by, bool all,
+                 editor::SearchOptions options = {})
+    {
+        commands.replace({{what, options}, by, all});
+    }
+
+    QTextEdit edit;
+    QStringList messages;
+    editor::FindReplace commands{edit, [this](const QString& caption, const QString& text) {
+                                     messages << caption + u'|' + text;
+                                 }};
+};
+
+// Shown under the application's title.
+QString done()
+{
+    return QCoreApplication::applicationName() + QStringLiteral("|替换完毕!");
+}
+
+} // namespace
+
+TEST(FindNext, StepsFromMatchToMatchAndDoesNotWrapAround)
+{
+    Editor e(QStringLiteral("one two one two one"));
+    e.select(0, 3);
+    e.find(QStringLiteral("one"));
+    EXPECT_EQ(e.selection(), std::make_pair(8, 11)) << "the selected one is not found again";
+    e.find(QStringLiteral("one"));
+    EXPECT_EQ(e.selection(), std::make_pair(16, 19));
+    EXPECT_THAT(e.messages, IsEmpty());
+
+    e.select(17, 17);
+    e.find(QStringLiteral("ONE"));
+    EXPECT_THAT(e.messages, ElementsAre(QStringLiteral("错误|没有找到:ONE")));
+    EXPECT_EQ(e.selection(), std::make_pair(17, 17));
+    e.select(16, 19);
+    e.find(QStringLiteral("two"));
+    EXPECT_EQ(e.selection(), std::make_pair(19, 19)) << "the caret goes to the former end";
+    EXPECT_EQ(e.messages.size(), 2);
+}
+
+TEST(FindNext, MatchCaseWholeWordAndChineseAreMatchedExactly)
+{
+    Editor e(QStringLiteral("concatenate ABC cat 中文朗读中文"));
+    e.find(QStringLiteral("abc"), {true, false});
+    EXPECT_EQ(e.messages.size(), 1);
+    e.select(0, 0);
+    e.find(QStringLiteral("abc"));
+    EXPECT_EQ(e.selectedText(), QStringLiteral("ABC"));
+
+    e.select(0, 0);
+    e.find(QStringLiteral("cat"), {false, true});
+    EXPECT_EQ(e.selection(), std::make_pair(16, 19));
+
+    e.select(0, 0);
+    e.find(QStringLiteral("朗读"));
+    EXPECT_EQ(e.selection(), std::make_pair(22, 24));
+    EXPECT_EQ(e.selectedText(), QStringLiteral("朗读"));
+}
+
+TEST(FindNext, NoMatchRunsAcrossTheEndOfAParagraph)
+{
+    Editor e(QStringLiteral("end\nstart"));
+    e.find(QStringLiteral("dst"));
+    e.find(QStringLiteral("d\nst"));
+    EXPECT_EQ(e.messages.size(), 2);
+}
+
+TEST(Replace, EachPressReplacesOneOccurrenceLeavesItSelectedAndIsOneUndoStep)
+{
+    Editor e(QStringLiteral("a cat, a cat, a cat"));
+    e.select(3, 3);
+    e.replace(QStringLiteral("cat"), QStringLiteral("dog"), false);
+    EXPECT_EQ(e.text(), QStringLiteral("a cat, a dog, a cat"));
+    EXPECT_EQ(e.selectedText(), QStringLiteral("dog"));
+    e.replace(QStringLiteral("cat"), QStringLiteral("dog"), false);
+    EXPECT_EQ(e.text(), QStringLiteral("a cat, a dog, a dog"));
+    EXPECT_EQ(e.selection(), std::make_pair(16, 19));
+    EXPECT_THAT(e.messages, ElementsAre(done())) << "the last one after the caret";
+
+    e.edit.undo();
+    EXPECT_EQ(e.text(), QStringLiteral("a cat, a dog, a cat"));
+    e.edit.undo();
+    EXPECT_EQ(e.text(), QStringLiteral("a cat, a cat, a cat"));
+}
+
+TEST(ReplaceAll, OnePassOverTheTextAsOneUndoStep)
+{
+    Editor e(QStringLiteral("a banana, a"));
+    e.replace(QStringLiteral("a"), QStringLiteral("ab"), true);
+    EXPECT_EQ(e.text(), QStringLiteral("ab babnabnab, ab"));
+    EXPECT_EQ(e.selection(), std::make_pair(14, 16)) << "the last replacement is selected";
+    EXPECT_THAT(e.messages, ElementsAre(done()));
+    e.edit.undo();
+    EXPECT_EQ(e.text(), QStringLiteral("a banana, a"));
+
+    e.select(0, 0);
+    e.replace(QStringLiteral("kiwi"), QStringLiteral("x"), true);
+    EXPECT_EQ(e.text(), QStringLiteral("a banana, a"));
+    EXPECT_EQ(e.messages.size(), 2);
+}
+
+// Whole words are told apart in the text as it stands after each replacement.
+TEST(ReplaceAll, AWholeWordBesideAReplacementIsJudgedByWhatWasPutThere)
+{
+    Editor e(QStringLiteral("-- x-"));
+    e.replace(QStringLiteral("-"), QStringLiteral("y"), true, {false, true});
+    EXPECT_EQ(e.text(), QStringLiteral("y- x-"));
+    e.edit.setPlainText(QStringLiteral("!-a-a"));
+    e.replace(QStringLiteral("-a"), QString(), true, {false, true});
+    EXPECT_EQ(e.text(), QStringLiteral("!"));
+}

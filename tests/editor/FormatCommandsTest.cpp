@@ -1,0 +1,138 @@
+#include "editor/FormatCommands.h"
+
+#include "editor/EditCommands.h"
+#include "editor/EditorLook.h"
+#include "platform/DateFormats.h"
+#include "tests/support/ScriptedFormatDialogs.h"
+
+#include <clocale>
+#include <gmock/gmock.h>
+#include <QAction>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace {
+
+class FakeLook final : public editor::EditorLook {
+public:
+    QFont defaultFont() const override { return font; }
+    void setDefaultFont(const QFont& chosen) override { font = chosen; }
+    QColor backgroundColor() const override { return background; }
+    void setBackgroundColor(const QColor& color) override { background = color; }
+
+    QFont font{QStringLiteral("Tahoma"), 8};
+    QColor background{Qt::white};
+};
+
+struct Editor {
+    Editor()
+    {
+        edit.setHtml(QStringLiteral("<p>plain <b>bold</b> end</p>"));
+        processDateFormats() = {QStringLiteral("-"), QStringLiteral("yyyy-mm-dd"),
+                                QStringLiteral("yyyy-mm-dd")};
+        std::setlocale(LC_TIME, "C");
+    }
+
+    bool boldAt(int position) const
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat().fontWeight() == QFont::Bold;
+    }
+    QString familyAt(int position) const
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat().font().family();
+    }
+    void select(int from, int to)
+    {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        edit.setTextCursor(cursor);
+    }
+
+    QTextEdit edit;
+    QAction undoItem;
+    QAction redoItem;
+    editor::EditCommands commands{edit, undoItem, redoItem};
+    FakeLook look;
+    testsupport::ScriptedFormatDialogs dialogs;
+    editor::FormatCommands format{edit, look, dialogs};
+};
+
+} // namespace
+
+TEST(DateTime, GoesToTheVeryEndAndLeavesTheFormattingAndTheCaretAlone)
+{
+    Editor e;
+    e.select(2, 2);
+    e.commands.appendDateTime(QDateTime(QDate(2009, 3, 5), QTime(14, 7, 9)));
+    EXPECT_EQ(e.edit.toPlainText(), QStringLiteral("plain bold end2009-03-05 14:07:09"));
+    EXPECT_TRUE(e.boldAt(6));
+    EXPECT_FALSE(e.boldAt(5));
+    EXPECT_EQ(e.edit.textCursor().position(), 2);
+
+    e.commands.appendDateTime(QDateTime(QDate(2010, 12, 31), QTime(0, 0)));
+    EXPECT_TRUE(e.edit.toPlainText().endsWith(QStringLiteral(":092010-12-31")))
+        << "at midnight the date alone";
+    e.edit.undo();
+    e.edit.undo();
+    EXPECT_EQ(e.edit.toPlainText(), QStringLiteral("plain bold end"));
+}
+
+TEST(Alignment, EveryParagraphTakesItAndTextFormattingAndWrapStay)
+{
+    Editor e;
+    const QString paragraph = QStringLiteral("word ").repeated(200);
+    QTextCursor end(e.edit.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(u'\n' + paragraph);
+    e.edit.resize(300, 200);
+    const QString text = e.edit.toPlainText();
+    for (Qt::Alignment alignment : {Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft}) {
+        e.format.align(alignment);
+        EXPECT_EQ(e.edit.toPlainText(), text);
+        EXPECT_EQ(e.edit.document()->blockCount(), 2);
+        for (QTextBlock block = e.edit.document()->begin(); block.isValid(); block = block.next())
+            EXPECT_EQ(block.blockFormat().alignment(), alignment);
+        EXPECT_TRUE(e.boldAt(6));
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+}
+
+TEST(Font, TheChoiceGoesToTheSelectionOrBecomesTheDefault)
+{
+    Editor e;
+    const QFont chosen(QStringLiteral("Courier New"), 14);
+    e.dialogs.fontAnswer = chosen;
+    e.select(6, 10);
+    e.format.chooseFont();
+    EXPECT_EQ(e.familyAt(6), QStringLiteral("Courier New"));
+    EXPECT_NE(e.familyAt(5), QStringLiteral("Courier New"));
+    EXPECT_TRUE(e.boldAt(9) == false) << "the dialog's style replaces the selection's";
+    EXPECT_EQ(e.look.font.family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(e.dialogs.presetFonts.first().family(), QStringLiteral("Tahoma"));
+
+    e.select(3, 3);
+    e.format.chooseFont();
+    EXPECT_EQ(e.look.font.family(), QStringLiteral("Tahoma")) << "cancelled";
+    e.dialogs.fontAnswer = chosen;
+    e.format.chooseFont();
+    EXPECT_EQ(e.look.font, chosen);
+    EXPECT_NE(e.familyAt(0), QStringLiteral("Courier New")) << "the text has no font of its own";
+}
+
+TEST(Background, TheDialogStartsFromTheEditorsColourAndOkTakesTheChoice)
+{
+    Editor e;
+    e.format.chooseBackground();
+    EXPECT_EQ(e.look.background, QColor(Qt::white));
+    e.dialogs.colorAnswer = QColor(10, 20, 30);
+    e.format.chooseBackground();
+    EXPECT_EQ(e.look.background, QColor(10, 20, 30));
+    EXPECT_THAT(e.dialogs.presetColors, testing::ElementsAre(QColor(Qt::white), QColor(Qt::white)));
+}
