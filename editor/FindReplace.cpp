@@ -1,23 +1,13 @@
 #include "editor/FindReplace.h"
 
 #include "editor/EditorFocus.h"
+#include "editor/TextReplacement.h"
 #include "editor/TextSearch.h"
 
 #include <QApplication>
 #include <QTextEdit>
 
 namespace editor {
-namespace {
-
-void replaceRange(QTextCursor& cursor, qsizetype start, qsizetype length, const QString& text)
-{
-    cursor.setPosition(static_cast<int>(start));
-    cursor.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
-    cursor.insertText(text);
-}
-
-} // namespace
-
 FindReplace::FindReplace(QTextEdit& editor, ShowMessage showMessage)
     : editor_(editor)
     , showMessage_(std::move(showMessage))
@@ -60,21 +50,18 @@ void FindReplace::replaceAll(const ReplaceRequest& request, qsizetype from)
 {
     const QString& what = request.search.findText;
     TextSearch search(*editor_.document());
-    QTextCursor edit(editor_.document());
-    qsizetype shift = 0;
-    std::optional<qsizetype> last;
-    edit.beginEditBlock();
+    std::vector<qsizetype> matches;
     for (auto found = search.find(what, from, request.search.options); found;
          found = search.find(what, from, request.search.options)) {
-        replaceRange(edit, *found + shift, what.size(), request.replacement);
+        matches.push_back(*found);
         search.noteReplaced(*found, what.size(), request.replacement);
-        last = *found + shift;
-        shift += request.replacement.size() - what.size();
         from = *found + what.size();
     }
-    edit.endEditBlock();
-    if (last)
-        select(*last, request.replacement.size());
+    if (matches.empty())
+        return;
+    const qsizetype last =
+        replaceMatches(*editor_.document(), matches, what.size(), request.replacement);
+    select(last, request.replacement.size());
 }
 
 void FindReplace::select(qsizetype start, qsizetype length)

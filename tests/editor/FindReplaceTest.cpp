@@ -136,6 +136,28 @@ TEST(ReplaceAll, OnePassOverTheTextAsOneUndoStep)
     EXPECT_EQ(e.messages.size(), 2);
 }
 
+TEST(ReplaceAll, EachReplacementKeepsTheFormatOfWhatItReplaced)
+{
+    Editor e{QString()};
+    e.edit.setHtml(QStringLiteral("<p>a <b>a</b> a</p><p>a a</p><p><i>a</i></p>"));
+    e.replace(QStringLiteral("a"), QStringLiteral("xy"), true);
+    EXPECT_EQ(e.text(), QStringLiteral("xy xy xy\nxy xy\nxy"));
+    const auto formatAt = [&](int position) {
+        QTextCursor cursor(e.edit.document());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat();
+    };
+    EXPECT_EQ(formatAt(2).fontWeight(), QFont::Normal);
+    EXPECT_EQ(formatAt(3).fontWeight(), QFont::Bold);
+    EXPECT_EQ(formatAt(4).fontWeight(), QFont::Bold);
+    EXPECT_EQ(formatAt(6).fontWeight(), QFont::Normal);
+    EXPECT_TRUE(formatAt(15).fontItalic());
+    EXPECT_FALSE(formatAt(12).fontItalic());
+    EXPECT_EQ(e.selection(), std::make_pair(15, 17));
+    e.edit.undo();
+    EXPECT_EQ(e.text(), QStringLiteral("a a a\na a\na"));
+}
+
 // Whole words are told apart in the text as it stands after each replacement.
 TEST(ReplaceAll, AWholeWordBesideAReplacementIsJudgedByWhatWasPutThere)
 {
