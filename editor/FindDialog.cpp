@@ -1,6 +1,5 @@
 #include "editor/FindDialog.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,7 +14,6 @@ FindDialog::FindDialog(QWidget* parent)
     QPushButton* findNextButton = addSearchButton(tr("&Find Next"), "findNext", 0);
     findNextButton->setDefault(true);
     connect(findNextButton, &QPushButton::clicked, this, &FindDialog::findNext);
-    addOptions(1);
     auto* direction = new QGroupBox(tr("Direction"), this);
     auto* up = new QRadioButton(tr("&Up"), direction);
     auto* down = new QRadioButton(tr("&Down"), direction);
@@ -25,7 +23,7 @@ FindDialog::FindDialog(QWidget* parent)
     auto* directions = new QHBoxLayout(direction);
     directions->addWidget(up);
     directions->addWidget(down);
-    grid().addWidget(direction, 1, 1, Qt::AlignRight);
+    addOptions(1, direction);
     addCancel(1);
 }
 

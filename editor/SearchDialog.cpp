@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,12 +52,17 @@ QPushButton* SearchDialog::addSearchButton(const QString& text, const char* name
     return button;
 }
 
-void SearchDialog::addOptions(int row)
+void SearchDialog::addOptions(int row, QWidget* beside)
 {
     auto* options = new QVBoxLayout;
     options->addWidget(wholeWord_);
     options->addWidget(matchCase_);
-    grid_->addLayout(options, row, 0, 1, 2);
+    auto* line = new QHBoxLayout;
+    line->addLayout(options);
+    line->addStretch();
+    if (beside)
+        line->addWidget(beside);
+    grid_->addLayout(line, row, 0, 1, 2);
 }
 
 void SearchDialog::addCancel(int row)

@@ -27,7 +27,8 @@ protected:
     QGridLayout& grid() { return *grid_; }
     // A button on the right that can be pressed only while there is a text to find.
     QPushButton* addSearchButton(const QString& text, const char* name, int row);
-    void addOptions(int row);
+    // The two options, with a box beside them if there is one.
+    void addOptions(int row, QWidget* beside = nullptr);
     void addCancel(int row);
 
 private:
