@@ -27,25 +27,36 @@ const std::pair<const char16_t*, const char*> NewerFileTypes[] = {
     {u"Any文件", "*.*"},
 };
 
+// The last mask has always ended in a blank.
+const QString ClassicTextFilter =
+    QStringLiteral("文本文件(*.txt)|*.txt|Rtf文件(*.rtf)|*.rtf|任何文件(*.*)|*.* ");
+
+const std::pair<const char16_t*, const char*> NewerTextFileTypes[] = {
+    {u"文本文件", "*.txt"},
+    {u"RTF文件", "*.rtf"},
+    {u"任何文件", "*.*"},
+};
+
 // Qt reads a filter's masks from the last parentheses of its text, blank-separated.
 QString qtFilter(const QString& description, const QString& masks)
 {
     return description + QStringLiteral(" (") + QString(masks).replace(u';', u' ') + u')';
 }
 
-QStringList classicFilters()
+QStringList classicFilters(const QString& filter)
 {
-    const QStringList parts = ClassicFilter.split(u'|');
+    const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << qtFilter(parts[i], parts[i + 1]);
     return filters;
 }
 
-QStringList newerFilters()
+template <std::size_t Count>
+QStringList newerFilters(const std::pair<const char16_t*, const char*> (&types)[Count])
 {
     QStringList filters;
-    for (const auto& [name, masks] : NewerFileTypes)
+    for (const auto& [name, masks] : types)
         filters << qtFilter(QString::fromUtf16(name), QLatin1String(masks));
     return filters;
 }
@@ -66,11 +77,11 @@ QString QtFileDialogs::chooseFileToOpen(QWidget* parent, Style style)
     dialog.setFileMode(QFileDialog::AnyFile);
     if (style == Style::Classic) {
         dialog.setObjectName(QStringLiteral("OpenDialog1"));
-        dialog.setNameFilters(classicFilters());
+        dialog.setNameFilters(classicFilters(ClassicFilter));
         dialog.setDefaultSuffix(QStringLiteral("txt"));
     } else {
         dialog.setObjectName(QStringLiteral("FileOpenDialog1"));
-        dialog.setNameFilters(newerFilters());
+        dialog.setNameFilters(newerFilters(NewerFileTypes));
     }
     return chosenFile(dialog);
 }
@@ -86,6 +97,20 @@ QString QtFileDialogs::chooseWavFileToSave(QWidget* parent, Style style)
     dialog.setNameFilter(style == Style::Classic
                              ? qtFilter(QStringLiteral("Wav文件(*.wav)"), QStringLiteral("*.wav"))
                              : qtFilter(QStringLiteral("Wav文件"), QStringLiteral("*.wav")));
+    return chosenFile(dialog);
+}
+
+QString QtFileDialogs::chooseTextFileToSave(QWidget* parent, Style style)
+{
+    QFileDialog dialog(parent);
+    const bool classic = style == Style::Classic;
+    dialog.setObjectName(classic ? QStringLiteral("SaveDialogTxt")
+                                 : QStringLiteral("FileSaveDialogTxt"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilters(classic ? classicFilters(ClassicTextFilter)
+                                  : newerFilters(NewerTextFileTypes));
     return chosenFile(dialog);
 }
 

@@ -15,6 +15,8 @@ public:
     virtual QString chooseFileToOpen(QWidget* parent, Style style) = 0;
     // A WAV file to write; an existing one is replaced without a question.
     virtual QString chooseWavFileToSave(QWidget* parent, Style style) = 0;
+    // A text or RTF file to write, replaced without a question as well.
+    virtual QString chooseTextFileToSave(QWidget* parent, Style style) = 0;
     virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };
 
@@ -23,5 +25,6 @@ class QtFileDialogs final : public FileDialogs {
 public:
     QString chooseFileToOpen(QWidget* parent, Style style) override;
     QString chooseWavFileToSave(QWidget* parent, Style style) override;
+    QString chooseTextFileToSave(QWidget* parent, Style style) override;
     QString chooseFolder(QWidget* parent, const QString& title) override;
 };

@@ -2,7 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/MessageBoxes.h"
-#include "editor/FormatDialogs.h"
+#include "editor/EditorDialogs.h"
 #include "speech/SpeechEngine.h"
 
 #include <functional>
@@ -14,7 +14,7 @@ struct PlatformServices {
     MessageBoxes& messageBoxes;
     std::function<bool()> notificationAreaAvailable;
     FileDialogs& fileDialogs;
-    editor::FormatDialogs& formatDialogs;
+    editor::EditorDialogs& editorDialogs;
     int osMajorVersion;
     // Shows a folder in the desktop's file manager.
     std::function<void(const QString&)> openFolder;

@@ -62,10 +62,15 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     pageTextCopy_ = std::make_unique<documents::PageTextCopy>(WebBrowser1, *RichEdit1);
     editCommands_ = std::make_unique<editor::EditCommands>(*RichEdit1, *menu_.NUndo, *menu_.NRedo);
     formatCommands_ =
-        std::make_unique<editor::FormatCommands>(*RichEdit1, *appearance_, services_.formatDialogs);
+        std::make_unique<editor::FormatCommands>(*RichEdit1, *appearance_, services_.editorDialogs);
     findReplace_ = std::make_unique<editor::FindReplace>(
         *RichEdit1, [this](const QString& caption, const QString& text) {
             services_.messageBoxes.showMessage(caption, text);
+        });
+    saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
+    printing_ = std::make_unique<editor::Printing>(
+        *RichEdit1, services_.editorDialogs, [this](const QString& text) {
+            services_.messageBoxes.showMessage(QApplication::applicationName(), text);
         });
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
     createTrayIcon();
@@ -196,11 +201,15 @@ void TFmain::dropEvent(QDropEvent* event)
     }
 }
 
+// The newer dialogs came with major version 6.
+FileDialogs::Style TFmain::dialogStyle() const
+{
+    return services_.osMajorVersion == 6 ? FileDialogs::Style::Newer : FileDialogs::Style::Classic;
+}
+
 void TFmain::BtnOpenClick()
 {
-    const auto style =
-        services_.osMajorVersion == 6 ? FileDialogs::Style::Newer : FileDialogs::Style::Classic;
-    openChosenFile(services_.fileDialogs.chooseFileToOpen(this, style));
+    openChosenFile(services_.fileDialogs.chooseFileToOpen(this, dialogStyle()));
 }
 
 // Works while the window is hidden, and leaves it so.
@@ -211,9 +220,7 @@ void TFmain::NNNOpenClick()
 
 void TFmain::NExportClick()
 {
-    const auto style =
-        services_.osMajorVersion == 6 ? FileDialogs::Style::Newer : FileDialogs::Style::Classic;
-    const QString chosen = services_.fileDialogs.chooseWavFileToSave(this, style);
+    const QString chosen = services_.fileDialogs.chooseWavFileToSave(this, dialogStyle());
     if (!chosen.isEmpty())
         wavExport_->exportText(documents::pathAsChosen(chosen));
 }
@@ -568,11 +575,20 @@ void TFmain::BtnPasteClick()
     NPasteClick();
 }
 
-void TFmain::NSaveClick() {}
+void TFmain::NSaveClick()
+{
+    saver_->save(services_.fileDialogs.chooseTextFileToSave(this, dialogStyle()));
+}
 
-void TFmain::NPrintSetupClick() {}
+void TFmain::NPrintSetupClick()
+{
+    printing_->setUp();
+}
 
-void TFmain::NPrintClick() {}
+void TFmain::NPrintClick()
+{
+    printing_->print();
+}
 
 void TFmain::NUndoClick()
 {

@@ -12,10 +12,12 @@
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
 #include "documents/PageTextCopy.h"
+#include "editor/DocumentSaver.h"
 #include "editor/EditCommands.h"
 #include "editor/FindDialog.h"
 #include "editor/FindReplace.h"
 #include "editor/FormatCommands.h"
+#include "editor/Printing.h"
 #include "editor/ReplaceDialog.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
@@ -151,6 +153,7 @@ private:
     void connectMenus();
     void connectButtons();
     std::function<void()> guarded(Handler handler);
+    FileDialogs::Style dialogStyle() const;
     void hideToNotificationArea();
     void openChosenFile(const QString& chosen);
     void openAndRecord(const QString& path);
@@ -243,6 +246,8 @@ private:
     std::unique_ptr<editor::EditCommands> editCommands_;
     std::unique_ptr<editor::FormatCommands> formatCommands_;
     std::unique_ptr<editor::FindReplace> findReplace_;
+    std::unique_ptr<editor::DocumentSaver> saver_;
+    std::unique_ptr<editor::Printing> printing_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;

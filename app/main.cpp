@@ -27,10 +27,10 @@ int main(int argc, char* argv[])
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
                                             platform::defaultPcmSinkFactory());
         QtFileDialogs fileDialogs;
-        editor::QtFormatDialogs formatDialogs;
+        editor::QtEditorDialogs editorDialogs;
         PlatformServices services{
             speechEngine,         messageBoxes,  &QSystemTrayIcon::isSystemTrayAvailable,
-            fileDialogs,          formatDialogs, platform::osMajorVersion(),
+            fileDialogs,          editorDialogs, platform::osMajorVersion(),
             &platform::openFolder};
         // A kill or the end of the session closes the window as the user would, so the settings
         // are written; the handlers outlive the window, whose destruction writes them.

@@ -27,10 +27,10 @@ int main(int argc, char* argv[])
     speechEngine.voices();
     const double voicesMs = voices.nsecsElapsed() / 1e6;
     QtFileDialogs fileDialogs;
-    editor::QtFormatDialogs formatDialogs;
+    editor::QtEditorDialogs editorDialogs;
     PlatformServices services{
         speechEngine,         messageBoxes,  &QSystemTrayIcon::isSystemTrayAvailable,
-        fileDialogs,          formatDialogs, platform::osMajorVersion(),
+        fileDialogs,          editorDialogs, platform::osMajorVersion(),
         &platform::openFolder};
     TFmain window(services);
     window.showMaximized();

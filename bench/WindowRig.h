@@ -19,9 +19,9 @@ struct WindowRig {
     LectorixApplication application;
     platform::EspeakEngine speechEngine;
     QtFileDialogs fileDialogs;
-    editor::QtFormatDialogs formatDialogs;
+    editor::QtEditorDialogs editorDialogs;
     PlatformServices services{speechEngine,         messageBoxes,  [] { return false; },
-                              fileDialogs,          formatDialogs, 0,
+                              fileDialogs,          editorDialogs, 0,
                               &platform::openFolder};
     TFmain window{services};
 };

@@ -1,7 +1,7 @@
 #include "editor/FormatCommands.h"
 
+#include "editor/EditorDialogs.h"
 #include "editor/EditorLook.h"
-#include "editor/FormatDialogs.h"
 #include "platform/BusyCursor.h"
 
 #include <QTextBlockFormat>
@@ -26,7 +26,7 @@ QTextCharFormat characterFormat(const QFont& font)
 
 } // namespace
 
-FormatCommands::FormatCommands(QTextEdit& editor, EditorLook& look, FormatDialogs& dialogs)
+FormatCommands::FormatCommands(QTextEdit& editor, EditorLook& look, EditorDialogs& dialogs)
     : editor_(editor)
     , look_(look)
     , dialogs_(dialogs)

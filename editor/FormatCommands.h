@@ -7,12 +7,12 @@ class QTextEdit;
 namespace editor {
 
 class EditorLook;
-class FormatDialogs;
+class EditorDialogs;
 
 // The Format menu's font, background colour and alignment.
 class FormatCommands {
 public:
-    FormatCommands(QTextEdit& editor, EditorLook& look, FormatDialogs& dialogs);
+    FormatCommands(QTextEdit& editor, EditorLook& look, EditorDialogs& dialogs);
 
     // The dialog starts from the editor's default font; the choice goes to the selected text,
     // or, with nothing selected, becomes the default font.
@@ -24,7 +24,7 @@ public:
 private:
     QTextEdit& editor_;
     EditorLook& look_;
-    FormatDialogs& dialogs_;
+    EditorDialogs& dialogs_;
 };
 
 } // namespace editor

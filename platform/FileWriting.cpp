@@ -17,16 +17,14 @@ bool writeFully(QFileDevice& file, const char* data, qint64 size)
 
 // Unbuffered, so each failed write shows at once: a buffered one that fails while the file is
 // closed does not stop QSaveFile from renaming what it holds over the old file.
-std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes)
+std::optional<ReplaceFailure> replaceFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return ReplaceFailure{false, file.errorString()};
     // The temporary file goes with `file` unless committed.
-    if (!writeFully(file, bytes.constData(), bytes.size()))
-        return file.errorString();
-    if (!file.commit())
-        return file.errorString();
+    if (!writeFully(file, bytes.constData(), bytes.size()) || !file.commit())
+        return ReplaceFailure{true, file.errorString()};
     return std::nullopt;
 }
 

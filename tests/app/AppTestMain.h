@@ -2,7 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "app/MessageBoxes.h"
-#include "tests/support/ScriptedFormatDialogs.h"
+#include "tests/support/ScriptedEditorDialogs.h"
 
 #include <QStringList>
 
@@ -31,6 +31,11 @@ public:
         return nextAnswer();
     }
     QString chooseWavFileToSave(QWidget*, Style style) override
+    {
+        styles << style;
+        return nextAnswer();
+    }
+    QString chooseTextFileToSave(QWidget*, Style style) override
     {
         styles << style;
         return nextAnswer();

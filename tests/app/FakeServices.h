@@ -24,14 +24,14 @@ struct FakeServices {
     FakeSpeechEngine engine;
     RecordingMessageBoxes messageBoxes;
     ScriptedFileDialogs fileDialogs;
-    ScriptedFormatDialogs formatDialogs;
+    ScriptedEditorDialogs editorDialogs;
     bool notificationArea = false;
     QStringList foldersShown;
     PlatformServices services{engine,
                               messageBoxes,
                               [this] { return notificationArea; },
                               fileDialogs,
-                              formatDialogs,
+                              editorDialogs,
                               0,
                               [this](const QString& folder) { foldersShown << folder; }};
 };

@@ -14,9 +14,9 @@ TEST(ReadAloud, TheWindowReadsItsTextThroughTheRealEngine)
     testsupport::EngineUnderTest speech(true);
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    testsupport::ScriptedFormatDialogs formatDialogs;
+    testsupport::ScriptedEditorDialogs editorDialogs;
     PlatformServices services{speech.engine,        messageBoxes,  [] { return false; },
-                              fileDialogs,          formatDialogs, 0,
+                              fileDialogs,          editorDialogs, 0,
                               [](const QString&) {}};
     TFmain window(services);
     window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))

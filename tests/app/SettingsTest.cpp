@@ -144,12 +144,12 @@ TEST(Settings, TheFontAndBackgroundChosenInTheDialogsAreStored)
         ProgramRun run;
         QFont chosen(QStringLiteral("Courier New"), 12);
         chosen.setBold(true);
-        run.formatDialogs.fontAnswer = chosen;
-        run.formatDialogs.colorAnswer = QColor(0x10, 0x20, 0x30);
+        run.editorDialogs.fontAnswer = chosen;
+        run.editorDialogs.colorAnswer = QColor(0x10, 0x20, 0x30);
         run.control<QAction>("NFont")->trigger();
         run.control<QAction>("NBackcolor")->trigger();
-        EXPECT_EQ(run.formatDialogs.presetFonts.first().family(), QStringLiteral("Tahoma"));
-        EXPECT_EQ(run.formatDialogs.presetFonts.first().pointSize(), 8);
+        EXPECT_EQ(run.editorDialogs.presetFonts.first().family(), QStringLiteral("Tahoma"));
+        EXPECT_EQ(run.editorDialogs.presetFonts.first().pointSize(), 8);
         EXPECT_EQ(run.control<QTextEdit>("RichEdit1")->font().family(),
                   QStringLiteral("Courier New"));
     }

@@ -87,9 +87,9 @@ TEST(TFmain, WithoutTheSpeechHelperTheStartGoesUpToTheVoiceAndTheUsersFilesStayA
         testsupport::recordingSinkFactory(std::make_shared<testsupport::Recording>()));
     testsupport::RecordingMessageBoxes messageBoxes;
     testsupport::ScriptedFileDialogs fileDialogs;
-    testsupport::ScriptedFormatDialogs formatDialogs;
+    testsupport::ScriptedEditorDialogs editorDialogs;
     PlatformServices services{
-        engine, messageBoxes,         [] { return false; }, fileDialogs, formatDialogs,
+        engine, messageBoxes,         [] { return false; }, fileDialogs, editorDialogs,
         0,      [](const QString&) {}};
     {
         TFmain window(services);

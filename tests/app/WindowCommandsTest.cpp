@@ -2,6 +2,7 @@
 #include "app/TFmain.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
+#include "tests/support/TemporaryFiles.h"
 #include "tests/support/WaitUntil.h"
 
 #include <gmock/gmock.h>
@@ -11,6 +12,7 @@
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -321,4 +323,25 @@ TEST(Editing, TheFindAndReplaceDialogsStayOpenBesideTheWindow)
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up 0r d0wn, d0wn it g0es"));
     EXPECT_THAT(w.messageBoxes.messages, ElementsAre(QStringLiteral("Lectorix2009|替换完毕!")));
     EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
+}
+
+TEST(Saving, TheSavedFileSetsTheModeOfLaterOpeningsAndFailuresAreReported)
+{
+    Window w;
+    testsupport::TemporaryFiles files;
+    const QString letter = files.folder.filePath(QStringLiteral("letter.rtf"));
+    auto* editor = w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    editor->setHtml(QStringLiteral("<b>Hello</b>"));
+    w.fileDialogs.answers = {QString(), letter, files.folder.filePath(QStringLiteral("a.txt")),
+                             letter, QStringLiteral("/nonexistent/b.txt")};
+    w.item("NSave")->trigger();
+    EXPECT_TRUE(QDir(files.folder.path()).isEmpty()) << "cancelled";
+    w.item("NSave")->trigger();
+    w.item("NSave")->trigger();
+    w.window.BtnOpenClick();
+    EXPECT_TRUE(editor->toPlainText().startsWith(QStringLiteral("{\\rtf1"))) << "plain mode";
+    w.item("NSave")->trigger();
+    EXPECT_THAT(w.messageBoxes.errors,
+                ElementsAre(QStringLiteral(
+                    "Cannot create file \"/nonexistent/b.txt\". No such file or directory.")));
 }

@@ -3,7 +3,7 @@
 #include "editor/EditCommands.h"
 #include "editor/EditorLook.h"
 #include "platform/DateFormats.h"
-#include "tests/support/ScriptedFormatDialogs.h"
+#include "tests/support/ScriptedEditorDialogs.h"
 
 #include <clocale>
 #include <gmock/gmock.h>
@@ -60,7 +60,7 @@ struct Editor {
     QAction redoItem;
     editor::EditCommands commands{edit, undoItem, redoItem};
     FakeLook look;
-    testsupport::ScriptedFormatDialogs dialogs;
+    testsupport::ScriptedEditorDialogs dialogs;
     editor::FormatCommands format{edit, look, dialogs};
 };
 
