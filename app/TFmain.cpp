@@ -202,25 +202,28 @@ void TFmain::dropEvent(QDropEvent* event)
 }
 
 // The newer dialogs came with major version 6.
-FileDialogs::Style TFmain::dialogStyle() const
+const FileDialogTexts& TFmain::forSystem(const FileDialogTexts& classic,
+                                         const FileDialogTexts& newer) const
 {
-    return services_.osMajorVersion == 6 ? FileDialogs::Style::Newer : FileDialogs::Style::Classic;
+    return services_.osMajorVersion == 6 ? newer : classic;
 }
 
 void TFmain::BtnOpenClick()
 {
-    openChosenFile(services_.fileDialogs.chooseFileToOpen(this, dialogStyle()));
+    openChosenFile(services_.fileDialogs.chooseFileToOpen(
+        this, forSystem(*fileDialogs_.OpenDialog1, *fileDialogs_.FileOpenDialog1)));
 }
 
 // Works while the window is hidden, and leaves it so.
 void TFmain::NNNOpenClick()
 {
-    openChosenFile(services_.fileDialogs.chooseFileToOpen(nullptr, FileDialogs::Style::Classic));
+    openChosenFile(services_.fileDialogs.chooseFileToOpen(nullptr, *fileDialogs_.OpenDialog1));
 }
 
 void TFmain::NExportClick()
 {
-    const QString chosen = services_.fileDialogs.chooseWavFileToSave(this, dialogStyle());
+    const QString chosen = services_.fileDialogs.chooseFileToSave(
+        this, forSystem(*fileDialogs_.SaveDialogWav, *fileDialogs_.FileSaveDialogWav));
     if (!chosen.isEmpty())
         wavExport_->exportText(documents::pathAsChosen(chosen));
 }
@@ -577,7 +580,8 @@ void TFmain::BtnPasteClick()
 
 void TFmain::NSaveClick()
 {
-    saver_->save(services_.fileDialogs.chooseTextFileToSave(this, dialogStyle()));
+    saver_->save(services_.fileDialogs.chooseFileToSave(
+        this, forSystem(*fileDialogs_.SaveDialogTxt, *fileDialogs_.FileSaveDialogTxt)));
 }
 
 void TFmain::NPrintSetupClick()

@@ -3,6 +3,7 @@
 #include "app/DataFiles.h"
 #include "app/EditorAppearance.h"
 #include "app/EditorMenu.h"
+#include "app/FileDialogTexts.h"
 #include "app/MainMenu.h"
 #include "app/PlatformServices.h"
 #include "app/TFAbout.h"
@@ -153,7 +154,8 @@ private:
     void connectMenus();
     void connectButtons();
     std::function<void()> guarded(Handler handler);
-    FileDialogs::Style dialogStyle() const;
+    const FileDialogTexts& forSystem(const FileDialogTexts& classic,
+                                     const FileDialogTexts& newer) const;
     void hideToNotificationArea();
     void openChosenFile(const QString& chosen);
     void openAndRecord(const QString& path);
@@ -234,6 +236,7 @@ private:
     TrayMenu trayMenu_;
     QSystemTrayIcon* TrayIcon1 = nullptr;
     TFAbout FAbout;
+    WindowFileDialogs fileDialogs_{this};
     bool hiddenMaximized_ = false;
 
     std::unique_ptr<EditorAppearance> appearance_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FileDialogs.h"
+#include "app/FileDialogTexts.h"
 #include "app/MessageBoxes.h"
 #include "tests/support/ScriptedEditorDialogs.h"
 
@@ -21,23 +22,18 @@ public:
     QStringList messages;
 };
 
-// Answers the open dialogs with the paths it is given, one each time, and notes which dialog
-// was asked.
+// Answers the file dialogs with the paths it is given, one each time, and notes the names of
+// the dialogs asked.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
-    QString chooseFileToOpen(QWidget*, Style style) override
+    QString chooseFileToOpen(QWidget*, const FileDialogTexts& dialog) override
     {
-        styles << style;
+        dialogs << dialog.objectName();
         return nextAnswer();
     }
-    QString chooseWavFileToSave(QWidget*, Style style) override
+    QString chooseFileToSave(QWidget*, const FileDialogTexts& dialog) override
     {
-        styles << style;
-        return nextAnswer();
-    }
-    QString chooseTextFileToSave(QWidget*, Style style) override
-    {
-        styles << style;
+        dialogs << dialog.objectName();
         return nextAnswer();
     }
     QString chooseFolder(QWidget*, const QString& title) override
@@ -48,7 +44,7 @@ public:
     QString nextAnswer() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 
     QStringList answers;
-    QList<Style> styles;
+    QStringList dialogs;
     QStringList folderTitles;
 };
 

@@ -1,5 +1,7 @@
 #include "app/FileDialogs.h"
 
+#include "app/FileDialogTexts.h"
+
 #include <gmock/gmock.h>
 #include <QApplication>
 #include <QFileDialog>
@@ -11,36 +13,57 @@ namespace {
 
 struct SeenDialog {
     QString name;
+    QString title;
     QStringList filters;
     QString suffix;
     bool asksBeforeReplacing = true;
 };
 
+// Shows the save dialog of `texts` and answers it, noting how it was set up.
+SeenDialog saveWith(const FileDialogTexts& texts)
+{
+    SeenDialog seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        seen = {dialog->objectName(), dialog->windowTitle(), dialog->nameFilters(),
+                dialog->defaultSuffix(), !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
+        dialog->selectFile(QStringLiteral("/tmp/notes.txt"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(QtFileDialogs().chooseFileToSave(nullptr, texts), QStringLiteral("/tmp/notes.txt"));
+    return seen;
+}
+
 } // namespace
 
 TEST(SaveDialogs, OfferTextRtfAndAnyFileAndReplaceWithoutAsking)
 {
-    QtFileDialogs dialogs;
-    SeenDialog seen;
-    const auto answer = [&](FileDialogs::Style style) {
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            seen = {dialog->objectName(), dialog->nameFilters(), dialog->defaultSuffix(),
-                    !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
-            dialog->selectFile(QStringLiteral("/tmp/notes.txt"));
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        return dialogs.chooseTextFileToSave(nullptr, style);
-    };
-    EXPECT_EQ(answer(FileDialogs::Style::Classic), QStringLiteral("/tmp/notes.txt"));
+    QObject window;
+    const WindowFileDialogs dialogs(&window);
+    SeenDialog seen = saveWith(*dialogs.SaveDialogTxt);
     EXPECT_EQ(seen.name, QStringLiteral("SaveDialogTxt"));
     EXPECT_THAT(seen.filters, ElementsAre("文本文件(*.txt) (*.txt)", "Rtf文件(*.rtf) (*.rtf)",
                                           "任何文件(*.*) (*.* )"));
     EXPECT_EQ(seen.suffix, QStringLiteral("txt"));
     EXPECT_FALSE(seen.asksBeforeReplacing);
 
-    answer(FileDialogs::Style::Newer);
+    seen = saveWith(*dialogs.FileSaveDialogTxt);
     EXPECT_EQ(seen.name, QStringLiteral("FileSaveDialogTxt"));
     EXPECT_THAT(seen.filters, ElementsAre("文本文件 (*.txt)", "RTF文件 (*.rtf)", "任何文件 (*.*)"));
     EXPECT_EQ(seen.suffix, QStringLiteral("txt"));
+}
+
+TEST(SaveDialogs, ShowTheTitleAndFilterThatALanguageGaveThem)
+{
+    QObject window;
+    const WindowFileDialogs dialogs(&window);
+    QObject* texts = window.findChild<QObject*>(QStringLiteral("SaveDialogWav"));
+    texts->setProperty("Title", QStringLiteral("Export"));
+    texts->setProperty("Filter", QStringLiteral("Wave files|*.wav"));
+    EXPECT_FALSE(window.findChild<QObject*>(QStringLiteral("FileSaveDialogWav"))
+                     ->setProperty("Filter", QStringLiteral("x")))
+        << "the newer dialog has file types, not a filter";
+    const SeenDialog seen = saveWith(*dialogs.SaveDialogWav);
+    EXPECT_EQ(seen.title, QStringLiteral("Export"));
+    EXPECT_THAT(seen.filters, ElementsAre("Wave files (*.wav)"));
 }

@@ -65,7 +65,7 @@ TEST(OpenDocument, TheChosenFileLoadsAndEntersTheAddressBoxAndHistoryOnce)
     EXPECT_EQ(w.editorText(), QStringLiteral("Quarterly report."));
     EXPECT_EQ(w.address()->currentText(), path);
     EXPECT_THAT(w.history(), ElementsAre(path));
-    EXPECT_EQ(w.fileDialogs.styles.first(), FileDialogs::Style::Classic);
+    EXPECT_EQ(w.fileDialogs.dialogs.first(), QStringLiteral("OpenDialog1"));
     EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// What a file dialog shows, kept under the dialog's name while the program runs so that a
+// language file finds it: the title, the file types as "description|masks" pairs joined by "|",
+// and the extension added to a name typed without one.
+class FileDialogTexts : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Title MEMBER title)
+
+public:
+    FileDialogTexts(QObject* parent, const char* name, QString fileTypes, QString defaultSuffix);
+
+    QString title;
+    QString fileTypes;
+    QString defaultSuffix;
+};
+
+// The classic dialog names its file types its filter, which language files may replace.
+class ClassicFileDialogTexts final : public FileDialogTexts {
+    Q_OBJECT
+    Q_PROPERTY(QString Filter MEMBER fileTypes)
+
+public:
+    using FileDialogTexts::FileDialogTexts;
+};
+
+// The dialogs of the main window, each in its classic and its newer form.
+struct WindowFileDialogs {
+    explicit WindowFileDialogs(QObject* window);
+
+    ClassicFileDialogTexts* OpenDialog1;
+    FileDialogTexts* FileOpenDialog1;
+    ClassicFileDialogTexts* SaveDialogTxt;
+    FileDialogTexts* FileSaveDialogTxt;
+    ClassicFileDialogTexts* SaveDialogWav;
+    FileDialogTexts* FileSaveDialogWav;
+};
