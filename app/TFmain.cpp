@@ -8,6 +8,7 @@
 #include "platform/Ole.h"
 
 #include <algorithm>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -68,6 +69,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
             services_.messageBoxes.showMessage(caption, text);
         });
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
+    language_ = std::make_unique<i18n::UnicodeLanguage>(
+        QList<QWidget*>{this, &FAbout}, QCoreApplication::applicationDirPath() + u'/');
     printing_ = std::make_unique<editor::Printing>(
         *RichEdit1, services_.editorDialogs, [this](const QString& text) {
             services_.messageBoxes.showMessage(QApplication::applicationName(), text);
@@ -724,7 +727,15 @@ void TFmain::NshowclipBrdTextClick()
     showClipboardOption_->itemTriggered(live::Menu::Main);
 }
 
-void TFmain::NEnglishClick() {}
+void TFmain::NEnglishClick(QAction* sender)
+{
+    ApplyLanguage(i18n::languageNameOf(sender->text()));
+}
+
+void TFmain::ApplyLanguage(const QString& name)
+{
+    language_->ApplyLanguage(name);
+}
 
 void TFmain::CUrlKeyDown(int key)
 {

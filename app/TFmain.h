@@ -20,6 +20,7 @@
 #include "editor/FormatCommands.h"
 #include "editor/Printing.h"
 #include "editor/ReplaceDialog.h"
+#include "i18n/UnicodeLanguage.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
 #include "live/KeyHookFilter.h"
@@ -100,7 +101,8 @@ public slots:
     void NAddressBarClick();
     void NProgressbarClick();
     void NPropertybarClick();
-    void NEnglishClick();
+    void NEnglishClick(QAction* sender);
+    void ApplyLanguage(const QString& name);
     void NHelpClick();
     void NAboutClick();
     void CUrlKeyDown(int key);
@@ -237,6 +239,7 @@ private:
     QSystemTrayIcon* TrayIcon1 = nullptr;
     TFAbout FAbout;
     WindowFileDialogs fileDialogs_{this};
+    std::unique_ptr<i18n::UnicodeLanguage> language_;
     bool hiddenMaximized_ = false;
 
     std::unique_ptr<EditorAppearance> appearance_;

@@ -117,7 +117,9 @@ void TFmain::connectMenus()
         connect(item, &QAction::triggered, this, guarded(handler));
     for (const auto& items : {menu_.languageItems, trayMenu_.languageItems})
         for (QAction* item : items)
-            connect(item, &QAction::triggered, this, guarded(&TFmain::NEnglishClick));
+            connect(item, &QAction::triggered, this, [this, item] {
+                services_.messageBoxes.reportErrorsOf([&] { NEnglishClick(item); });
+            });
 }
 
 void TFmain::connectButtons()

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
@@ -12,8 +13,23 @@
 #include <cstdio>
 #include <QSystemTrayIcon>
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    const CommandLine commandLine = readCommandLine(argumentsOf(argc, argv));
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
     if (const QString problem = platform::displayProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "lectorix: %s; start it in a desktop session or with xvfb-run.\n",
                      qPrintable(problem));
@@ -41,6 +57,8 @@ int main(int argc, char* argv[])
         QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &window,
                          &QWidget::close);
         window.showMaximized();
+        if (!commandLine.language.isEmpty())
+            window.ApplyLanguage(commandLine.language);
         status = QApplication::exec();
     }
     platform::CoUninitialize();

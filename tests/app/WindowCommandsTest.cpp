@@ -1,5 +1,6 @@
 #include "app/HelpText.h"
 #include "app/TFmain.h"
+#include "i18n/TextProperties.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
 #include "tests/support/TemporaryFiles.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -344,4 +346,34 @@ TEST(Saving, TheSavedFileSetsTheModeOfLaterOpeningsAndFailuresAreReported)
     EXPECT_THAT(w.messageBoxes.errors,
                 ElementsAre(QStringLiteral(
                     "Cannot create file \"/nonexistent/b.txt\". No such file or directory.")));
+}
+
+// Every caption, title and filter of both windows, wherever it is.
+TEST(Languages, EnglishLeavesNoChineseTextInAnyMenuButtonLabelOrDialogFilter)
+{
+    Window w;
+    w.item("NEnglish")->trigger();
+    QWidget* about = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("FAbout"))
+            about = window;
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
+    const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    int texts = 0;
+    for (QWidget* window : {static_cast<QWidget*>(&w.window), about}) {
+        for (QObject* element : window->findChildren<QObject*>()) {
+            for (const char* name : {"Caption", "Title", "Filter"}) {
+                const QByteArray property = i18n::qtPropertyOf(*element, QLatin1String(name));
+                if (property.isEmpty() || element->objectName().isEmpty())
+                    continue;
+                ++texts;
+                EXPECT_FALSE(element->property(property).toString().contains(han))
+                    << element->objectName().toStdString() << "." << name;
+            }
+        }
+    }
+    EXPECT_GT(texts, 150);
+    EXPECT_EQ(w.window.findChild<QMenu*>(QStringLiteral("NFile"))->title(),
+              QStringLiteral("&File"));
 }

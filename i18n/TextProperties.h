@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QObject;
+class QWidget;
+
+namespace i18n {
+
+// The text properties a language file may set, in the order they are set.
+const QStringList& textPropertyNames();
+
+// The Qt property that holds an element's text of the given name: an own property of that name
+// (the file dialogs' Title and Filter), else what the name means for a Qt class: Caption is a
+// button's, label's or menu item's text and a menu's or group's title, Hint a tooltip, Text an
+// edit box's text. Empty when the element has no such text.
+QByteArray qtPropertyOf(const QObject& element, const QString& name);
+
+} // namespace i18n

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace i18n {
+
+// The name a language item's caption gives its language: the text between its first "(" and
+// its first ")", or nothing.
+QString languageNameOf(const QString& caption);
+
+// Replaces the texts of the program's windows, and of the elements they own, by those of
+// language files: section "Language", keys "<window>.Caption" and "<window>.<element>.<property>".
+// Empty values and missing keys leave texts as they are.
+class UnicodeLanguage {
+public:
+    // `programFolder` ends with a separator.
+    UnicodeLanguage(QList<QWidget*> windows, QString programFolder);
+
+    // The files that hold a language, in the order they are applied, so that the second wins:
+    // beside the program, then in its "Language" folder.
+    QStringList languageFiles(const QString& name) const;
+    // Applies the files that exist to every window. Returns the name when there was one.
+    QString ApplyLanguage(const QString& name);
+    // Sets the window's font to Tahoma 9 whatever the file holds, then the texts it gives.
+    static void ApplyLanguageFile(QWidget& window, const QString& path);
+
+private:
+    QList<QWidget*> windows_;
+    QString programFolder_;
+};
+
+} // namespace i18n
