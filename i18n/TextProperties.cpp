@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaProperty>
@@ -70,6 +71,16 @@ QByteArray qtPropertyOf(const QObject& element, const QString& name)
         return own;
     const char* meaning = qtMeaningOf(element, name);
     return meaning && holdsText(element, meaning) ? QByteArray(meaning) : QByteArray();
+}
+
+void setText(QObject& element, const QByteArray& property, const QString& text)
+{
+    element.setProperty(property.constData(), text);
+    auto* label = qobject_cast<QLabel*>(&element);
+    const QLayout* layout =
+        label && label->parentWidget() ? label->parentWidget()->layout() : nullptr;
+    if (label && (!layout || layout->indexOf(label) < 0))
+        label->adjustSize();
 }
 
 } // namespace i18n

@@ -17,4 +17,7 @@ const QStringList& textPropertyNames();
 // edit box's text. Empty when the element has no such text.
 QByteArray qtPropertyOf(const QObject& element, const QString& name);
 
+// Sets the text; a label placed by hand, not by a layout, grows or shrinks to fit it.
+void setText(QObject& element, const QByteArray& property, const QString& text);
+
 } // namespace i18n

@@ -27,10 +27,10 @@ QObjectList elementsOf(QWidget& window)
     return elements;
 }
 
-void applyValue(QObject& element, const char* property, const QString& value)
+void applyValue(QObject& element, const QByteArray& property, const QString& value)
 {
     if (!value.isEmpty())
-        element.setProperty(property, value);
+        setText(element, property, value);
 }
 
 } // namespace
@@ -84,8 +84,7 @@ void UnicodeLanguage::ApplyLanguageFile(QWidget& window, const QString& path)
         for (const QString& name : textPropertyNames()) {
             const QByteArray property = qtPropertyOf(*element, name);
             if (!property.isEmpty())
-                applyValue(*element, property.constData(),
-                           file.readString(Section, prefix + name, {}));
+                applyValue(*element, property, file.readString(Section, prefix + name, {}));
         }
     }
 }

@@ -34,6 +34,7 @@ struct Windows {
         inner->setObjectName(QStringLiteral("innerButton"));
         about.setObjectName(QStringLiteral("FAbout"));
         aboutLabel->setObjectName(QStringLiteral("lblDescription"));
+        aboutLabel->adjustSize();
         QDir(files.folder.path()).mkdir(QStringLiteral("Language"));
     }
     QString folder() const { return files.folder.path() + u'/'; }
@@ -75,6 +76,7 @@ TEST(UnicodeLanguage, TheFileInTheLanguageFolderWinsOverTheOneBesideTheProgram)
     EXPECT_EQ(w.item->text(), QStringLiteral("打开(&O)")) << "an empty value changes nothing";
     EXPECT_EQ(w.inner->text(), QStringLiteral("内部")) << "a dialog's inner parts are its own";
     EXPECT_EQ(w.aboutLabel->text(), QStringLiteral("Lit à voix haute"));
+    EXPECT_EQ(w.aboutLabel->size(), w.aboutLabel->sizeHint()) << "a placed label fits its text";
     EXPECT_EQ(w.main.font().family(), QStringLiteral("Tahoma"));
     EXPECT_EQ(w.about.font().pointSize(), 9);
 }
