@@ -268,7 +268,17 @@ void TFmain::AddAddressHistory(const QString& entry)
     CUrl->setEditText(shown);
 }
 
-void TFmain::installVoices() {}
+// Systems of major version 5 had the two voices entered while the program runs.
+void TFmain::installVoices()
+{
+    if (services_.osMajorVersion != 5)
+        return;
+    registry_ =
+        std::make_unique<platform::Registry>(GetDataPath() + QStringLiteral("registry.json"));
+    voiceInstaller_ = std::make_unique<speech::InstallTTS>(
+        *registry_, QCoreApplication::applicationDirPath() + u'/', QString());
+    voiceInstaller_->installVoices();
+}
 
 void TFmain::startKeyboardHook()
 {
@@ -416,7 +426,11 @@ void TFmain::WMKeyHook(std::uint32_t lParam)
     keySpeaking_->keyMessage(lParam);
 }
 
-void TFmain::removeVoices() {}
+void TFmain::removeVoices()
+{
+    if (voiceInstaller_)
+        voiceInstaller_->removeVoices();
+}
 
 void TFmain::writeSettings()
 {

@@ -27,7 +27,9 @@
 #include "live/KeySpeaking.h"
 #include "live/KeySpeakOptions.h"
 #include "live/OptionControls.h"
+#include "platform/Registry.h"
 #include "platform/WebEngineBrowser.h"
+#include "speech/InstallTTS.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 #include "speech/WavExport.h"
@@ -254,6 +256,8 @@ private:
     std::unique_ptr<editor::FindReplace> findReplace_;
     std::unique_ptr<editor::DocumentSaver> saver_;
     std::unique_ptr<editor::Printing> printing_;
+    std::unique_ptr<platform::Registry> registry_;
+    std::unique_ptr<speech::InstallTTS> voiceInstaller_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
@@ -166,4 +167,25 @@ TEST(MessageBoxes, AFullStopIsAppendedWhenTheLastCharacterSortsAfterIt)
               QStringLiteral("Unable to write to /x/set.ini."));
     EXPECT_EQ(MessageBoxes::errorText(QStringLiteral("无法写入")), QStringLiteral("无法写入."));
     EXPECT_EQ(MessageBoxes::errorText(QString()), QString());
+}
+
+TEST(TFmain, OnVersionFiveTheTwoVoicesAreEnteredWhileTheProgramRuns)
+{
+    const QString tokens = QStringLiteral("\\SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens\\");
+    Window w;
+    w.services.osMajorVersion = 5;
+    w.window = std::make_unique<TFmain>(w.services);
+    const QString file = w.config.dataFile(QStringLiteral("registry.json"));
+    EXPECT_EQ(platform::Registry(file).ReadString(tokens + QStringLiteral("MSMike"), {}),
+              QStringLiteral("Microsoft Mike"));
+    EXPECT_TRUE(platform::Registry(file).KeyExists(tokens + QStringLiteral("MsMary\\LTS")));
+    w.window.reset();
+    EXPECT_FALSE(platform::Registry(file).KeyExists(tokens + QStringLiteral("MsMary")));
+    EXPECT_FALSE(platform::Registry(file).KeyExists(tokens + QStringLiteral("MsMike")));
+
+    Window six;
+    six.services.osMajorVersion = 6;
+    six.window = std::make_unique<TFmain>(six.services);
+    six.window.reset();
+    EXPECT_FALSE(QFile::exists(six.config.dataFile(QStringLiteral("registry.json"))));
 }
