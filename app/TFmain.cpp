@@ -741,14 +741,14 @@ void TFmain::NshowclipBrdTextClick()
     showClipboardOption_->itemTriggered(live::Menu::Main);
 }
 
-void TFmain::NEnglishClick(QAction* sender)
+void TFmain::NEnglishClick(QAction* item)
 {
-    ApplyLanguage(i18n::languageNameOf(sender->text()));
+    ApplyLanguage(i18n::languageNameOf(item->text()));
 }
 
-void TFmain::ApplyLanguage(const QString& name)
+QString TFmain::ApplyLanguage(const QString& name)
 {
-    language_->ApplyLanguage(name);
+    return language_->ApplyLanguage(name);
 }
 
 void TFmain::CUrlKeyDown(int key)

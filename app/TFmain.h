@@ -103,8 +103,9 @@ public slots:
     void NAddressBarClick();
     void NProgressbarClick();
     void NPropertybarClick();
-    void NEnglishClick(QAction* sender);
-    void ApplyLanguage(const QString& name);
+    void NEnglishClick(QAction* item);
+    // The name, or nothing when no file of that language was found.
+    QString ApplyLanguage(const QString& name);
     void NHelpClick();
     void NAboutClick();
     void CUrlKeyDown(int key);

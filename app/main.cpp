@@ -57,8 +57,9 @@ int main(int argc, char* argv[])
         QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &window,
                          &QWidget::close);
         window.showMaximized();
-        if (!commandLine.language.isEmpty())
-            window.ApplyLanguage(commandLine.language);
+        if (!commandLine.language.isEmpty() && window.ApplyLanguage(commandLine.language).isEmpty())
+            std::fprintf(stderr, "lectorix: there is no language file %s.ini\n",
+                         qPrintable(commandLine.language));
         status = QApplication::exec();
     }
     platform::CoUninitialize();

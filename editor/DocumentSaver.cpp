@@ -53,6 +53,8 @@ QByteArray plainTextFile(const QTextDocument& document)
 {
     QString text = document.toRawText();
     text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
+    // Marks of the document's structure and stand-ins for pictures are not text.
+    text.remove(QChar(0xFDD0)).remove(QChar(0xFDD1)).remove(QChar::ObjectReplacementCharacter);
     QStringList lines = text.split(QChar::ParagraphSeparator);
     if (lines.last().isEmpty())
         lines.removeLast();

@@ -63,13 +63,15 @@ void EditCommands::selectAll()
     editor_.selectAll();
 }
 
-// Typed at the end as one edit, in the format of the text before it; the caret and the
-// selection stay where they are.
+// Typed at the end in the format of the text before it; the caret and the selection stay where
+// they are. An edit of its own, which Undo does not join to the typing before or after it.
 void EditCommands::appendDateTime(const QDateTime& moment)
 {
     QTextCursor end(editor_.document());
     end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
     end.insertText(dateTimeStamp(moment, processDateFormats()));
+    end.endEditBlock();
 }
 
 void EditCommands::textChanged()

@@ -8,7 +8,7 @@
 namespace editor {
 namespace {
 
-// Named as the language files know it.
+// Named as the window's own dialogs are.
 bool accepted(QDialog& dialog, const char* name)
 {
     dialog.setObjectName(QLatin1String(name));

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 namespace editor {
+
 FindReplace::FindReplace(QTextEdit& editor, ShowMessage showMessage)
     : editor_(editor)
     , showMessage_(std::move(showMessage))

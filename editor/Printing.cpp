@@ -2,6 +2,7 @@
 
 #include "editor/EditorDialogs.h"
 
+#include <QPrinter>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -14,27 +15,36 @@ Printing::Printing(QTextEdit& editor, EditorDialogs& dialogs, ShowMessage showMe
 {
 }
 
+Printing::~Printing() = default;
+
 void Printing::print()
 {
-    if (!printer_.isValid()) {
+    QPrinter* printer = this->printer();
+    if (!printer) {
         showMessage_(QStringLiteral("打印错误!"));
         return;
     }
-    if (!dialogs_.choosePrinter(&editor_, printer_))
+    if (!dialogs_.choosePrinter(&editor_, *printer))
         return;
-    printer_.setDocName(jobTitle(editor_.toPlainText()));
-    editor_.document()->print(&printer_);
-    if (printer_.printerState() == QPrinter::Error)
+    printer->setDocName(jobTitle(editor_.toPlainText()));
+    editor_.document()->print(printer);
+    if (printer->printerState() == QPrinter::Error)
         showMessage_(QStringLiteral("打印错误!"));
 }
 
 void Printing::setUp()
 {
-    if (!printer_.isValid()) {
+    if (QPrinter* printer = this->printer())
+        dialogs_.setUpPage(&editor_, *printer);
+    else
         showMessage_(QStringLiteral("打印设置错误!"));
-        return;
-    }
-    dialogs_.setUpPage(&editor_, printer_);
+}
+
+QPrinter* Printing::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return printer_->isValid() ? printer_.get() : nullptr;
 }
 
 QString jobTitle(const QString& text)

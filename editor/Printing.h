@@ -1,7 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <QPrinter>
+#include <memory>
+#include <QString>
+
+class QPrinter;
 
 class QTextEdit;
 
@@ -16,6 +19,7 @@ public:
     using ShowMessage = std::function<void(const QString& text)>;
 
     Printing(QTextEdit& editor, EditorDialogs& dialogs, ShowMessage showMessage);
+    ~Printing();
 
     // Any failure shows "打印错误!".
     void print();
@@ -23,10 +27,13 @@ public:
     void setUp();
 
 private:
+    // Made when first wanted: finding the default printer may wait on the print server.
+    QPrinter* printer();
+
     QTextEdit& editor_;
     EditorDialogs& dialogs_;
     ShowMessage showMessage_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 // The job's title: the text, its blanks and line ends as single blanks, cut to a length that

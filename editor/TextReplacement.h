@@ -8,7 +8,7 @@ class QTextDocument;
 
 namespace editor {
 
-// Replaces `length` characters at `start` by `text`, in the format of the characters replaced.
+// Replaces `length` characters at `start` by `text`, in the format of the last character replaced.
 void replaceRange(QTextCursor& cursor, qsizetype start, qsizetype length, const QString& text);
 
 // Replaces matches of `length` characters, given in rising positions of the text as it was, as

@@ -1,5 +1,6 @@
 #include "i18n/TextProperties.h"
 
+#include <algorithm>
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -54,6 +55,18 @@ const char* qtMeaningOf(const QObject& element, const QString& name)
     return nullptr;
 }
 
+// Whether a layout of its parent, at any depth, places the widget.
+bool isLaidOut(QWidget& widget)
+{
+    QLayout* top = widget.parentWidget() ? widget.parentWidget()->layout() : nullptr;
+    if (!top)
+        return false;
+    QList<QLayout*> layouts = top->findChildren<QLayout*>();
+    layouts << top;
+    return std::ranges::any_of(
+        layouts, [&](const QLayout* layout) { return layout->indexOf(&widget) >= 0; });
+}
+
 } // namespace
 
 const QStringList& textPropertyNames()
@@ -76,10 +89,7 @@ QByteArray qtPropertyOf(const QObject& element, const QString& name)
 void setText(QObject& element, const QByteArray& property, const QString& text)
 {
     element.setProperty(property.constData(), text);
-    auto* label = qobject_cast<QLabel*>(&element);
-    const QLayout* layout =
-        label && label->parentWidget() ? label->parentWidget()->layout() : nullptr;
-    if (label && (!layout || layout->indexOf(label) < 0))
+    if (auto* label = qobject_cast<QLabel*>(&element); label && !isLaidOut(*label))
         label->adjustSize();
 }
 

@@ -72,7 +72,7 @@ QString UnicodeLanguage::ApplyLanguage(const QString& name)
 
 void UnicodeLanguage::ApplyLanguageFile(QWidget& window, const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo(path).isFile())
         return;
     const platform::ProfileFile file(path);
     const QString windowName = window.objectName();

@@ -85,7 +85,8 @@ Key fromJson(const QJsonObject& object)
     return key;
 }
 
-// Nothing when a file is there but cannot be read: writing over it would lose what it holds.
+// Nothing when a file is there but cannot be read or parsed: writing over it would lose what it
+// holds.
 std::optional<Key> load(const QString& path)
 {
     if (!QFileInfo::exists(path))
@@ -94,7 +95,11 @@ std::optional<Key> load(const QString& path)
     // Opening a pipe would wait for a writer for good.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return fromJson(QJsonDocument::fromJson(file.readAll()).object());
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        return std::nullopt;
+    return fromJson(document.object());
 }
 
 bool save(const QString& path, const Key& root)

@@ -20,8 +20,8 @@ struct RegistryValue {
 // order they were made in. Every change reaches the file at once.
 //
 // The file is UTF-8 JSON: each key an object {"name": ..., "values": [[name, data], ...],
-// "keys": [subkeys...]}, the root key the outermost one with an empty name. A missing file, or one
-// that does not parse, is an empty tree.
+// "keys": [subkeys...]}, the root key the outermost one with an empty name. A missing file is an
+// empty tree; one that does not parse is kept as it is, and no key opens.
 class Registry {
 public:
     explicit Registry(QString filePath);

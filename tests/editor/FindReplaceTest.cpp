@@ -94,6 +94,20 @@ TEST(FindNext, MatchCaseWholeWordAndChineseAreMatchedExactly)
     EXPECT_EQ(e.selectedText(), QStringLiteral("朗读"));
 }
 
+TEST(FindNext, WordsOfEveryPlaneAndTheirMarksAndNoBreakSpacesCount)
+{
+    Editor e(QString::fromUtf16(u"\U00020000cat cafe\u0301 cat cafe a\u00A0b"));
+    e.find(QStringLiteral("cat"), {false, true});
+    EXPECT_EQ(e.selection(), std::make_pair(12, 15)) << "a letter beyond the first plane";
+    e.select(0, 0);
+    e.find(QStringLiteral("cafe"), {false, true});
+    EXPECT_EQ(e.selection(), std::make_pair(16, 20)) << "an accent belongs to its word";
+    e.select(0, 0);
+    e.find(QString::fromUtf16(u"a\u00A0b"));
+    EXPECT_EQ(e.selection(), std::make_pair(21, 24));
+    EXPECT_TRUE(e.messages.isEmpty());
+}
+
 TEST(FindNext, NoMatchRunsAcrossTheEndOfAParagraph)
 {
     Editor e(QStringLiteral("end\nstart"));

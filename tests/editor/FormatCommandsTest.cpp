@@ -28,12 +28,14 @@ public:
 
 struct Editor {
     Editor()
+        : previousTimeLocale(std::setlocale(LC_TIME, nullptr))
     {
         edit.setHtml(QStringLiteral("<p>plain <b>bold</b> end</p>"));
         processDateFormats() = {QStringLiteral("-"), QStringLiteral("yyyy-mm-dd"),
                                 QStringLiteral("yyyy-mm-dd")};
         std::setlocale(LC_TIME, "C");
     }
+    ~Editor() { std::setlocale(LC_TIME, previousTimeLocale.c_str()); }
 
     bool boldAt(int position) const
     {
@@ -55,6 +57,7 @@ struct Editor {
         edit.setTextCursor(cursor);
     }
 
+    std::string previousTimeLocale;
     QTextEdit edit;
     QAction undoItem;
     QAction redoItem;
@@ -80,6 +83,7 @@ TEST(DateTime, GoesToTheVeryEndAndLeavesTheFormattingAndTheCaretAlone)
     EXPECT_TRUE(e.edit.toPlainText().endsWith(QStringLiteral(":092010-12-31")))
         << "at midnight the date alone";
     e.edit.undo();
+    EXPECT_EQ(e.edit.toPlainText(), QStringLiteral("plain bold end2009-03-05 14:07:09"));
     e.edit.undo();
     EXPECT_EQ(e.edit.toPlainText(), QStringLiteral("plain bold end"));
 }
@@ -113,7 +117,7 @@ TEST(Font, TheChoiceGoesToTheSelectionOrBecomesTheDefault)
     e.format.chooseFont();
     EXPECT_EQ(e.familyAt(6), QStringLiteral("Courier New"));
     EXPECT_NE(e.familyAt(5), QStringLiteral("Courier New"));
-    EXPECT_TRUE(e.boldAt(9) == false) << "the dialog's style replaces the selection's";
+    EXPECT_FALSE(e.boldAt(9)) << "the dialog's style replaces the selection's";
     EXPECT_EQ(e.look.font.family(), QStringLiteral("Tahoma"));
     EXPECT_EQ(e.dialogs.presetFonts.first().family(), QStringLiteral("Tahoma"));
 

@@ -9,8 +9,10 @@
 #include <gmock/gmock.h>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -116,6 +118,8 @@ TEST(Save, AnRtfFileReopensFormattedAndSetsRichMode)
 
 TEST(Save, TheWordProcessorReadsTheSameWordsFromOurRtf)
 {
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "no word processor (soffice) is installed";
     Editor e;
     writeLetter(e.edit);
     ASSERT_EQ(e.saveAs(QStringLiteral("letter.rtf")), "");
@@ -152,6 +156,8 @@ TEST(Save, AFailedWriteReportsAndLeavesTheOldFileWhole)
 
 TEST(Print, TheTextGoesToThePrinterChosenTitledWithTheText)
 {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler's tools are not installed";
     QTextEdit edit;
     writeLetter(edit);
     testsupport::ScriptedEditorDialogs dialogs;

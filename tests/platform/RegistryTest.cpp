@@ -71,7 +71,7 @@ TEST(Registry, OpensMissingKeysOnlyToCreateThemAndDeletesWholeTrees)
     EXPECT_EQ(bytesOf(s.path), before);
 }
 
-TEST(Registry, AStoreThatCannotBeWrittenOpensNothingAndOneThatDoesNotParseIsEmpty)
+TEST(Registry, AStoreThatCannotBeWrittenOrReadOpensNothing)
 {
     testsupport::TemporaryFiles files;
     Registry underFile(files.write(QStringLiteral("file.txt"), "x") + QStringLiteral("/r.dat"));
@@ -91,7 +91,11 @@ TEST(Registry, AStoreThatCannotBeWrittenOpensNothingAndOneThatDoesNotParseIsEmpt
     EXPECT_THROW(gone.WriteString(QStringLiteral("v"), QStringLiteral("1")), std::runtime_error);
     EXPECT_THROW(gone.CreateKey(QStringLiteral("B")), std::runtime_error);
 
-    Registry unparsed(files.write(QStringLiteral("r.dat"), "[\\A]\nv=1\n"));
+    const QString unparsedFile = files.write(QStringLiteral("r.dat"), "[\\A]\nv=1\n");
+    Registry unparsed(unparsedFile);
     EXPECT_FALSE(unparsed.KeyExists(QStringLiteral("\\A")));
-    EXPECT_TRUE(unparsed.OpenKey(QStringLiteral("\\A"), true)) << "is an empty tree";
+    EXPECT_FALSE(unparsed.OpenKey(QStringLiteral("\\A"), true));
+    QFile kept(unparsedFile);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "[\\A]\nv=1\n");
 }
