@@ -5,14 +5,15 @@
 
 #include <latch>
 #include <thread>
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 namespace live {
 
 class KeySender;
 
 // Listens to every key on the X display on a thread of its own, with a connection of its own.
-// Construction returns once the keys are listened to, or once that has proved impossible.
+// Construction returns once the keys are listened to, or once that has proved impossible. The
+// connection is XCB's, which reports a display that goes away where Xlib would end the process.
 class KeyListener {
 public:
     KeyListener();
@@ -22,8 +23,8 @@ public:
 
 private:
     void run(std::latch& ready);
-    void listen(Display* display, int opcode);
-    void handle(Display* display, int opcode, const KeySender& sender, XEvent& event);
+    void listen(xcb_connection_t* connection, int opcode);
+    void handle(int opcode, const KeySender& sender, const xcb_generic_event_t& event);
 
     FileDescriptor wake_;
     KeyTracker tracker_;
