@@ -165,6 +165,8 @@ void EspeakVoice::synthWord(qsizetype offset)
 {
     writeWordSound();
     wordReached_ = offset;
+    if (!file_)
+        playback_.startWord(synthesizing_->stream, synthesizing_->piece.start + offset);
 }
 
 // A helper that dies while it prepares the next clause has spoken this one whole.
@@ -381,17 +383,22 @@ void EspeakVoice::takeWholeTexts()
 void EspeakVoice::pump()
 {
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
+    const std::optional<HeardWord> word = playback_.newestHeardWord();
     takeWholeTexts();
     feedSynthesis();
     if (idle()) {
         playback_.closeSink();
         pumpTimer_.stop();
     }
-    // Last, and through a copy, since the handler may release this voice.
-    if (level && (interests_ & AudioLevelInterest) && audioLevelHandler_) {
-        const AudioLevelHandler handler = audioLevelHandler_;
-        handler(*level);
-    }
+    // Last, and through copies, since a handler may release this voice.
+    const WordHandler wordHandler =
+        word && (interests_ & WordBoundaryInterest) ? wordHandler_ : nullptr;
+    const AudioLevelHandler levelHandler =
+        level && (interests_ & AudioLevelInterest) ? audioLevelHandler_ : nullptr;
+    if (wordHandler)
+        wordHandler({word->stream, word->offset});
+    if (levelHandler)
+        levelHandler(*level);
 }
 
 void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
@@ -422,6 +429,11 @@ void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
 void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler)
 {
     audioLevelHandler_ = std::move(handler);
+}
+
+void EspeakVoice::SetWordHandler(WordHandler handler)
+{
+    wordHandler_ = std::move(handler);
 }
 
 } // namespace platform

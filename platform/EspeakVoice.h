@@ -51,6 +51,7 @@ public:
     void SetAudioOutput(const speech::VoiceTokenPtr& token) override;
 
     void SetAudioLevelHandler(AudioLevelHandler handler) override;
+    void SetWordHandler(WordHandler handler) override;
 
 private:
     struct Item {
@@ -119,6 +120,7 @@ private:
     std::vector<std::int16_t> wordSound_;
     bool allowFormatChanges_ = true;
     AudioLevelHandler audioLevelHandler_;
+    WordHandler wordHandler_;
 };
 
 } // namespace platform

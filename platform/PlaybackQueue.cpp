@@ -45,6 +45,14 @@ void PlaybackQueue::endSentence(long stream)
     segments_.push_back(std::move(marker));
 }
 
+void PlaybackQueue::startWord(long stream, qsizetype offset)
+{
+    Segment marker;
+    marker.stream = stream;
+    marker.startsWord = offset;
+    segments_.push_back(std::move(marker));
+}
+
 std::int64_t PlaybackQueue::played()
 {
     return sink_ ? sink_->playedSamples() : 0;
@@ -61,8 +69,11 @@ std::optional<speech::AudioLevelEvent> PlaybackQueue::pump(int volume)
     dropHeard(played());
     for (Segment& segment : segments_) {
         const auto unwritten = static_cast<std::int64_t>(segment.samples.size() - segment.written);
-        if (segment.sinkStart < 0)
+        if (segment.sinkStart < 0) {
             segment.sinkStart = sinkWritten_;
+            if (segment.startsWord)
+                words_.push_back({sinkWritten_, {segment.stream, *segment.startsWord}});
+        }
         if (unwritten == 0)
             continue;
         const std::int64_t room = sink_->freeSamples();
@@ -124,6 +135,17 @@ void PlaybackQueue::meter(std::span<const std::int16_t> samples, const Segment& 
     }
 }
 
+std::optional<HeardWord> PlaybackQueue::newestHeardWord()
+{
+    const std::int64_t heard = played();
+    std::optional<HeardWord> newest;
+    while (!words_.empty() && words_.front().sinkStart < heard) {
+        newest = words_.front().word;
+        words_.pop_front();
+    }
+    return newest;
+}
+
 long PlaybackQueue::currentStream()
 {
     dropHeard(played());
@@ -169,6 +191,7 @@ void PlaybackQueue::restartOutput()
         segment.sinkStart = -1;
     }
     std::erase_if(levels_, [&](const LevelBlock& block) { return block.sinkEnd > sinkWritten_; });
+    std::erase_if(words_, [&](const WordStart& start) { return start.sinkStart >= sinkWritten_; });
     blockSquares_ = 0;
     blockCount_ = 0;
 }
@@ -192,6 +215,7 @@ void PlaybackQueue::closeSink()
     sink_.reset();
     sinkWritten_ = 0;
     levels_.clear();
+    words_.clear();
 }
 
 } // namespace platform

@@ -5,9 +5,18 @@
 
 #include <deque>
 #include <optional>
+#include <QtGlobal>
 #include <vector>
 
 namespace platform {
+
+// A word of a stream, by where it starts in the stream's text.
+struct HeardWord {
+    long stream = 0;
+    qsizetype offset = 0;
+
+    bool operator==(const HeardWord&) const = default;
+};
 
 // The synthesised sound of a voice's texts on its way to the sink, in order. Volume is applied as
 // samples go to the sink, so a change is heard within one sink buffer.
@@ -18,10 +27,14 @@ public:
     void append(long stream, std::span<const std::int16_t> samples, int sampleRate);
     // Marks the end of a sentence of the stream at the point reached so far.
     void endSentence(long stream);
+    // Marks the start of a word of the stream at the point reached so far.
+    void startWord(long stream, qsizetype offset);
 
     // Writes what the sink has room for; returns the level of the newest block heard, if any.
     std::optional<speech::AudioLevelEvent> pump(int volume);
 
+    // The newest word whose first sample has been heard since the last call, if any.
+    std::optional<HeardWord> newestHeardWord();
     // The stream being heard (or next to be), 0 when nothing is queued.
     long currentStream();
     std::int64_t samplesAhead();
@@ -43,10 +56,15 @@ private:
         std::int64_t sinkStart = -1;
         std::int64_t streamOffset = 0;
         bool endsSentence = false;
+        std::optional<qsizetype> startsWord;
     };
     struct LevelBlock {
         std::int64_t sinkEnd = 0;
         speech::AudioLevelEvent event;
+    };
+    struct WordStart {
+        std::int64_t sinkStart = 0;
+        HeardWord word;
     };
 
     std::int64_t played();
@@ -62,6 +80,7 @@ private:
     bool paused_ = false;
     std::deque<Segment> segments_;
     std::deque<LevelBlock> levels_;
+    std::deque<WordStart> words_;
     double blockSquares_ = 0;
     std::int64_t blockCount_ = 0;
     // Samples of each stream queued so far, for stream positions.

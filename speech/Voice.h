@@ -16,6 +16,12 @@ struct AudioLevelEvent {
     int level = 0;
 };
 
+// A word of a stream has begun to be heard: where it starts in the text that was spoken.
+struct WordEvent {
+    long streamNumber = 0;
+    qsizetype characterPosition = 0;
+};
+
 // A text whose beginning is at hand and whose whole costs time to take, such as a long document:
 // a voice may start speaking the beginning and take the whole once its sound has started.
 struct DeferredText {
@@ -30,6 +36,7 @@ struct DeferredText {
 class Voice {
 public:
     static constexpr int SpeakAsync = 1;
+    static constexpr int WordBoundaryInterest = 0x20;
     static constexpr int AudioLevelInterest = 0x200;
     static constexpr int AllEventInterests = 33790;
     static constexpr int MinRate = -10;
@@ -37,6 +44,7 @@ public:
     static constexpr int MaxVolume = 100;
 
     using AudioLevelHandler = std::function<void(const AudioLevelEvent&)>;
+    using WordHandler = std::function<void(const WordEvent&)>;
 
     virtual ~Voice() = default;
 
@@ -69,6 +77,9 @@ public:
 
     // Runs on the user-interface thread while the sound plays, when the interests ask for it.
     virtual void SetAudioLevelHandler(AudioLevelHandler handler) = 0;
+    // Runs on the user-interface thread as the first sound of a word is heard, when the interests
+    // ask for it; words that go by between two calls are passed over for the newest.
+    virtual void SetWordHandler(WordHandler handler) = 0;
 };
 
 } // namespace speech

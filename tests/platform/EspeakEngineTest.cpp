@@ -333,3 +333,32 @@ TEST(EspeakEngine, HardWrappedProseSoundsAsEspeakNgMakesIt)
     const double ours = secondsOf(render(prose, 0, 100, voice));
     EXPECT_NEAR(ours / espeakNgSeconds(prose, voice), 1.0, 0.005);
 }
+
+// Synthesis runs far ahead of the sound; a word is reported as it is heard, in the text's order.
+TEST(EspeakEngine, WordsArriveAsTheyAreHeard)
+{
+    EngineUnderTest paced(true);
+    auto voice = paced.engine.CreateVoice();
+    voice->SetEventInterests(speech::Voice::AllEventInterests);
+    const QString text = QStringLiteral("One two three four five six seven eight nine ten.");
+    std::vector<std::pair<qsizetype, double>> heard;
+    voice->SetWordHandler([&](const speech::WordEvent& event) {
+        EXPECT_EQ(event.streamNumber, 1);
+        heard.emplace_back(event.characterPosition, paced.secondsHeard());
+    });
+    voice->Speak(text, speech::Voice::SpeakAsync);
+    ASSERT_TRUE(waitUntil([&] { return voice->WaitUntilDone(0); }, 20000));
+    ASSERT_GE(heard.size(), 8u);
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        const qsizetype at = heard[i].first;
+        EXPECT_TRUE(at == 0 || text[at - 1] == u' ') << at;
+        if (i > 0) {
+            EXPECT_GT(at, heard[i - 1].first);
+        }
+    }
+    EXPECT_EQ(heard.front().first, 0);
+    EXPECT_EQ(heard.back().first, text.indexOf(QStringLiteral("ten")));
+    const double total = paced.secondsHeard();
+    EXPECT_LT(heard.front().second, 0.2);
+    EXPECT_GT(heard.back().second, total * 0.7) << "the last word waits for its sound";
+}

@@ -86,3 +86,31 @@ TEST_F(PlaybackQueueTest, VolumeAndLevelsFollowWhatIsWritten)
     EXPECT_EQ(level->streamPosition, 2000);
     EXPECT_GE(level->level, 9);
 }
+
+// A word counts as heard once its first sample has been played, not when it was written: the
+// sink may hold seconds of sound ahead of the ear. A skip drops the words it passes over.
+TEST_F(PlaybackQueueTest, AWordIsHeardWithItsFirstSampleAndSkippedWordsNeverAre)
+{
+    using platform::HeardWord;
+    queue.startWord(1, 0);
+    queue.append(1, filled(1, 1000), 20000);
+    queue.startWord(1, 4);
+    queue.append(1, filled(2, 500), 20000);
+    queue.startWord(1, 6);
+    queue.append(1, filled(2, 500), 20000);
+    queue.endSentence(1);
+    queue.startWord(1, 9);
+    queue.append(1, filled(3, 1000), 20000);
+    queue.pump(100);
+    EXPECT_EQ(queue.newestHeardWord(), std::nullopt) << "written, not yet heard";
+    sink->played = 1;
+    EXPECT_EQ(queue.newestHeardWord(), (HeardWord{1, 0}));
+    sink->played = 1000;
+    EXPECT_EQ(queue.newestHeardWord(), std::nullopt) << "the second word has not begun";
+    sink->played = 1200;
+    EXPECT_EQ(queue.newestHeardWord(), (HeardWord{1, 4}));
+    EXPECT_EQ(queue.skipSentences(1, 1), 1);
+    queue.pump(100);
+    sink->played = 1201;
+    EXPECT_EQ(queue.newestHeardWord(), (HeardWord{1, 9})) << "the next sentence's first word";
+}

@@ -108,6 +108,7 @@ public:
     {
         levelHandler = std::move(handler);
     }
+    void SetWordHandler(WordHandler) override {}
 
     AudioLevelHandler levelHandler;
 
