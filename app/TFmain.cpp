@@ -53,9 +53,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     loader_ = std::make_unique<documents::EditorLoader>(*RichEdit1);
     converters_ = std::make_unique<documents::DocumentConverters>(
         *loader_, documents::ConverterSetup{[] { return GetDataPath(); }, GetSystemPath()},
-        [this](const QString& text) {
-            services_.messageBoxes.showMessage(QApplication::applicationName(), text);
-        });
+        titledMessage());
     opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_, *converters_,
                                                           WebBrowser1);
     addressBar_ = std::make_unique<documents::AddressBar>(
@@ -71,10 +69,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
     language_ = std::make_unique<i18n::UnicodeLanguage>(
         QList<QWidget*>{this, &FAbout}, QCoreApplication::applicationDirPath() + u'/');
-    printing_ = std::make_unique<editor::Printing>(
-        *RichEdit1, services_.editorDialogs, [this](const QString& text) {
-            services_.messageBoxes.showMessage(QApplication::applicationName(), text);
-        });
+    printing_ =
+        std::make_unique<editor::Printing>(*RichEdit1, services_.editorDialogs, titledMessage());
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
@@ -202,6 +198,14 @@ void TFmain::dropEvent(QDropEvent* event)
         if (!services_.messageBoxes.reportErrorsOf([&] { openAndRecord(path); }))
             break;
     }
+}
+
+// A message box under the application's title.
+std::function<void(const QString&)> TFmain::titledMessage()
+{
+    return [this](const QString& text) {
+        services_.messageBoxes.showMessage(QApplication::applicationName(), text);
+    };
 }
 
 // The newer dialogs came with major version 6.

@@ -159,6 +159,7 @@ private:
     void connectMenus();
     void connectButtons();
     std::function<void()> guarded(Handler handler);
+    std::function<void(const QString&)> titledMessage();
     const FileDialogTexts& forSystem(const FileDialogTexts& classic,
                                      const FileDialogTexts& newer) const;
     void hideToNotificationArea();
