@@ -386,6 +386,7 @@ void EspeakVoice::pump()
     const std::optional<HeardWord> word = playback_.newestHeardWord();
     takeWholeTexts();
     feedSynthesis();
+    const long ended = endedStream();
     if (idle()) {
         playback_.closeSink();
         pumpTimer_.stop();
@@ -393,12 +394,23 @@ void EspeakVoice::pump()
     // Last, and through copies, since a handler may release this voice.
     const WordHandler wordHandler =
         word && (interests_ & WordBoundaryInterest) ? wordHandler_ : nullptr;
+    const EndStreamHandler endHandler =
+        ended && (interests_ & EndStreamInterest) ? endStreamHandler_ : nullptr;
     const AudioLevelHandler levelHandler =
         level && (interests_ & AudioLevelInterest) ? audioLevelHandler_ : nullptr;
     if (wordHandler)
         wordHandler({word->stream, word->offset});
+    if (endHandler)
+        endHandler(ended);
     if (levelHandler)
         levelHandler(*level);
+}
+
+// Streams are heard in the order they were spoken, so one has ended once another is current.
+long EspeakVoice::endedStream()
+{
+    const long previous = std::exchange(pumpedStream_, currentStream());
+    return previous != pumpedStream_ ? previous : 0;
 }
 
 void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
@@ -434,6 +446,11 @@ void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler)
 void EspeakVoice::SetWordHandler(WordHandler handler)
 {
     wordHandler_ = std::move(handler);
+}
+
+void EspeakVoice::SetEndStreamHandler(EndStreamHandler handler)
+{
+    endStreamHandler_ = std::move(handler);
 }
 
 } // namespace platform

@@ -52,6 +52,7 @@ public:
 
     void SetAudioLevelHandler(AudioLevelHandler handler) override;
     void SetWordHandler(WordHandler handler) override;
+    void SetEndStreamHandler(EndStreamHandler handler) override;
 
 private:
     struct Item {
@@ -92,6 +93,7 @@ private:
     void throwFailure();
     int skipPendingSentences(long stream, int count);
     long currentStream();
+    long endedStream();
     bool idle();
     void pump();
     void takeWholeTexts();
@@ -103,6 +105,8 @@ private:
     int volume_ = MaxVolume;
     int interests_ = 0;
     long lastStream_ = 0;
+    // The stream current at the last pump, to tell when it has ended.
+    long pumpedStream_ = 0;
     std::deque<Item> items_;
     std::deque<Pending> retries_;
     std::optional<Pending> synthesizing_;
@@ -121,6 +125,7 @@ private:
     bool allowFormatChanges_ = true;
     AudioLevelHandler audioLevelHandler_;
     WordHandler wordHandler_;
+    EndStreamHandler endStreamHandler_;
 };
 
 } // namespace platform

@@ -13,19 +13,6 @@ namespace {
 // Enough to speak for a minute or more before the whole text is needed.
 constexpr int BeginningLength = 4096;
 
-struct Range {
-    int from = 0;
-    int to = 0;
-};
-
-Range selectionOrWhole(const QTextEdit& editor)
-{
-    const QTextCursor cursor = editor.textCursor();
-    if (cursor.hasSelection())
-        return {cursor.selectionStart(), cursor.selectionEnd()};
-    return {0, editor.document()->characterCount() - 1};
-}
-
 // Separators as QTextDocument::toPlainText gives them.
 QString plainTextOf(QString text)
 {
@@ -47,8 +34,10 @@ QString plainTextOf(QString text)
     return text;
 }
 
+} // namespace
+
 // Taking a range through a cursor costs its length, not the document's.
-QString textOf(QTextDocument& document, Range range)
+QString textOf(QTextDocument& document, EditorRange range)
 {
     QTextCursor cursor(&document);
     cursor.setPosition(std::min(range.from, document.characterCount() - 1));
@@ -56,18 +45,24 @@ QString textOf(QTextDocument& document, Range range)
     return plainTextOf(cursor.selectedText());
 }
 
-} // namespace
+EditorRange selectionOrWholeRange(const QTextEdit& editor)
+{
+    const QTextCursor cursor = editor.textCursor();
+    if (cursor.hasSelection())
+        return {cursor.selectionStart(), cursor.selectionEnd()};
+    return {0, editor.document()->characterCount() - 1};
+}
 
 QString selectionOrWholeText(const QTextEdit& editor)
 {
-    return textOf(*editor.document(), selectionOrWhole(editor));
+    return textOf(*editor.document(), selectionOrWholeRange(editor));
 }
 
 DeferredText selectionOrWholeTextToRead(const QTextEdit& editor)
 {
-    const Range range = selectionOrWhole(editor);
+    const EditorRange range = selectionOrWholeRange(editor);
     QTextDocument& document = *editor.document();
-    const Range beginning{range.from, std::min(range.to, range.from + BeginningLength)};
+    const EditorRange beginning{range.from, std::min(range.to, range.from + BeginningLength)};
     DeferredText text{textOf(document, beginning), {}};
     if (beginning.to < range.to)
         text.whole = [document = QPointer<QTextDocument>(&document), range,

@@ -4,9 +4,23 @@
 
 #include <QString>
 
+class QTextDocument;
 class QTextEdit;
 
 namespace speech {
+
+// Where a text taken from the editor lies in its document.
+struct EditorRange {
+    int from = 0;
+    int to = 0;
+};
+
+// The range's text as it is read aloud: one character for each position, paragraph ends as line
+// feeds.
+QString textOf(QTextDocument& document, EditorRange range);
+
+// The editor's selection, or its whole text when nothing is selected.
+EditorRange selectionOrWholeRange(const QTextEdit& editor);
 
 // The editor's selection, or its whole text when nothing is selected, as plain text: paragraph
 // ends are line feeds.

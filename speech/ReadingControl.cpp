@@ -30,17 +30,24 @@ void showNumber(QLabel& label, int value)
 ReadingControl::ReadingControl(VoiceHolder& voice, ReadingControls controls)
     : voice_(voice)
     , controls_(controls)
+    , highlight_(controls.editor)
 {
     voice_.SetConnectHook([this](Voice& fresh) { prepare(fresh); });
+    voice_.SetWordHandler([this](const WordEvent& event) { highlight_.wordHeard(event); });
+    voice_.SetEndStreamHandler([this](long stream) { highlight_.streamEnded(stream); });
 }
 
 ReadingControl::~ReadingControl()
 {
     voice_.SetConnectHook({});
+    voice_.SetWordHandler({});
+    voice_.SetEndStreamHandler({});
 }
 
-void ReadingControl::prepare(Voice& voice) const
+// A new voice object means the one before has gone, and its words with it.
+void ReadingControl::prepare(Voice& voice)
 {
+    highlight_.clear();
     if (const int selected = selectedVoice(); selected >= 0)
         voice.SetVoice(tokenAt(controls_.voices, selected));
     voice.SetRate(controls_.rate.value());
@@ -102,7 +109,12 @@ void ReadingControl::putVolume(int volume)
 // Failures are dropped: reading aloud never shows a message.
 void ReadingControl::readAloud()
 {
-    const DeferredText text = selectionOrWholeTextToRead(controls_.editor);
+    const EditorRange range = selectionOrWholeRange(controls_.editor);
+    DeferredText text = selectionOrWholeTextToRead(controls_.editor);
+    // What the voice reads, to tell an edit of it from a change of format.
+    auto read = std::make_shared<QString>(text.beginning);
+    if (text.whole)
+        text.whole = [whole = std::move(text.whole), read] { return *read = whole(); };
     paused_ = false;
     try {
         voice_.Release();
@@ -110,7 +122,8 @@ void ReadingControl::readAloud()
         if (selected < 0)
             return;
         voice_->SetVoice(tokenAt(controls_.voices, selected));
-        voice_->Speak(text, Voice::SpeakAsync);
+        const long stream = voice_->Speak(text, Voice::SpeakAsync);
+        highlight_.follow(stream, range, std::move(read));
     } catch (const std::exception&) {
     }
 }
@@ -130,6 +143,7 @@ void ReadingControl::pauseOrResume()
 void ReadingControl::stop()
 {
     paused_ = false;
+    highlight_.clear();
     try {
         voice_.Release();
     } catch (const std::exception&) {

@@ -2,6 +2,7 @@
 
 #include "speech/Voice.h"
 #include "speech/VoiceHolder.h"
+#include "speech/WordHighlight.h"
 
 #include <QMetaType>
 
@@ -28,7 +29,8 @@ struct ReadingControls {
 
 // Reads the editor's text aloud through the window's voice object and steers it: voice, rate,
 // volume, pause and stop. Every new voice object gets the chosen voice, the track bars' rate and
-// volume and the event interests, so what the controls show is what is heard.
+// volume and the event interests, so what the controls show is what is heard. The word being
+// heard of a text read aloud is marked in the editor.
 class ReadingControl {
 public:
     static constexpr int DefaultRate = 0;
@@ -61,12 +63,13 @@ public:
     VoiceTokenPtr selectedToken() const;
 
 private:
-    void prepare(Voice& voice) const;
+    void prepare(Voice& voice);
     void putRate(int rate);
     void putVolume(int volume);
 
     VoiceHolder& voice_;
     ReadingControls controls_;
+    WordHighlight highlight_;
     bool paused_ = false;
 };
 

@@ -36,6 +36,7 @@ struct DeferredText {
 class Voice {
 public:
     static constexpr int SpeakAsync = 1;
+    static constexpr int EndStreamInterest = 0x4;
     static constexpr int WordBoundaryInterest = 0x20;
     static constexpr int AudioLevelInterest = 0x200;
     static constexpr int AllEventInterests = 33790;
@@ -45,6 +46,7 @@ public:
 
     using AudioLevelHandler = std::function<void(const AudioLevelEvent&)>;
     using WordHandler = std::function<void(const WordEvent&)>;
+    using EndStreamHandler = std::function<void(long streamNumber)>;
 
     virtual ~Voice() = default;
 
@@ -80,6 +82,9 @@ public:
     // Runs on the user-interface thread as the first sound of a word is heard, when the interests
     // ask for it; words that go by between two calls are passed over for the newest.
     virtual void SetWordHandler(WordHandler handler) = 0;
+    // Runs on the user-interface thread once the last sound of a stream is heard, or once it is
+    // skipped, when the interests ask for it.
+    virtual void SetEndStreamHandler(EndStreamHandler handler) = 0;
 };
 
 } // namespace speech

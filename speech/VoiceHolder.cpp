@@ -12,6 +12,8 @@ Voice& VoiceHolder::voice()
     if (!voice_) {
         voice_ = engine_.CreateVoice();
         voice_->SetAudioLevelHandler(audioLevelHandler_);
+        voice_->SetWordHandler(wordHandler_);
+        voice_->SetEndStreamHandler(endStreamHandler_);
         if (connectHook_)
             connectHook_(*voice_);
     }
@@ -33,6 +35,20 @@ void VoiceHolder::SetAudioLevelHandler(Voice::AudioLevelHandler handler)
     audioLevelHandler_ = std::move(handler);
     if (voice_)
         voice_->SetAudioLevelHandler(audioLevelHandler_);
+}
+
+void VoiceHolder::SetWordHandler(Voice::WordHandler handler)
+{
+    wordHandler_ = std::move(handler);
+    if (voice_)
+        voice_->SetWordHandler(wordHandler_);
+}
+
+void VoiceHolder::SetEndStreamHandler(Voice::EndStreamHandler handler)
+{
+    endStreamHandler_ = std::move(handler);
+    if (voice_)
+        voice_->SetEndStreamHandler(endStreamHandler_);
 }
 
 } // namespace speech

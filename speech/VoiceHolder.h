@@ -9,8 +9,8 @@
 namespace speech {
 
 // Holds the one voice object of the window. Release drops it; the next use connects a new one,
-// which reports its audio levels to the holder's handler and passes through the connect hook, so
-// the owner can give every new voice object its settings.
+// which reports its audio levels, words and stream ends to the holder's handlers and passes
+// through the connect hook, so the owner can give every new voice object its settings.
 class VoiceHolder {
 public:
     using ConnectHook = std::function<void(Voice&)>;
@@ -24,12 +24,16 @@ public:
 
     void SetConnectHook(ConnectHook hook);
     void SetAudioLevelHandler(Voice::AudioLevelHandler handler);
+    void SetWordHandler(Voice::WordHandler handler);
+    void SetEndStreamHandler(Voice::EndStreamHandler handler);
 
 private:
     SpeechEngine& engine_;
     std::unique_ptr<Voice> voice_;
     ConnectHook connectHook_;
     Voice::AudioLevelHandler audioLevelHandler_;
+    Voice::WordHandler wordHandler_;
+    Voice::EndStreamHandler endStreamHandler_;
 };
 
 } // namespace speech

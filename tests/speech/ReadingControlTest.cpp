@@ -3,12 +3,16 @@
 #include "tests/support/FakeSpeechEngine.h"
 #include "tests/support/ReadingWidgets.h"
 
+#include <functional>
 #include <gmock/gmock.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <tuple>
 
 using testing::ElementsAre;
 using testsupport::FakeSpeechEngine;
@@ -173,4 +177,120 @@ TEST(ReadingControl, TheProgressBarShowsLevelsUnscaledAndKeepsTheLast)
     EXPECT_EQ(reading.controls.progress.value(), 10);
     reading.control.stop();
     EXPECT_EQ(reading.controls.progress.value(), 10);
+}
+
+namespace {
+
+QString markedText(const QTextEdit& editor)
+{
+    const QList<QTextEdit::ExtraSelection> marks = editor.extraSelections();
+    return marks.size() == 1 ? marks.front().cursor.selectedText()
+                             : QStringLiteral("<%1 marks>").arg(marks.size());
+}
+
+void select(QTextEdit& editor, int from, int to)
+{
+    QTextCursor cursor(editor.document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    editor.setTextCursor(cursor);
+}
+
+} // namespace
+
+TEST(ReadingControl, TheWordHeardIsMarkedInTheSelectionReadAndTheDocumentStaysAsItWas)
+{
+    Reading reading;
+    reading.control.fillVoiceList(0);
+    QTextEdit& editor = reading.controls.editor;
+    editor.setPlainText(QStringLiteral("Skip this.\nRead 我们 don't 3.5 here.\nNot this."));
+    const QString html = editor.toHtml();
+    const int from = editor.toPlainText().indexOf(u"Read");
+    const int to = editor.toPlainText().indexOf(u"\nNot");
+    select(editor, from, to);
+    reading.control.readAloud();
+    const long stream = 1;
+    const QString read = editor.toPlainText().mid(from, to - from);
+    const std::vector<std::pair<QString, QString>> heardToMarked = {
+        {QStringLiteral("Read"), QStringLiteral("Read")},
+        {QStringLiteral("我"), QStringLiteral("我")},
+        {QStringLiteral("们"), QStringLiteral("们")},
+        {QStringLiteral("don't"), QStringLiteral("don't")},
+        {QStringLiteral("3.5"), QStringLiteral("3.5")},
+        {QStringLiteral(".5"), QStringLiteral("3.5")},
+        {QStringLiteral("here"), QStringLiteral("here")}};
+    for (const auto& [heard, marked] : heardToMarked) {
+        reading.engine.sendWord(stream, read.indexOf(heard));
+        EXPECT_EQ(markedText(editor), marked) << heard.toStdString();
+    }
+    reading.engine.sendWord(stream + 1, 0);
+    reading.engine.sendEndStream(stream + 1);
+    EXPECT_EQ(markedText(editor), QStringLiteral("here"))
+        << "another stream's words are not marked";
+    EXPECT_EQ(editor.textCursor().selectionStart(), from);
+    EXPECT_EQ(editor.textCursor().selectionEnd(), to);
+    EXPECT_EQ(editor.toHtml(), html);
+    EXPECT_FALSE(editor.document()->isModified());
+    EXPECT_FALSE(editor.document()->isUndoAvailable());
+    reading.engine.sendEndStream(stream);
+    EXPECT_TRUE(editor.extraSelections().isEmpty()) << "the end of the text takes the mark away";
+}
+
+TEST(ReadingControl, AnEditOfTheTextReadEndsTheMarkingAndAChangeOfFormatDoesNot)
+{
+    const QString text = QStringLiteral("one two three four");
+    const auto edits =
+        std::vector<std::tuple<const char*, std::function<void(QTextCursor&)>, bool>>{
+            {"bold",
+             [](QTextCursor& c) {
+                 c.select(QTextCursor::Document);
+                 QTextCharFormat bold;
+                 bold.setFontWeight(QFont::Bold);
+                 c.mergeCharFormat(bold);
+             },
+             true},
+            {"typing", [](QTextCursor& c) { c.insertText(QStringLiteral("x")); }, false},
+            {"same length",
+             [](QTextCursor& c) {
+                 c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+                 c.insertText(QStringLiteral("x"));
+             },
+             false},
+        };
+    for (const auto& [name, edit, marking] : edits) {
+        Reading reading;
+        reading.control.fillVoiceList(0);
+        QTextEdit& editor = reading.controls.editor;
+        editor.setPlainText(text);
+        reading.control.readAloud();
+        reading.engine.sendWord(1, 4);
+        QTextCursor cursor(editor.document());
+        edit(cursor);
+        EXPECT_EQ(markedText(editor), marking ? QStringLiteral("two") : QStringLiteral("<0 marks>"))
+            << name;
+        reading.engine.sendWord(1, 8);
+        EXPECT_EQ(markedText(editor),
+                  marking ? QStringLiteral("three") : QStringLiteral("<0 marks>"))
+            << name;
+    }
+}
+
+TEST(ReadingControl, StopAndANewVoiceTakeTheMarkAway)
+{
+    Reading reading;
+    reading.control.fillVoiceList(0);
+    QTextEdit& editor = reading.controls.editor;
+    editor.setPlainText(QStringLiteral("one two"));
+    reading.control.readAloud();
+    reading.engine.sendWord(1, 4);
+    ASSERT_EQ(markedText(editor), QStringLiteral("two"));
+    reading.control.stop();
+    EXPECT_TRUE(editor.extraSelections().isEmpty());
+    reading.control.readAloud();
+    reading.engine.sendWord(1, 0);
+    ASSERT_EQ(markedText(editor), QStringLiteral("one"));
+    reading.holder.Release();
+    reading.holder->Speak(QStringLiteral("key"), speech::Voice::SpeakAsync);
+    reading.engine.sendWord(1, 0);
+    EXPECT_TRUE(editor.extraSelections().isEmpty()) << "a stream of another voice object";
 }

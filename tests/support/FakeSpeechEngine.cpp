@@ -108,9 +108,15 @@ public:
     {
         levelHandler = std::move(handler);
     }
-    void SetWordHandler(WordHandler) override {}
+    void SetWordHandler(WordHandler handler) override { wordHandler = std::move(handler); }
+    void SetEndStreamHandler(EndStreamHandler handler) override
+    {
+        endStreamHandler = std::move(handler);
+    }
 
     AudioLevelHandler levelHandler;
+    WordHandler wordHandler;
+    EndStreamHandler endStreamHandler;
 
 private:
     void record(const QString& call) const
@@ -179,6 +185,20 @@ void FakeSpeechEngine::sendAudioLevel(int level)
     if (current && current->levelHandler &&
         (current->EventInterests() & speech::Voice::AudioLevelInterest))
         current->levelHandler({1, 0, level});
+}
+
+void FakeSpeechEngine::sendWord(long stream, qsizetype position)
+{
+    if (current && current->wordHandler &&
+        (current->EventInterests() & speech::Voice::WordBoundaryInterest))
+        current->wordHandler({stream, position});
+}
+
+void FakeSpeechEngine::sendEndStream(long stream)
+{
+    if (current && current->endStreamHandler &&
+        (current->EventInterests() & speech::Voice::EndStreamInterest))
+        current->endStreamHandler(stream);
 }
 
 QStringList FakeSpeechEngine::callsOfCurrentVoice() const

@@ -28,6 +28,8 @@ public:
     class FakeVoice* current = nullptr;
 
     void sendAudioLevel(int level);
+    void sendWord(long stream, qsizetype position);
+    void sendEndStream(long stream);
     // The calls since the last "create", without it.
     QStringList callsOfCurrentVoice() const;
 };

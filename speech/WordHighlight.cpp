@@ -1,0 +1,180 @@
+#include "speech/WordHighlight.h"
+
+#include <algorithm>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTextBoundaryFinder>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace speech {
+
+namespace {
+
+// Longer runs of letters are marked in part; the cost of finding a word stays bounded.
+constexpr int LongestWord = 64;
+// A word brought into view gets this part of the view before it, for context.
+constexpr int ContextPart = 5;
+
+const QColor Amber(255, 214, 64);
+const QColor SkyBlue(150, 205, 255);
+
+// Amber, unless the editor's background is so near it that the mark would not show.
+QColor markColour(const QColor& background)
+{
+    const int hueDistance = std::abs(background.hslHue() - Amber.hslHue());
+    const bool amberLike = background.hslHue() >= 0 &&
+                           std::min(hueDistance, 360 - hueDistance) < 30 &&
+                           background.hslSaturation() > 100 && background.lightness() > 120;
+    return amberLike ? SkyBlue : Amber;
+}
+
+QTextCursor cursorAt(QTextDocument& document, int position)
+{
+    QTextCursor cursor(&document);
+    cursor.setPosition(std::clamp(position, 0, document.characterCount() - 1));
+    return cursor;
+}
+
+bool isEmpty(const EditorRange& range)
+{
+    return range.to <= range.from;
+}
+
+} // namespace
+
+WordHighlight::WordHighlight(QTextEdit& editor, std::chrono::milliseconds userScrollRespected)
+    : editor_(editor)
+    , userScrollRespected_(userScrollRespected)
+{
+    for (QScrollBar* bar : {editor_.verticalScrollBar(), editor_.horizontalScrollBar()})
+        QObject::connect(bar, &QScrollBar::valueChanged, &connections_, [this] {
+            if (!scrolling_)
+                userScrolled_.start();
+        });
+}
+
+WordHighlight::~WordHighlight()
+{
+    clear();
+}
+
+void WordHighlight::follow(long stream, EditorRange range, std::shared_ptr<const QString> read)
+{
+    clear();
+    stream_ = stream;
+    range_ = range;
+    read_ = std::move(read);
+    // Reading aloud asks to see what is read, whatever was looked at before.
+    userScrolled_.invalidate();
+    documentWatch_ = QObject::connect(editor_.document(), &QTextDocument::contentsChange,
+                                      &connections_, [this](int position, int removed, int added) {
+                                          contentsChanged(position, removed, added);
+                                      });
+}
+
+void WordHighlight::wordHeard(const WordEvent& event)
+{
+    if (stream_ == 0 || event.streamNumber != stream_ || event.characterPosition < 0 ||
+        event.characterPosition >= range_.to - range_.from)
+        return;
+    const int position = range_.from + static_cast<int>(event.characterPosition);
+    // The engine reports parts of some words, such as numbers, as words of their own.
+    if (position >= marked_.from && position < marked_.to)
+        return;
+    if (const EditorRange word = wordAt(position); !isEmpty(word))
+        mark(word);
+}
+
+void WordHighlight::streamEnded(long stream)
+{
+    if (stream_ != 0 && stream == stream_)
+        clear();
+}
+
+void WordHighlight::clear()
+{
+    stream_ = 0;
+    read_.reset();
+    QObject::disconnect(documentWatch_);
+    if (!isEmpty(marked_)) {
+        marked_ = {};
+        editor_.setExtraSelections({});
+    }
+}
+
+// A change of format leaves every word where it was; any other change within the text being read
+// would have the marks land on other words.
+void WordHighlight::contentsChanged(int position, int removed, int added)
+{
+    if (stream_ == 0 || position >= range_.to)
+        return;
+    if (removed != added || readTextChanged(position, added))
+        clear();
+}
+
+bool WordHighlight::readTextChanged(int position, int length) const
+{
+    const int from = std::max(position, range_.from);
+    const int to =
+        std::min({position + length, range_.to, range_.from + static_cast<int>(read_->size())});
+    if (from >= to)
+        return false;
+    return textOf(*editor_.document(), {from, to}) != read_->mid(from - range_.from, to - from);
+}
+
+// The word as Unicode tells words apart: a Chinese character on its own, "don't" and "3.5" whole.
+EditorRange WordHighlight::wordAt(int position) const
+{
+    const QString text =
+        textOf(*editor_.document(), {position, std::min(position + LongestWord, range_.to)});
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    const qsizetype end = words.toNextBoundary();
+    return {position, position + static_cast<int>(end > 0 ? end : text.size())};
+}
+
+void WordHighlight::mark(EditorRange word)
+{
+    marked_ = word;
+    QTextEdit::ExtraSelection selection;
+    selection.cursor = cursorAt(*editor_.document(), word.from);
+    selection.cursor.setPosition(word.to, QTextCursor::KeepAnchor);
+    selection.format.setBackground(markColour(editor_.palette().color(QPalette::Base)));
+    selection.format.setForeground(QColor(Qt::black));
+    editor_.setExtraSelections({selection});
+    keepInView(word);
+}
+
+void WordHighlight::keepInView(EditorRange word)
+{
+    if (userScrolled_.isValid() && userScrolled_.elapsed() < userScrollRespected_.count())
+        return;
+    QTextDocument& document = *editor_.document();
+    QRect shown = editor_.cursorRect(cursorAt(document, word.from));
+    // A word wrapped at its end would stretch over two lines.
+    if (const QRect end = editor_.cursorRect(cursorAt(document, word.to)); end.top() == shown.top())
+        shown = shown.united(end);
+    const QRect view = editor_.viewport()->rect();
+    const auto outside = [](int start, int end, int viewStart, int viewEnd) {
+        return start < viewStart || end > viewEnd;
+    };
+    const int dy = outside(shown.top(), shown.bottom(), view.top(), view.bottom())
+                       ? shown.top() - view.height() / ContextPart
+                       : 0;
+    const int dx = outside(shown.left(), shown.right(), view.left(), view.right())
+                       ? shown.left() - view.width() / ContextPart
+                       : 0;
+    if (dx != 0 || dy != 0)
+        scrollBy(dx, dy);
+}
+
+void WordHighlight::scrollBy(int dx, int dy)
+{
+    const QScopedValueRollback ours(scrolling_, true);
+    QScrollBar& horizontal = *editor_.horizontalScrollBar();
+    QScrollBar& vertical = *editor_.verticalScrollBar();
+    horizontal.setValue(horizontal.value() + dx);
+    vertical.setValue(vertical.value() + dy);
+}
+
+} // namespace speech
