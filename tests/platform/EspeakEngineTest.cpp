@@ -57,6 +57,9 @@ TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
     StreamLengths lengths(*voice);
+    std::vector<std::pair<long, double>> ends;
+    voice->SetEndStreamHandler(
+        [&](long stream) { ends.emplace_back(stream, paced.secondsHeard()); });
     const QString next = QStringLiteral("Next item.");
     voice->Speak(LongText, speech::Voice::SpeakAsync);
     voice->Speak(next, speech::Voice::SpeakAsync);
@@ -67,6 +70,11 @@ TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
     const double nextSeconds = secondsOf(render(next));
     EXPECT_NEAR(lengths.seconds(2), nextSeconds, 0.06);
     EXPECT_NEAR(paced.secondsHeard() - atSkip, nextSeconds, 0.25);
+    ASSERT_TRUE(waitUntil([&] { return ends.size() == 2; }, 1000));
+    EXPECT_EQ(ends[0].first, 1);
+    EXPECT_LT(ends[0].second - atSkip, 0.1) << "a skipped stream ends at once";
+    EXPECT_EQ(ends[1].first, 2);
+    EXPECT_NEAR(ends[1].second, paced.secondsHeard(), 0.001) << "a stream ends once all is heard";
 }
 
 TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext)
