@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -13,6 +14,10 @@ namespace {
 
 // Longer runs of letters are marked in part; the cost of finding a word stays bounded.
 constexpr int LongestWord = 64;
+// The editor repaints a paragraph whole, at a cost that grows with its length: about 5 ms at
+// 300,000 characters and a tenth of a second at a million. Words of longer paragraphs go unmarked
+// rather than take the window's thread, which also feeds the sound.
+constexpr int LongestMarkedParagraph = 200'000;
 // A word brought into view gets this part of the view before it, for context.
 constexpr int ContextPart = 5;
 
@@ -34,6 +39,17 @@ QTextCursor cursorAt(QTextDocument& document, int position)
     QTextCursor cursor(&document);
     cursor.setPosition(std::clamp(position, 0, document.characterCount() - 1));
     return cursor;
+}
+
+// Blanks, and what the engine is given as blanks or as a replacement character and passes over.
+bool isUnspoken(const QString& text, qsizetype at)
+{
+    const QChar c = text.at(at);
+    const bool paired = c.isHighSurrogate()
+                            ? at + 1 < text.size() && text.at(at + 1).isLowSurrogate()
+                            : at > 0 && text.at(at - 1).isHighSurrogate();
+    return c.isSpace() || c.category() == QChar::Other_Control ||
+           c == QChar::ReplacementCharacter || (c.isSurrogate() && !paired);
 }
 
 bool isEmpty(const EditorRange& range)
@@ -82,7 +98,9 @@ void WordHighlight::wordHeard(const WordEvent& event)
     // The engine reports parts of some words, such as numbers, as words of their own.
     if (position >= marked_.from && position < marked_.to)
         return;
-    if (const EditorRange word = wordAt(position); !isEmpty(word))
+    if (editor_.document()->findBlock(position).length() > LongestMarkedParagraph)
+        unmark();
+    else if (const EditorRange word = wordAt(position); !isEmpty(word))
         mark(word);
 }
 
@@ -97,6 +115,11 @@ void WordHighlight::clear()
     stream_ = 0;
     read_.reset();
     QObject::disconnect(documentWatch_);
+    unmark();
+}
+
+void WordHighlight::unmark()
+{
     if (!isEmpty(marked_)) {
         marked_ = {};
         editor_.setExtraSelections({});
@@ -124,13 +147,20 @@ bool WordHighlight::readTextChanged(int position, int length) const
 }
 
 // The word as Unicode tells words apart: a Chinese character on its own, "don't" and "3.5" whole.
+// The engine may place a word on what it leaves unspoken before it, such as a replacement
+// character; the mark goes on to the word.
 EditorRange WordHighlight::wordAt(int position) const
 {
     const QString text =
         textOf(*editor_.document(), {position, std::min(position + LongestWord, range_.to)});
+    qsizetype start = 0;
+    while (start < text.size() && isUnspoken(text, start))
+        ++start;
     QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    words.setPosition(start);
     const qsizetype end = words.toNextBoundary();
-    return {position, position + static_cast<int>(end > 0 ? end : text.size())};
+    return {position + static_cast<int>(start),
+            position + static_cast<int>(end > start ? end : text.size())};
 }
 
 void WordHighlight::mark(EditorRange word)

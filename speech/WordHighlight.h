@@ -44,6 +44,7 @@ private:
     bool readTextChanged(int position, int length) const;
     EditorRange wordAt(int position) const;
     void mark(EditorRange word);
+    void unmark();
     void keepInView(EditorRange word);
     void scrollBy(int dx, int dy);
 
