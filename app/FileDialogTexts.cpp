@@ -21,8 +21,12 @@ const char16_t ClassicTextFilter[] =
     u"文本文件(*.txt)|*.txt|Rtf文件(*.rtf)|*.rtf|任何文件(*.*)|*.* ";
 const char16_t NewerTextFileTypes[] = u"文本文件|*.txt|RTF文件|*.rtf|任何文件|*.*";
 
-const char16_t ClassicWavFilter[] = u"Wav文件(*.wav)|*.wav";
-const char16_t NewerWavFileTypes[] = u"Wav文件|*.wav";
+// WAV first, then the compressed types a phone or a car plays.
+const char16_t ClassicWavFilter[] = u"Wav文件(*.wav)|*.wav|MP3文件(*.mp3)|*.mp3|"
+                                    u"Ogg Opus文件(*.opus)|*.opus|Ogg Vorbis文件(*.ogg)|*.ogg|"
+                                    u"FLAC文件(*.flac)|*.flac";
+const char16_t NewerWavFileTypes[] = u"Wav文件|*.wav|MP3文件|*.mp3|Ogg Opus文件|*.opus|"
+                                     u"Ogg Vorbis文件|*.ogg|FLAC文件|*.flac";
 
 template <typename Texts>
 Texts* texts(QObject* window, const char* name, const char16_t* fileTypes, const char* suffix)

@@ -6,24 +6,53 @@
 
 namespace {
 
+struct NameFilter {
+    QString filter;
+    // What a name typed without one gets under this filter, if it names one type.
+    QString suffix;
+};
+
+// "*.mp3" gives "mp3"; "*.*" and lists of masks give none.
+QString suffixOf(const QString& masks)
+{
+    if (!masks.startsWith(QStringLiteral("*.")) || masks.contains(u';'))
+        return {};
+    const QString suffix = masks.mid(2).trimmed();
+    return suffix.contains(u'*') || suffix.contains(u'?') ? QString() : suffix;
+}
+
 // Qt reads a filter's masks from the last parentheses of its text, blank-separated.
-QStringList qtFilters(const QString& fileTypes)
+QList<NameFilter> nameFilters(const QString& fileTypes)
 {
     const QStringList parts = fileTypes.split(u'|');
-    QStringList filters;
+    QList<NameFilter> filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') +
-                       u')';
+        filters.push_back(
+            {parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')',
+             suffixOf(parts[i + 1])});
     return filters;
 }
 
+// The filter chosen gives its type to a name typed without one, as the desktop's dialogs do.
 void setUp(QFileDialog& dialog, const FileDialogTexts& texts)
 {
     dialog.setObjectName(texts.objectName());
     if (!texts.title.isEmpty())
         dialog.setWindowTitle(texts.title);
-    dialog.setNameFilters(qtFilters(texts.fileTypes));
+    const QList<NameFilter> filters = nameFilters(texts.fileTypes);
+    QStringList names;
+    for (const NameFilter& filter : filters)
+        names << filter.filter;
+    dialog.setNameFilters(names);
     dialog.setDefaultSuffix(texts.defaultSuffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters, fallback = texts.defaultSuffix](const QString& chosen) {
+                         const auto match = std::find_if(
+                             filters.begin(), filters.end(),
+                             [&](const NameFilter& filter) { return filter.filter == chosen; });
+                         const bool named = match != filters.end() && !match->suffix.isEmpty();
+                         dialog.setDefaultSuffix(named ? match->suffix : fallback);
+                     });
 }
 
 QString chosenFile(QFileDialog& dialog)

@@ -1,5 +1,6 @@
 #include "bench/NotingSink.h"
 #include "platform/EspeakEngine.h"
+#include "speech/FileRendering.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -61,15 +62,8 @@ double exportSeconds(platform::EspeakEngine& engine, const QString& text, const 
 {
     QElapsedTimer timer;
     timer.start();
-    auto voice = engine.CreateVoice();
-    auto stream = engine.CreateFileStream();
-    stream->SetFormatType(speech::FileStream::Format16kHz16BitMono);
-    stream->Open(path, speech::FileStream::CreateForWrite, false);
-    voice->SetAllowAudioOutputFormatChangesOnNextSet(false);
-    voice->SetAudioOutputStream(stream);
-    voice->Speak(text, speech::Voice::SpeakAsync);
-    voice->WaitUntilDone(-1);
-    stream->Close();
+    speech::speakIntoFile(*engine.CreateVoice(),
+                          engine.CreateFileStream(speech::AudioFileType::Wav), path, text);
     return timer.nsecsElapsed() / 1e9;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/EspeakEngine.h"
 
+#include "platform/CompressedFileStream.h"
 #include "platform/EspeakVoice.h"
 #include "platform/WavFileStream.h"
 
@@ -40,9 +41,11 @@ std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice()
     return std::make_unique<EspeakVoice>(*this, sinkFactory_);
 }
 
-std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream()
+std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream(speech::AudioFileType type)
 {
-    return std::make_shared<WavFileStream>();
+    if (type == speech::AudioFileType::Wav)
+        return std::make_shared<WavFileStream>();
+    return std::make_shared<CompressedFileStream>(type);
 }
 
 const speech::VoiceTokens& EspeakEngine::voices()

@@ -16,7 +16,7 @@ public:
                  QString languageTag = systemLanguageTag());
 
     std::unique_ptr<speech::Voice> CreateVoice() override;
-    std::shared_ptr<speech::FileStream> CreateFileStream() override;
+    std::shared_ptr<speech::FileStream> CreateFileStream(speech::AudioFileType type) override;
 
     // Every installed voice, the one for the language tag first; throws when the helper fails.
     const speech::VoiceTokens& voices();

@@ -2,7 +2,7 @@
 
 #include "platform/AudioLevel.h"
 #include "platform/EspeakEngine.h"
-#include "platform/WavFileStream.h"
+#include "platform/SampleFile.h"
 
 #include <cmath>
 #include <QElapsedTimer>
@@ -420,7 +420,7 @@ void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
 
 void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream)
 {
-    auto file = std::dynamic_pointer_cast<WavFileStream>(stream);
+    auto file = std::dynamic_pointer_cast<SampleFile>(stream);
     if (!file)
         throw std::invalid_argument("Not a file stream of this engine");
     if (allowFormatChanges_)

@@ -13,7 +13,7 @@
 namespace platform {
 
 class EspeakEngine;
-class WavFileStream;
+class SampleFile;
 
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
 // helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
@@ -118,7 +118,7 @@ private:
     QString failure_;
     PlaybackQueue playback_;
     QTimer pumpTimer_;
-    std::shared_ptr<WavFileStream> file_;
+    std::shared_ptr<SampleFile> file_;
     // The file's sound since the last word began, written once the next begins: a word the
     // helper dies in is spoken again whole, so its first part must not stay in the file.
     std::vector<std::int16_t> wordSound_;

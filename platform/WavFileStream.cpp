@@ -5,9 +5,6 @@
 #include <cstring>
 #include <QFileInfo>
 #include <QtEndian>
-#include <soxr.h>
-#include <stdexcept>
-#include <vector>
 
 namespace platform {
 
@@ -17,17 +14,7 @@ constexpr int FileRate = 16000;
 constexpr int HeaderSize = 44;
 constexpr std::uint32_t MaxDataBytes = 0xFFFFFFFFu - HeaderSize;
 
-std::runtime_error error(const QString& message)
-{
-    return std::runtime_error(message.toStdString());
-}
-
 } // namespace
-
-void WavFileStream::SoxrDeleter::operator()(soxr* resampler) const
-{
-    soxr_delete(resampler);
-}
 
 WavFileStream::WavFileStream() = default;
 
@@ -40,17 +27,9 @@ WavFileStream::~WavFileStream()
     }
 }
 
-void WavFileStream::SetFormatType(int formatType)
-{
-    if (formatType != Format16kHz16BitMono)
-        throw error(QStringLiteral("Unsupported audio format type %1").arg(formatType));
-    formatType_ = formatType;
-}
-
 void WavFileStream::Open(const QString& path, int mode, bool)
 {
-    if (mode != CreateForWrite)
-        throw error(QStringLiteral("Unsupported file stream mode %1").arg(mode));
+    checkOpenMode(mode);
     if (file_.isOpen())
         Close();
     file_.setFileName(path);
@@ -60,7 +39,6 @@ void WavFileStream::Open(const QString& path, int mode, bool)
     isPlainFile_ = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
     adoptedRate_ = 0;
     resampler_.reset();
-    inputRate_ = 0;
     dataBytes_ = 0;
     writeError_.clear();
     writeHeader(0);
@@ -82,45 +60,21 @@ void WavFileStream::write(std::span<const std::int16_t> samples, int sampleRate)
     if (!file_.isOpen() || samples.empty())
         return;
     if (sampleRate == outputRate()) {
-        writeBytes(reinterpret_cast<const char*>(samples.data()),
-                   static_cast<qint64>(samples.size_bytes()));
+        writeSamples(samples);
         return;
     }
-    if (!resampler_ || inputRate_ != sampleRate) {
-        resample(nullptr, 0);
-        const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
-        const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-        soxr_error_t failure = nullptr;
-        resampler_.reset(
-            soxr_create(sampleRate, outputRate(), 1, &failure, &io, &quality, nullptr));
-        if (failure)
-            throw error(QStringLiteral("Cannot resample audio: %1").arg(failure));
-        inputRate_ = sampleRate;
+    if (!resampler_ || resampler_->inputRate() != sampleRate) {
+        if (resampler_)
+            resampler_->drain([this](auto out) { writeSamples(out); });
+        resampler_ = std::make_unique<Resampler>(sampleRate, outputRate());
     }
-    resample(samples.data(), samples.size());
+    resampler_->process(samples, [this](auto out) { writeSamples(out); });
 }
 
-// A null input drains what the resampler still holds.
-void WavFileStream::resample(const std::int16_t* samples, std::size_t count)
+void WavFileStream::writeSamples(std::span<const std::int16_t> samples)
 {
-    if (!resampler_)
-        return;
-    const bool draining = samples == nullptr;
-    std::vector<std::int16_t> out(count * outputRate() / std::max(inputRate_, 1) + 1024);
-    while (true) {
-        std::size_t used = 0;
-        std::size_t made = 0;
-        soxr_process(resampler_.get(), samples, count, &used, out.data(), out.size(), &made);
-        writeBytes(reinterpret_cast<const char*>(out.data()), static_cast<qint64>(made * 2));
-        if (draining ? made == 0 : (used == 0 && made == 0))
-            break;
-        if (!draining) {
-            samples += used;
-            count -= used;
-            if (count == 0 && made < out.size())
-                break;
-        }
-    }
+    writeBytes(reinterpret_cast<const char*>(samples.data()),
+               static_cast<qint64>(samples.size_bytes()));
 }
 
 void WavFileStream::writeBytes(const char* data, qint64 size)
@@ -164,19 +118,16 @@ void WavFileStream::Close()
 {
     if (!file_.isOpen())
         return;
-    resample(nullptr, 0);
+    if (resampler_)
+        resampler_->drain([this](auto out) { writeSamples(out); });
     resampler_.reset();
     // A pipe or device keeps the sizes unknown: it cannot go back to the header.
     if (writeError_.isEmpty() && !file_.isSequential())
         writeHeader(dataBytes_);
     const QString path = file_.fileName();
     file_.close();
-    if (writeError_.isEmpty())
-        return;
-    // A file cut short would pass for a shorter text's sound.
-    if (isPlainFile_)
-        QFile::remove(path);
-    throw error(QStringLiteral("Cannot write \"%1\": %2").arg(path, writeError_));
+    if (!writeError_.isEmpty())
+        failWriting(path, isPlainFile_, writeError_);
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "speech/AudioFileType.h"
 #include "speech/FileStream.h"
 #include "speech/Voice.h"
 
@@ -14,7 +15,7 @@ public:
     virtual ~SpeechEngine() = default;
 
     virtual std::unique_ptr<Voice> CreateVoice() = 0;
-    virtual std::shared_ptr<FileStream> CreateFileStream() = 0;
+    virtual std::shared_ptr<FileStream> CreateFileStream(AudioFileType type) = 0;
 };
 
 } // namespace speech

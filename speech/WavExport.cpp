@@ -1,9 +1,9 @@
 #include "speech/WavExport.h"
 
 #include "speech/EditorText.h"
+#include "speech/FileRendering.h"
 #include "speech/ReadingControl.h"
 
-#include <QScopeGuard>
 #include <QTextEdit>
 
 namespace speech {
@@ -74,32 +74,19 @@ bool WavExport::prepareVoice()
     }
 }
 
-FileStream& WavExport::fileStream()
+// WAV files go through the one file stream the exports share; the other types each get their own.
+std::shared_ptr<FileStream> WavExport::fileStream(AudioFileType type)
 {
+    if (type != AudioFileType::Wav)
+        return engine_.CreateFileStream(type);
     if (!SpFileStream1)
-        SpFileStream1 = engine_.CreateFileStream();
-    return *SpFileStream1;
+        SpFileStream1 = engine_.CreateFileStream(AudioFileType::Wav);
+    return SpFileStream1;
 }
 
 void WavExport::writeFile(const QString& path, const QString& text)
 {
-    FileStream& stream = fileStream();
-    stream.SetFormatType(FileStream::Format16kHz16BitMono);
-    stream.Open(path, FileStream::CreateForWrite, false);
-    voice_->SetAllowAudioOutputFormatChangesOnNextSet(false);
-    voice_->SetAudioOutputStream(SpFileStream1);
-    // A failed export leaves the voice speaking aloud, not into a closed file.
-    auto speakAloudOnFailure = qScopeGuard([this] { voice_->SetAudioOutput(nullptr); });
-    voice_->Speak(text, Voice::SpeakAsync);
-    try {
-        voice_->WaitUntilDone(-1);
-    } catch (...) {
-        // What was spoken stays readable; the failure goes to the error box.
-        stream.Close();
-        throw;
-    }
-    stream.Close();
-    speakAloudOnFailure.dismiss();
+    speakIntoFile(voice_.voice(), fileStream(audioFileTypeOf(path)), path, text);
 }
 
 void WavExport::exportText(const QString& path)

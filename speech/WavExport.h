@@ -1,5 +1,6 @@
 #pragma once
 
+#include "speech/AudioFileType.h"
 #include "speech/FileStream.h"
 #include "speech/SpeechEngine.h"
 #include "speech/VoiceHolder.h"
@@ -14,8 +15,9 @@ namespace speech {
 
 class ReadingControl;
 
-// Renders the editor's text into WAV files (16 kHz, 16 bit, mono) through the chosen voice: the
-// whole text or its selection as one file, or each line as a file of its own named after it.
+// Renders the editor's text into sound files through the chosen voice: the whole text or its
+// selection as one file of the type its name's extension gives, or each line as a WAV file
+// (16 kHz, 16 bit, mono) of its own named after it.
 class WavExport {
 public:
     // The longest file name the file system takes, in bytes.
@@ -39,7 +41,7 @@ public:
 private:
     bool prepareVoice();
     void writeFile(const QString& path, const QString& text);
-    FileStream& fileStream();
+    std::shared_ptr<FileStream> fileStream(AudioFileType type);
 
     VoiceHolder& voice_;
     SpeechEngine& engine_;

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -66,4 +67,25 @@ TEST(SaveDialogs, ShowTheTitleAndFilterThatALanguageGaveThem)
     const SeenDialog seen = saveWith(*dialogs.SaveDialogWav);
     EXPECT_EQ(seen.title, QStringLiteral("Export"));
     EXPECT_THAT(seen.filters, ElementsAre("Wave files (*.wav)"));
+}
+
+TEST(SaveDialogs, TheExportOffersCompressedTypesAndANameGetsTheTypeChosen)
+{
+    QObject window;
+    const WindowFileDialogs dialogs(&window);
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        filters = dialog->nameFilters();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setCurrentIndex(1);
+        emit types->activated(1);
+        emit types->textActivated(types->currentText());
+        dialog->selectFile(QStringLiteral("/tmp/book"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(QtFileDialogs().chooseFileToSave(nullptr, *dialogs.FileSaveDialogWav),
+              QStringLiteral("/tmp/book.mp3"));
+    EXPECT_THAT(filters, ElementsAre("Wav文件 (*.wav)", "MP3文件 (*.mp3)", "Ogg Opus文件 (*.opus)",
+                                     "Ogg Vorbis文件 (*.ogg)", "FLAC文件 (*.flac)"));
 }

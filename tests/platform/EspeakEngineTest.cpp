@@ -227,7 +227,7 @@ TEST(EspeakEngine, SpeechRendersIntoAWavFile)
 
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
-    auto stream = unpaced.engine.CreateFileStream();
+    auto stream = unpaced.engine.CreateFileStream(speech::AudioFileType::Wav);
     stream->SetFormatType(speech::FileStream::Format16kHz16BitMono);
     stream->Open(path, speech::FileStream::CreateForWrite, false);
     voice->SetAllowAudioOutputFormatChangesOnNextSet(false);
@@ -257,7 +257,7 @@ TEST(EspeakEngine, SpeechRendersIntoAWavFile)
 TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath)
 {
     EngineUnderTest unpaced(false);
-    auto stream = unpaced.engine.CreateFileStream();
+    auto stream = unpaced.engine.CreateFileStream(speech::AudioFileType::Wav);
     const QString path = QStringLiteral("/nonexistent-folder/out.wav");
     try {
         stream->Open(path, speech::FileStream::CreateForWrite, false);
@@ -288,7 +288,7 @@ TEST(EspeakEngine, SwitchingToAFileWhileSpeakingStillComesToAnEnd)
     auto voice = paced.engine.CreateVoice();
     voice->Speak(ShortText, speech::Voice::SpeakAsync);
     ASSERT_TRUE(waitUntil([&] { return paced.secondsHeard() > 0.2; }));
-    auto stream = paced.engine.CreateFileStream();
+    auto stream = paced.engine.CreateFileStream(speech::AudioFileType::Wav);
     stream->Open(folder.filePath(QStringLiteral("a.wav")), speech::FileStream::CreateForWrite,
                  false);
     voice->SetAudioOutputStream(stream);

@@ -36,7 +36,7 @@ double exportedSeconds(const QString& text, int signal = 0)
     const QString path = folder.filePath(QStringLiteral("out.wav"));
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
-    auto stream = unpaced.engine.CreateFileStream();
+    auto stream = unpaced.engine.CreateFileStream(speech::AudioFileType::Wav);
     stream->Open(path, speech::FileStream::CreateForWrite, false);
     voice->SetAllowAudioOutputFormatChangesOnNextSet(false);
     voice->SetAudioOutputStream(stream);

@@ -181,3 +181,18 @@ TEST(WavExport, TextTheEngineCannotSpeakIsReportedAndTheRestIsKept)
     EXPECT_GT(dataBytes(wav), 16000u);
     EXPECT_EQ(dataBytes(wav), quint32(wav.size() - 44));
 }
+
+TEST(WavExport, TheNamesExtensionGivesTheTypeOfTheFile)
+{
+    Exporting e;
+    e.editor.setPlainText(QStringLiteral("A book to hear in the car."));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.mp3")));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.flac")));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.wav")));
+    const QByteArray mp3 = e.file(QStringLiteral("book.mp3"));
+    EXPECT_TRUE(mp3.startsWith("ID3") || mp3.startsWith("\xFF\xF3")) << mp3.left(4).toHex().data();
+    EXPECT_TRUE(e.file(QStringLiteral("book.flac")).startsWith("fLaC"));
+    const QByteArray wav = e.file(QStringLiteral("book.wav"));
+    EXPECT_TRUE(wav.startsWith("RIFF"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 24), 16000u);
+}

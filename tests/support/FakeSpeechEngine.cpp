@@ -175,8 +175,9 @@ private:
 
 } // namespace
 
-std::shared_ptr<speech::FileStream> FakeSpeechEngine::CreateFileStream()
+std::shared_ptr<speech::FileStream> FakeSpeechEngine::CreateFileStream(speech::AudioFileType type)
 {
+    streamTypes.push_back(type);
     return std::make_shared<FakeFileStream>(*this);
 }
 

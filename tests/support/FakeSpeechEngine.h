@@ -5,6 +5,7 @@
 #include <memory>
 #include <QStringList>
 #include <set>
+#include <vector>
 
 namespace testsupport {
 
@@ -18,11 +19,13 @@ public:
                                                         QStringLiteral("Cleo")});
 
     std::unique_ptr<speech::Voice> CreateVoice() override;
-    std::shared_ptr<speech::FileStream> CreateFileStream() override;
+    std::shared_ptr<speech::FileStream> CreateFileStream(speech::AudioFileType type) override;
 
     // Calls whose name is in this set throw, with the call's line as message.
     std::set<QString> failing;
     QStringList calls;
+    // The type of each file stream made, in order.
+    std::vector<speech::AudioFileType> streamTypes;
     speech::VoiceTokens tokens;
     // The voice object made last, while it lives; a test sends its audio levels through it.
     class FakeVoice* current = nullptr;

@@ -1,0 +1,190 @@
+#include "platform/CompressedFileStream.h"
+
+#include "platform/FileWriting.h"
+
+#include <QFileInfo>
+#include <sndfile.h>
+
+namespace platform {
+
+namespace {
+
+// Used when no sound came at all, so the file is still a valid, empty one.
+constexpr int UsualEngineRate = 22050;
+constexpr int OpusRate = 24000;
+
+struct Encoding {
+    int format = 0;
+    // libsndfile's scale, from best to smallest: 64 kbit/s for MP3, about 32 for Opus and 48
+    // for Vorbis, each plenty for a voice; FLAC is lossless whatever it is.
+    double compression = 0;
+};
+
+Encoding encodingOf(speech::AudioFileType type)
+{
+    switch (type) {
+    case speech::AudioFileType::Mp3:
+        return {SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 0.6};
+    case speech::AudioFileType::OggOpus:
+        return {SF_FORMAT_OGG | SF_FORMAT_OPUS, 0.88};
+    case speech::AudioFileType::OggVorbis:
+        return {SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0.7};
+    case speech::AudioFileType::Flac:
+    case speech::AudioFileType::Wav:
+        break;
+    }
+    return {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 0.75};
+}
+
+EncodedFile& fileOf(void* user)
+{
+    return *static_cast<EncodedFile*>(user);
+}
+
+sf_count_t fileLength(void* user)
+{
+    return fileOf(user).file.size();
+}
+
+sf_count_t seekFile(sf_count_t offset, int whence, void* user)
+{
+    QFile& file = fileOf(user).file;
+    const qint64 base = whence == SEEK_CUR ? file.pos() : whence == SEEK_END ? file.size() : 0;
+    return file.seek(base + offset) ? file.pos() : -1;
+}
+
+sf_count_t readFile(void* data, sf_count_t count, void* user)
+{
+    return std::max<qint64>(fileOf(user).file.read(static_cast<char*>(data), count), 0);
+}
+
+sf_count_t writeFile(const void* data, sf_count_t count, void* user)
+{
+    EncodedFile& out = fileOf(user);
+    if (!out.writeError.isEmpty())
+        return 0;
+    if (!writeFully(out.file, static_cast<const char*>(data), count)) {
+        out.writeError = out.file.errorString();
+        return 0;
+    }
+    return count;
+}
+
+sf_count_t tellFile(void* user)
+{
+    return fileOf(user).file.pos();
+}
+
+SF_VIRTUAL_IO fileAccess{fileLength, seekFile, readFile, writeFile, tellFile};
+
+} // namespace
+
+void CompressedFileStream::SndfileCloser::operator()(SNDFILE* sndfile) const
+{
+    sf_close(sndfile);
+}
+
+CompressedFileStream::CompressedFileStream(speech::AudioFileType type)
+    : type_(type)
+{
+}
+
+// A stream dropped without Close is still completed; there is no one left to tell of a failure.
+CompressedFileStream::~CompressedFileStream()
+{
+    try {
+        Close();
+    } catch (const std::runtime_error&) {
+    }
+}
+
+void CompressedFileStream::Open(const QString& path, int mode, bool)
+{
+    checkOpenMode(mode);
+    if (isOpen())
+        Close();
+    out_.file.setFileName(path);
+    out_.writeError.clear();
+    if (!out_.file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw error(QStringLiteral("Cannot create \"%1\": %2").arg(path, out_.file.errorString()));
+    isPlainFile_ = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
+    engineRate_ = 0;
+}
+
+void CompressedFileStream::write(std::span<const std::int16_t> samples, int sampleRate)
+{
+    if (!isOpen() || samples.empty())
+        return;
+    if (!encoder_)
+        startEncoder(sampleRate);
+    if (sampleRate != engineRate_)
+        throw error(QStringLiteral("The sound changed its rate within one file"));
+    if (resampler_)
+        resampler_->process(samples, [this](auto out) { encode(out); });
+    else
+        encode(samples);
+}
+
+void CompressedFileStream::startEncoder(int sampleRate)
+{
+    const Encoding encoding = encodingOf(type_);
+    const bool opus = type_ == speech::AudioFileType::OggOpus;
+    SF_INFO info{};
+    info.samplerate = opus ? OpusRate : sampleRate;
+    info.channels = 1;
+    info.format = encoding.format;
+    encoder_.reset(sf_open_virtual(&fileAccess, SFM_WRITE, &info, &out_));
+    if (!encoder_)
+        throw error(QStringLiteral("Cannot write \"%1\": %2")
+                        .arg(out_.file.fileName(), QString::fromUtf8(sf_strerror(nullptr))));
+    if (type_ == speech::AudioFileType::Mp3) {
+        int constant = SF_BITRATE_MODE_CONSTANT;
+        sf_command(encoder_.get(), SFC_SET_BITRATE_MODE, &constant, sizeof constant);
+    }
+    double compression = encoding.compression;
+    sf_command(encoder_.get(), SFC_SET_COMPRESSION_LEVEL, &compression, sizeof compression);
+    engineRate_ = sampleRate;
+    if (info.samplerate != sampleRate)
+        resampler_ = std::make_unique<Resampler>(sampleRate, info.samplerate);
+}
+
+void CompressedFileStream::encode(std::span<const std::int16_t> samples)
+{
+    const auto count = static_cast<sf_count_t>(samples.size());
+    if (out_.writeError.isEmpty() &&
+        sf_writef_short(encoder_.get(), samples.data(), count) != count &&
+        out_.writeError.isEmpty())
+        out_.writeError = QString::fromUtf8(sf_strerror(encoder_.get()));
+}
+
+// Ends the encoding, so its last frames and headers are written; returns why it failed, if it did.
+QString CompressedFileStream::closeEncoder()
+{
+    if (!encoder_)
+        startEncoder(UsualEngineRate);
+    if (resampler_)
+        resampler_->drain([this](auto out) { encode(out); });
+    resampler_.reset();
+    const int closed = sf_close(encoder_.release());
+    if (out_.writeError.isEmpty() && closed != 0)
+        out_.writeError = QString::fromUtf8(sf_error_number(closed));
+    return out_.writeError;
+}
+
+void CompressedFileStream::Close()
+{
+    if (!isOpen())
+        return;
+    QString failure;
+    try {
+        failure = closeEncoder();
+    } catch (const std::runtime_error& startFailed) {
+        failure = QString::fromStdString(startFailed.what());
+    }
+    const QString path = out_.file.fileName();
+    out_.file.close();
+    if (!failure.isEmpty())
+        failWriting(path, isPlainFile_, failure);
+}
+
+} // namespace platform

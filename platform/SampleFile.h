@@ -1,0 +1,36 @@
+#pragma once
+
+#include "speech/FileStream.h"
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+
+namespace platform {
+
+// A file stream of this engine: a voice renders its sound into it, at the engine's rate. Its one
+// format type is 16 kHz, 16 bit, mono; only WAV files take that rate.
+class SampleFile : public speech::FileStream {
+public:
+    void SetFormatType(int formatType) override;
+    int FormatType() const override { return formatType_; }
+
+    virtual bool isOpen() const = 0;
+    // Makes the file take samples at `sampleRate` as they come, where its format leaves the rate
+    // open; only before the first sample.
+    virtual void adoptSampleRate(int sampleRate) = 0;
+    virtual void write(std::span<const std::int16_t> samples, int sampleRate) = 0;
+
+protected:
+    static std::runtime_error error(const QString& message);
+    static void checkOpenMode(int mode);
+    // A file cut short would pass for a shorter text's sound: it goes, unless it is a device or a
+    // link, and the reason is thrown.
+    [[noreturn]] static void failWriting(const QString& path, bool removable,
+                                         const QString& reason);
+
+private:
+    int formatType_ = Format16kHz16BitMono;
+};
+
+} // namespace platform

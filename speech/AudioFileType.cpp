@@ -1,0 +1,21 @@
+#include "speech/AudioFileType.h"
+
+#include <QFileInfo>
+
+namespace speech {
+
+AudioFileType audioFileTypeOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"mp3")
+        return AudioFileType::Mp3;
+    if (suffix == u"opus")
+        return AudioFileType::OggOpus;
+    if (suffix == u"ogg" || suffix == u"oga")
+        return AudioFileType::OggVorbis;
+    if (suffix == u"flac")
+        return AudioFileType::Flac;
+    return AudioFileType::Wav;
+}
+
+} // namespace speech

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace speech {
+
+// The kinds of sound file an export writes. WAV is 16 kHz, 16 bit, mono; the others are mono at
+// the engine's own rate (Opus at 24 kHz, the nearest it takes), compressed for speech.
+enum class AudioFileType { Wav, Mp3, OggOpus, OggVorbis, Flac };
+
+// By the name's extension, in any case: .mp3, .opus, .ogg and .oga, .flac; any other is WAV.
+AudioFileType audioFileTypeOf(const QString& path);
+
+} // namespace speech
