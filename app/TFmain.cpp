@@ -1,5 +1,6 @@
 #include "app/TFmain.h"
 
+#include "app/ExportProgress.h"
 #include "app/GetPath.h"
 #include "app/HelpText.h"
 #include "app/StoredSettings.h"
@@ -227,21 +228,29 @@ void TFmain::NNNOpenClick()
     openChosenFile(services_.fileDialogs.chooseFileToOpen(nullptr, *fileDialogs_.OpenDialog1));
 }
 
+// One export at a time: the window answers commands while it runs.
 void TFmain::NExportClick()
 {
+    if (SpVoice1.IsExporting())
+        return;
     const QString chosen = services_.fileDialogs.chooseFileToSave(
         this, forSystem(*fileDialogs_.SaveDialogWav, *fileDialogs_.FileSaveDialogWav));
-    if (!chosen.isEmpty())
-        wavExport_->exportText(documents::pathAsChosen(chosen));
+    if (chosen.isEmpty())
+        return;
+    ExportProgress progress(*ProgressBar1);
+    wavExport_->exportText(documents::pathAsChosen(chosen), progress);
 }
 
 void TFmain::NExportLineWavClick()
 {
+    if (SpVoice1.IsExporting())
+        return;
     const QString folder =
         services_.fileDialogs.chooseFolder(this, QStringLiteral("请选择WAV文件保存目录:"));
     if (folder.isEmpty())
         return;
-    if (wavExport_->exportLines(folder, [] { QCoreApplication::processEvents(); }))
+    ExportProgress progress(*ProgressBar1);
+    if (wavExport_->exportLines(folder, progress))
         services_.openFolder(folder);
 }
 

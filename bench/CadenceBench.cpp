@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     const QString peers = folder.filePath(QStringLiteral("espeak-ng.wav"));
     QElapsedTimer timer;
     timer.start();
-    exporter.exportText(ours);
+    exporter.exportText(ours, rig.feedback);
     const double ourTime = seconds(timer);
     timer.restart();
     const QString voice = rig.reading.selectedToken()->Id();

@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     QElapsedTimer timer;
     timer.start();
-    exporter.exportLines(folder.path(), [] { QCoreApplication::processEvents(); });
+    exporter.exportLines(folder.path(), rig.feedback);
     const double seconds = timer.nsecsElapsed() / 1e9;
     std::printf("Per-line export of 1000 lines: %.1f s, %.0f files per second\n", seconds,
                 1000 / seconds);

@@ -2,15 +2,26 @@
 
 #include "platform/EspeakEngine.h"
 #include "platform/NullPcmSink.h"
+#include "speech/ExportFeedback.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
 #include "tests/support/ReadingWidgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTextEdit>
+
+// An export's feedback that handles pending events, as the window's does.
+struct EventsFeedback final : speech::ExportFeedback {
+    bool goOn(double) override
+    {
+        QCoreApplication::processEvents();
+        return true;
+    }
+};
 
 // The reading controls over the real engine with a silent output, as the window sets them up.
 struct ReadingRig {
@@ -28,4 +39,5 @@ struct ReadingRig {
     testsupport::ReadingWidgets widgets;
     QTextEdit& editor = widgets.editor;
     speech::ReadingControl reading{holder, widgets.controls()};
+    EventsFeedback feedback;
 };

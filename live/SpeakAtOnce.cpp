@@ -8,6 +8,8 @@ namespace live {
 
 bool speakAtOnce(speech::VoiceHolder& voice, const QString& text)
 {
+    if (voice.IsExporting())
+        return false;
     try {
         voice->Skip(QStringLiteral("Sentence"), std::numeric_limits<int>::max());
     } catch (const std::exception&) {

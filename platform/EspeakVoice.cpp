@@ -165,6 +165,7 @@ void EspeakVoice::synthWord(qsizetype offset)
 {
     writeWordSound();
     wordReached_ = offset;
+    inputWordPosition_ = synthesizing_->piece.start + offset;
     if (!file_)
         playback_.startWord(synthesizing_->stream, synthesizing_->piece.start + offset);
 }

@@ -45,6 +45,7 @@ public:
     void Pause() override;
     void Resume() override;
     bool WaitUntilDone(int timeoutMs) override;
+    qsizetype InputWordPosition() const override { return inputWordPosition_; }
 
     void SetAllowAudioOutputFormatChangesOnNextSet(bool allow) override;
     void SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream) override;
@@ -111,6 +112,7 @@ private:
     std::deque<Pending> retries_;
     std::optional<Pending> synthesizing_;
     qsizetype wordReached_ = 0;
+    qsizetype inputWordPosition_ = 0;
     // Where in the piece being synthesised its current sentence starts.
     qsizetype sentenceReached_ = 0;
     std::optional<std::pair<qsizetype, bool>> cut_;

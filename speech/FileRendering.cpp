@@ -1,11 +1,29 @@
 #include "speech/FileRendering.h"
 
+#include "speech/ExportFeedback.h"
+
+#include <QFile>
 #include <QScopeGuard>
 
 namespace speech {
 
+namespace {
+
+constexpr int ProgressIntervalMs = 50;
+
+void discard(FileStream& stream, const QString& path)
+{
+    try {
+        stream.Close();
+    } catch (const std::runtime_error&) {
+    }
+    QFile::remove(path);
+}
+
+} // namespace
+
 void speakIntoFile(Voice& voice, const std::shared_ptr<FileStream>& stream, const QString& path,
-                   const QString& text)
+                   const QString& text, const RenderingProgress& progress)
 {
     stream->SetFormatType(FileStream::Format16kHz16BitMono);
     stream->Open(path, FileStream::CreateForWrite, false);
@@ -14,7 +32,18 @@ void speakIntoFile(Voice& voice, const std::shared_ptr<FileStream>& stream, cons
     auto speakAloudOnFailure = qScopeGuard([&voice] { voice.SetAudioOutput(nullptr); });
     voice.Speak(text, Voice::SpeakAsync);
     try {
-        voice.WaitUntilDone(-1);
+        const int slice = progress ? ProgressIntervalMs : -1;
+        while (!voice.WaitUntilDone(slice)) {
+            const double done =
+                text.isEmpty() ? 1.0 : double(voice.InputWordPosition()) / text.size();
+            if (!progress(done)) {
+                speakAloudOnFailure.dismiss();
+                discard(*stream, path);
+                throw ExportStopped(path);
+            }
+        }
+    } catch (const ExportStopped&) {
+        throw;
     } catch (...) {
         stream->Close();
         throw;

@@ -160,21 +160,27 @@ void ReadingControl::defaultVolume()
     putVolume(DefaultVolume);
 }
 
+// An export in progress keeps the voice, rate and volume it began with; the next reading takes
+// the ones chosen meanwhile.
 void ReadingControl::voiceChosen()
 {
+    if (voice_.IsExporting())
+        return;
     if (const int selected = selectedVoice(); selected >= 0)
         voice_->SetVoice(tokenAt(controls_.voices, selected));
 }
 
 void ReadingControl::rateMoved()
 {
-    voice_->SetRate(controls_.rate.value());
+    if (!voice_.IsExporting())
+        voice_->SetRate(controls_.rate.value());
     showNumber(controls_.rateLabel, controls_.rate.value());
 }
 
 void ReadingControl::volumeMoved()
 {
-    voice_->SetVolume(controls_.volume.value());
+    if (!voice_.IsExporting())
+        voice_->SetVolume(controls_.volume.value());
     showNumber(controls_.volumeLabel, controls_.volume.value());
 }
 

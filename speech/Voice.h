@@ -71,6 +71,8 @@ public:
     virtual void Resume() = 0;
     // A negative timeout waits without limit; returns whether everything queued was rendered.
     virtual bool WaitUntilDone(int timeoutMs) = 0;
+    // Where the word rendered last begins in the text of its stream.
+    virtual qsizetype InputWordPosition() const = 0;
 
     virtual void SetAllowAudioOutputFormatChangesOnNextSet(bool allow) = 0;
     virtual void SetAudioOutputStream(std::shared_ptr<FileStream> stream) = 0;

@@ -11,6 +11,7 @@ Voice& VoiceHolder::voice()
 {
     if (!voice_) {
         voice_ = engine_.CreateVoice();
+        ++generation_;
         voice_->SetAudioLevelHandler(audioLevelHandler_);
         voice_->SetWordHandler(wordHandler_);
         voice_->SetEndStreamHandler(endStreamHandler_);
@@ -22,6 +23,8 @@ Voice& VoiceHolder::voice()
 
 void VoiceHolder::Release()
 {
+    if (voice_)
+        ++generation_;
     voice_.reset();
 }
 

@@ -21,6 +21,11 @@ public:
     Voice& voice();
     void Release();
     bool IsConnected() const { return voice_ != nullptr; }
+    // Counts the voice objects made and released, so a user can tell that its voice object went.
+    quint64 Generation() const { return generation_; }
+    // While a file is exported through the voice object, nothing else may cut it short.
+    void SetExporting(bool exporting) { exporting_ = exporting; }
+    bool IsExporting() const { return exporting_; }
 
     void SetConnectHook(ConnectHook hook);
     void SetAudioLevelHandler(Voice::AudioLevelHandler handler);
@@ -34,6 +39,8 @@ private:
     Voice::AudioLevelHandler audioLevelHandler_;
     Voice::WordHandler wordHandler_;
     Voice::EndStreamHandler endStreamHandler_;
+    quint64 generation_ = 0;
+    bool exporting_ = false;
 };
 
 } // namespace speech

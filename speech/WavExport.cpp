@@ -1,6 +1,7 @@
 #include "speech/WavExport.h"
 
 #include "speech/EditorText.h"
+#include "speech/ExportFeedback.h"
 #include "speech/FileRendering.h"
 #include "speech/ReadingControl.h"
 
@@ -38,6 +39,22 @@ QString shortened(const QString& prefix, QString text)
         text.chop(1);
     return prefix + text;
 }
+
+// Marks the voice object as taken by an export while it lasts.
+class ExportGuard {
+public:
+    explicit ExportGuard(VoiceHolder& voice)
+        : voice_(voice)
+    {
+        voice_.SetExporting(true);
+    }
+    ~ExportGuard() { voice_.SetExporting(false); }
+    ExportGuard(const ExportGuard&) = delete;
+    ExportGuard& operator=(const ExportGuard&) = delete;
+
+private:
+    VoiceHolder& voice_;
+};
 
 } // namespace
 
@@ -84,34 +101,52 @@ std::shared_ptr<FileStream> WavExport::fileStream(AudioFileType type)
     return SpFileStream1;
 }
 
-void WavExport::writeFile(const QString& path, const QString& text)
+// Releasing the voice object, as the Stop command and reading aloud do, stops the export too.
+void WavExport::writeFile(const QString& path, const QString& text, ExportFeedback& feedback,
+                          const std::function<double(double)>& share)
 {
-    speakIntoFile(voice_.voice(), fileStream(audioFileTypeOf(path)), path, text);
+    const quint64 ownVoice = voice_.Generation();
+    const auto goOn = [&](double done) {
+        return feedback.goOn(share(done)) && voice_.Generation() == ownVoice;
+    };
+    try {
+        speakIntoFile(voice_.voice(), fileStream(audioFileTypeOf(path)), path, text, goOn);
+    } catch (const ExportStopped&) {
+        voice_.Release();
+        throw;
+    }
 }
 
-void WavExport::exportText(const QString& path)
+void WavExport::exportText(const QString& path, ExportFeedback& feedback)
 {
-    if (!prepareVoice())
+    if (voice_.IsExporting() || !prepareVoice())
         return;
     const QString text = selectionOrWholeText(editor_);
     if (text.isEmpty())
         return;
-    writeFile(path, text);
+    const ExportGuard exporting(voice_);
+    writeFile(path, text, feedback, [](double done) { return done; });
     voice_->SetAudioOutput(nullptr);
 }
 
-bool WavExport::exportLines(const QString& folder, const std::function<void()>& handlePendingEvents)
+bool WavExport::exportLines(const QString& folder, ExportFeedback& feedback)
 {
+    if (voice_.IsExporting())
+        return false;
     QStringList lines = editor_.toPlainText().split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast();
+    const ExportGuard exporting(voice_);
     for (int i = 0; i < lines.size(); ++i) {
         if (!prepareVoice())
             return false;
+        const auto share = [&](double done) { return (i + done) / lines.size(); };
+        const quint64 ownVoice = voice_.Generation();
         if (!lines[i].isEmpty())
             writeFile(folder + u'/' + lineFileName(i, lines[i]) + WavSuffix,
-                      trimmedBelow33(lines[i]));
-        handlePendingEvents();
+                      trimmedBelow33(lines[i]), feedback, share);
+        if (!feedback.goOn(share(1)) || voice_.Generation() != ownVoice)
+            throw ExportStopped();
     }
     voice_->SetAudioOutput(nullptr);
     return true;

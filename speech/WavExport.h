@@ -1,6 +1,8 @@
 #pragma once
 
 #include "speech/AudioFileType.h"
+#include "speech/ExportFeedback.h"
+#include "speech/FileRendering.h"
 #include "speech/FileStream.h"
 #include "speech/SpeechEngine.h"
 #include "speech/VoiceHolder.h"
@@ -26,13 +28,13 @@ public:
     WavExport(VoiceHolder& voice, SpeechEngine& engine, const ReadingControl& reading,
               QTextEdit& editor);
 
-    // Writes nothing when no voice is chosen or the editor is empty. A file that cannot be
-    // written throws.
-    void exportText(const QString& path);
-    // Writes "<index>.<line>.wav" for each non-empty line into the folder, handling pending
-    // events after each; returns whether the folder is to be shown (not when no voice is chosen
-    // for a line). A file that cannot be written throws; the files before it stay.
-    bool exportLines(const QString& folder, const std::function<void()>& handlePendingEvents);
+    // Writes nothing when no voice is chosen, the editor is empty or an export is under way. A
+    // file that cannot be written throws, and so does a stop (ExportStopped).
+    void exportText(const QString& path, ExportFeedback& feedback);
+    // Writes "<index>.<line>.wav" for each non-empty line into the folder, telling the feedback
+    // after each; returns whether the folder is to be shown (not when no voice is chosen for a
+    // line). A file that cannot be written throws, and so does a stop; the files before stay.
+    bool exportLines(const QString& folder, ExportFeedback& feedback);
 
     // The file name of a line: blanks and controls trimmed, characters no file name may hold made
     // blanks, the index in front, and shortened to what the file system takes.
@@ -40,7 +42,9 @@ public:
 
 private:
     bool prepareVoice();
-    void writeFile(const QString& path, const QString& text);
+    // `share` turns the file's share done into the export's.
+    void writeFile(const QString& path, const QString& text, ExportFeedback& feedback,
+                   const std::function<double(double)>& share);
     std::shared_ptr<FileStream> fileStream(AudioFileType type);
 
     VoiceHolder& voice_;

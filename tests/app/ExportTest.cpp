@@ -49,7 +49,8 @@ TEST(Export, TheTextGoesToTheChosenFileInOneVoiceObject)
     ASSERT_GE(open, 0) << "a path that names no file keeps its case";
     EXPECT_THAT(w.engine.calls.mid(open + 1),
                 ElementsAre("allow-format-changes 0", "output-stream", "speak All of it.",
-                            "wait -1", "close", "output-default"));
+                            "wait 50", "close", "output-default"))
+        << "waited for in slices, so the window answers meanwhile";
 }
 
 TEST(Export, WithoutVoicesNothingIsWrittenAndNoFolderShown)

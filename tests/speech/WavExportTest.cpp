@@ -4,6 +4,7 @@
 #include "tests/support/EngineFixture.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReadingWidgets.h"
+#include "tests/support/RecordingFeedback.h"
 
 #include <gmock/gmock.h>
 #include <QDir>
@@ -40,8 +41,7 @@ struct Exporting {
     speech::ReadingControl reading{holder, widgets.controls()};
     WavExport exporter{holder, speech.engine, reading, editor};
     QTemporaryDir folder;
-    int eventsHandled = 0;
-    std::function<void()> handleEvents = [this] { ++eventsHandled; };
+    testsupport::RecordingFeedback feedback;
 };
 
 quint32 dataBytes(const QByteArray& wav)
@@ -55,10 +55,12 @@ TEST(WavExport, EachLineIsAFileNamedByItsIndexAndText)
 {
     Exporting e;
     e.editor.setPlainText(QStringLiteral("Hello: world\n\na/b?c\n   \nHello: world\n"));
-    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.handleEvents));
+    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.feedback));
     EXPECT_THAT(e.files(), UnorderedElementsAre("0.Hello  world.wav", "2.a b c.wav", "3..wav",
                                                 "4.Hello  world.wav"));
-    EXPECT_EQ(e.eventsHandled, 5);
+    EXPECT_THAT(e.feedback.shares, testing::IsSupersetOf({0.2, 0.4, 0.6, 0.8, 1.0}))
+        << "told after each line";
+    EXPECT_TRUE(std::is_sorted(e.feedback.shares.begin(), e.feedback.shares.end()));
     EXPECT_GT(dataBytes(e.file(QStringLiteral("0.Hello  world.wav"))), 16000u);
     EXPECT_EQ(dataBytes(e.file(QStringLiteral("3..wav"))), 0u) << "spoken from an empty text";
 }
@@ -69,21 +71,22 @@ TEST(WavExport, WrappedParagraphsStayOneLine)
     e.editor.resize(80, 200);
     e.editor.setPlainText(
         QStringLiteral("A paragraph long enough to wrap many times in a narrow editor."));
-    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.handleEvents));
+    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.feedback));
     EXPECT_EQ(e.files().size(), 1);
 }
 
 TEST(WavExport, AnEmptyEditorWritesNothingAndNoVoiceShowsNoFolder)
 {
     Exporting empty;
-    EXPECT_TRUE(empty.exporter.exportLines(empty.folder.path(), empty.handleEvents));
-    empty.exporter.exportText(empty.folder.filePath(QStringLiteral("all.wav")));
+    EXPECT_TRUE(empty.exporter.exportLines(empty.folder.path(), empty.feedback));
+    empty.exporter.exportText(empty.folder.filePath(QStringLiteral("all.wav")), empty.feedback);
     EXPECT_TRUE(empty.files().isEmpty());
 
     Exporting voiceless(false);
     voiceless.editor.setPlainText(QStringLiteral("One line."));
-    EXPECT_FALSE(voiceless.exporter.exportLines(voiceless.folder.path(), voiceless.handleEvents));
-    voiceless.exporter.exportText(voiceless.folder.filePath(QStringLiteral("all.wav")));
+    EXPECT_FALSE(voiceless.exporter.exportLines(voiceless.folder.path(), voiceless.feedback));
+    voiceless.exporter.exportText(voiceless.folder.filePath(QStringLiteral("all.wav")),
+                                  voiceless.feedback);
     EXPECT_TRUE(voiceless.files().isEmpty());
 }
 
@@ -97,13 +100,13 @@ TEST(WavExport, TheSelectionAloneIsExportedAndAnExistingFileReplaced)
     existing.close();
     e.editor.setPlainText(
         QStringLiteral("Short. Then a much longer second sentence follows here."));
-    e.exporter.exportText(path);
+    e.exporter.exportText(path, e.feedback);
     const quint32 whole = dataBytes(e.file(QStringLiteral("Out.wav")));
     QTextCursor cursor = e.editor.textCursor();
     cursor.setPosition(0);
     cursor.setPosition(6, QTextCursor::KeepAnchor);
     e.editor.setTextCursor(cursor);
-    e.exporter.exportText(path);
+    e.exporter.exportText(path, e.feedback);
     const QByteArray wav = e.file(QStringLiteral("Out.wav"));
     EXPECT_EQ(wav.size(), 44 + dataBytes(wav));
     EXPECT_LT(dataBytes(wav) * 3, whole);
@@ -116,9 +119,9 @@ TEST(WavExport, TheTrackBarsRateIsHeardInTheFile)
 {
     Exporting e;
     e.editor.setPlainText(QStringLiteral("The rate of this sentence follows the track bar."));
-    e.exporter.exportText(e.folder.filePath(QStringLiteral("normal.wav")));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("normal.wav")), e.feedback);
     e.widgets.rate.setValue(10);
-    e.exporter.exportText(e.folder.filePath(QStringLiteral("fast.wav")));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("fast.wav")), e.feedback);
     const double ratio = double(dataBytes(e.file(QStringLiteral("fast.wav")))) /
                          dataBytes(e.file(QStringLiteral("normal.wav")));
     EXPECT_NEAR(ratio, 1.0 / 3, 0.08);
@@ -129,7 +132,7 @@ TEST(WavExport, AFileThatCannotBeWrittenEndsTheExportAndKeepsTheFilesBefore)
     Exporting e;
     e.editor.setPlainText(QStringLiteral("first\nsecond\nthird"));
     ASSERT_TRUE(QDir(e.folder.path()).mkdir(QStringLiteral("1.second.wav")));
-    EXPECT_THROW(e.exporter.exportLines(e.folder.path(), e.handleEvents), std::runtime_error);
+    EXPECT_THROW(e.exporter.exportLines(e.folder.path(), e.feedback), std::runtime_error);
     EXPECT_THAT(e.files(), UnorderedElementsAre("0.first.wav"));
 }
 
@@ -140,7 +143,7 @@ TEST(WavExport, AFullDiskRemovesTheFileCutShortAndTheVoiceSpeaksAloudAgain)
                                          "on the disk, so its file cannot be written whole."));
     try {
         const testsupport::FileSizeLimit full(40000);
-        e.exporter.exportLines(e.folder.path(), e.handleEvents);
+        e.exporter.exportLines(e.folder.path(), e.feedback);
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
         EXPECT_THAT(error.what(), testing::EndsWith(": File too large"));
@@ -163,7 +166,7 @@ TEST(WavExport, ALongLineGetsANameTheFileSystemTakes)
 
     Exporting e;
     e.editor.setPlainText(QString(2000, u'y'));
-    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.handleEvents));
+    EXPECT_TRUE(e.exporter.exportLines(e.folder.path(), e.feedback));
     ASSERT_EQ(e.files().size(), 1);
     EXPECT_GT(dataBytes(e.file(e.files().first())), 0u);
 }
@@ -176,7 +179,7 @@ TEST(WavExport, TextTheEngineCannotSpeakIsReportedAndTheRestIsKept)
         deadly += QStringLiteral("a.");
     e.editor.setPlainText(QStringLiteral("Before it. ") + deadly + QStringLiteral(" After it."));
     const QString path = e.folder.filePath(QStringLiteral("all.wav"));
-    EXPECT_THROW(e.exporter.exportText(path), std::runtime_error);
+    EXPECT_THROW(e.exporter.exportText(path, e.feedback), std::runtime_error);
     const QByteArray wav = e.file(QStringLiteral("all.wav"));
     EXPECT_GT(dataBytes(wav), 16000u);
     EXPECT_EQ(dataBytes(wav), quint32(wav.size() - 44));
@@ -186,9 +189,9 @@ TEST(WavExport, TheNamesExtensionGivesTheTypeOfTheFile)
 {
     Exporting e;
     e.editor.setPlainText(QStringLiteral("A book to hear in the car."));
-    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.mp3")));
-    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.flac")));
-    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.wav")));
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.mp3")), e.feedback);
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.flac")), e.feedback);
+    e.exporter.exportText(e.folder.filePath(QStringLiteral("book.wav")), e.feedback);
     const QByteArray mp3 = e.file(QStringLiteral("book.mp3"));
     EXPECT_TRUE(mp3.startsWith("ID3") || mp3.startsWith("\xFF\xF3")) << mp3.left(4).toHex().data();
     EXPECT_TRUE(e.file(QStringLiteral("book.flac")).startsWith("fLaC"));

@@ -92,6 +92,7 @@ public:
         record(QStringLiteral("wait %1").arg(timeoutMs));
         return true;
     }
+    qsizetype InputWordPosition() const override { return 0; }
     void SetAllowAudioOutputFormatChangesOnNextSet(bool allow) override
     {
         record(QStringLiteral("allow-format-changes %1").arg(allow));

@@ -1,0 +1,101 @@
+#include "app/ExportProgress.h"
+
+#include "speech/WavExport.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/ReadingWidgets.h"
+#include "tests/support/RecordingFeedback.h"
+
+#include <gmock/gmock.h>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// Long enough that rendering it takes a few seconds.
+QString longText()
+{
+    QStringList sentences;
+    for (int i = 0; i < 150; ++i)
+        sentences
+            << QStringLiteral("Sentence %1 of a long book, read into a file for the car.").arg(i);
+    return sentences.join(u' ');
+}
+
+struct Exporting {
+    Exporting()
+    {
+        widgets.volume.setValue(100);
+        reading.fillVoiceList(0);
+        widgets.editor.setPlainText(longText());
+    }
+
+    testsupport::EngineUnderTest speech{false};
+    speech::VoiceHolder holder{speech.engine};
+    testsupport::ReadingWidgets widgets;
+    speech::ReadingControl reading{holder, widgets.controls()};
+    speech::WavExport exporter{holder, speech.engine, reading, widgets.editor};
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST(ExportProgress, TheWindowAnswersAndShowsProgressUntilEscapeStopsTheExport)
+{
+    Exporting e;
+    const QString path = e.folder.filePath(QStringLiteral("book.mp3"));
+    std::vector<int> barValues;
+    bool busy = false;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        barValues.push_back(e.widgets.progress.value());
+        busy = busy || (QGuiApplication::overrideCursor() &&
+                        QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        if (barValues.size() == 10)
+            QCoreApplication::postEvent(&e.widgets.editor,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    });
+    ticks.start(20);
+    {
+        ExportProgress progress(e.widgets.progress);
+        EXPECT_THROW(e.exporter.exportText(path, progress), speech::ExportStopped);
+    }
+    EXPECT_GE(barValues.size(), 10u) << "the window answered during the export";
+    EXPECT_TRUE(std::is_sorted(barValues.begin(), barValues.end()));
+    EXPECT_GT(barValues.back(), barValues.front()) << "the bar shows the progress";
+    EXPECT_TRUE(busy);
+    EXPECT_FALSE(QFile::exists(path)) << "a stopped export leaves no file";
+    EXPECT_EQ(e.widgets.progress.value(), e.widgets.progress.minimum());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(e.holder.IsExporting());
+}
+
+TEST(ExportProgress, TheStopCommandEndsAnExportAndItsUnfinishedFileGoes)
+{
+    Exporting e;
+    const QString path = e.folder.filePath(QStringLiteral("book.wav"));
+    testsupport::RecordingFeedback stopper;
+    stopper.goOnWhen = [&] {
+        if (stopper.shares.back() > 0.2)
+            e.reading.stop();
+        return true;
+    };
+    try {
+        e.exporter.exportText(path, stopper);
+        FAIL() << "not stopped";
+    } catch (const speech::ExportStopped& stopped) {
+        EXPECT_THAT(stopped.what(), testing::HasSubstr("book.wav"));
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_LT(stopper.shares.back(), 0.5);
+    e.widgets.editor.setPlainText(QStringLiteral("One line.\nAnother line."));
+    stopper.goOnWhen = [&] {
+        e.reading.stop();
+        return true;
+    };
+    EXPECT_THROW(e.exporter.exportLines(e.folder.path(), stopper), speech::ExportStopped);
+    EXPECT_EQ(QDir(e.folder.path()).entryList(QDir::Files).size(), 1)
+        << "the line written before the stop stays, and no later one is written";
+}
