@@ -387,7 +387,8 @@ void EspeakVoice::pump()
     const std::optional<HeardWord> word = playback_.newestHeardWord();
     takeWholeTexts();
     feedSynthesis();
-    const long ended = endedStream();
+    const long firstEnded = endedThrough_ + 1;
+    const long lastEnded = takeEndedStreams();
     if (idle()) {
         playback_.closeSink();
         pumpTimer_.stop();
@@ -396,22 +397,25 @@ void EspeakVoice::pump()
     const WordHandler wordHandler =
         word && (interests_ & WordBoundaryInterest) ? wordHandler_ : nullptr;
     const EndStreamHandler endHandler =
-        ended && (interests_ & EndStreamInterest) ? endStreamHandler_ : nullptr;
+        interests_ & EndStreamInterest ? endStreamHandler_ : nullptr;
     const AudioLevelHandler levelHandler =
         level && (interests_ & AudioLevelInterest) ? audioLevelHandler_ : nullptr;
     if (wordHandler)
         wordHandler({word->stream, word->offset});
-    if (endHandler)
-        endHandler(ended);
+    for (long stream = firstEnded; endHandler && stream <= lastEnded; ++stream)
+        endHandler(stream);
     if (levelHandler)
         levelHandler(*level);
 }
 
-// Streams are heard in the order they were spoken, so one has ended once another is current.
-long EspeakVoice::endedStream()
+// Streams are heard in the order they were spoken: all before the current one have ended, and
+// all of them once none is current. A stream whose sound runs short waits on its synthesis, and
+// stays current. Returns the last stream ended.
+long EspeakVoice::takeEndedStreams()
 {
-    const long previous = std::exchange(pumpedStream_, currentStream());
-    return previous != pumpedStream_ ? previous : 0;
+    const long current = currentStream();
+    endedThrough_ = std::max(endedThrough_, current ? current - 1 : lastStream_);
+    return endedThrough_;
 }
 
 void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)

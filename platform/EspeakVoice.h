@@ -94,7 +94,7 @@ private:
     void throwFailure();
     int skipPendingSentences(long stream, int count);
     long currentStream();
-    long endedStream();
+    long takeEndedStreams();
     bool idle();
     void pump();
     void takeWholeTexts();
@@ -106,8 +106,8 @@ private:
     int volume_ = MaxVolume;
     int interests_ = 0;
     long lastStream_ = 0;
-    // The stream current at the last pump, to tell when it has ended.
-    long pumpedStream_ = 0;
+    // Every stream up to this one has ended and been reported.
+    long endedThrough_ = 0;
     std::deque<Item> items_;
     std::deque<Pending> retries_;
     std::optional<Pending> synthesizing_;

@@ -58,9 +58,8 @@ QString selectionOrWholeText(const QTextEdit& editor)
     return textOf(*editor.document(), selectionOrWholeRange(editor));
 }
 
-DeferredText selectionOrWholeTextToRead(const QTextEdit& editor)
+DeferredText textToRead(const QTextEdit& editor, EditorRange range)
 {
-    const EditorRange range = selectionOrWholeRange(editor);
     QTextDocument& document = *editor.document();
     const EditorRange beginning{range.from, std::min(range.to, range.from + BeginningLength)};
     DeferredText text{textOf(document, beginning), {}};

@@ -26,7 +26,8 @@ EditorRange selectionOrWholeRange(const QTextEdit& editor);
 // ends are line feeds.
 QString selectionOrWholeText(const QTextEdit& editor);
 
-// The same text for reading aloud: a long one comes deferred, so its beginning is heard at once.
-DeferredText selectionOrWholeTextToRead(const QTextEdit& editor);
+// A range of the editor's text for reading aloud: a long one comes deferred, so its beginning is
+// heard at once.
+DeferredText textToRead(const QTextEdit& editor, EditorRange range);
 
 } // namespace speech

@@ -33,6 +33,7 @@ ReadingControl::ReadingControl(VoiceHolder& voice, ReadingControls controls)
     , highlight_(controls.editor)
 {
     voice_.SetConnectHook([this](Voice& fresh) { prepare(fresh); });
+    voice_.SetReleaseHook([this] { highlight_.clear(); });
     voice_.SetWordHandler([this](const WordEvent& event) { highlight_.wordHeard(event); });
     voice_.SetEndStreamHandler([this](long stream) { highlight_.streamEnded(stream); });
 }
@@ -40,14 +41,13 @@ ReadingControl::ReadingControl(VoiceHolder& voice, ReadingControls controls)
 ReadingControl::~ReadingControl()
 {
     voice_.SetConnectHook({});
+    voice_.SetReleaseHook({});
     voice_.SetWordHandler({});
     voice_.SetEndStreamHandler({});
 }
 
-// A new voice object means the one before has gone, and its words with it.
-void ReadingControl::prepare(Voice& voice)
+void ReadingControl::prepare(Voice& voice) const
 {
-    highlight_.clear();
     if (const int selected = selectedVoice(); selected >= 0)
         voice.SetVoice(tokenAt(controls_.voices, selected));
     voice.SetRate(controls_.rate.value());
@@ -110,11 +110,8 @@ void ReadingControl::putVolume(int volume)
 void ReadingControl::readAloud()
 {
     const EditorRange range = selectionOrWholeRange(controls_.editor);
-    DeferredText text = selectionOrWholeTextToRead(controls_.editor);
-    // What the voice reads, to tell an edit of it from a change of format.
-    auto read = std::make_shared<QString>(text.beginning);
-    if (text.whole)
-        text.whole = [whole = std::move(text.whole), read] { return *read = whole(); };
+    auto read = std::make_shared<QString>();
+    const DeferredText text = sharingWhatIsTaken(textToRead(controls_.editor, range), read);
     paused_ = false;
     try {
         voice_.Release();
@@ -143,7 +140,6 @@ void ReadingControl::pauseOrResume()
 void ReadingControl::stop()
 {
     paused_ = false;
-    highlight_.clear();
     try {
         voice_.Release();
     } catch (const std::exception&) {

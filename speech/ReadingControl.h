@@ -63,7 +63,7 @@ public:
     VoiceTokenPtr selectedToken() const;
 
 private:
-    void prepare(Voice& voice);
+    void prepare(Voice& voice) const;
     void putRate(int rate);
     void putVolume(int volume);
 

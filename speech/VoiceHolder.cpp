@@ -23,14 +23,22 @@ Voice& VoiceHolder::voice()
 
 void VoiceHolder::Release()
 {
-    if (voice_)
-        ++generation_;
+    if (!voice_)
+        return;
+    ++generation_;
     voice_.reset();
+    if (releaseHook_)
+        releaseHook_();
 }
 
 void VoiceHolder::SetConnectHook(ConnectHook hook)
 {
     connectHook_ = std::move(hook);
+}
+
+void VoiceHolder::SetReleaseHook(ReleaseHook hook)
+{
+    releaseHook_ = std::move(hook);
 }
 
 void VoiceHolder::SetAudioLevelHandler(Voice::AudioLevelHandler handler)

@@ -14,6 +14,7 @@ namespace speech {
 class VoiceHolder {
 public:
     using ConnectHook = std::function<void(Voice&)>;
+    using ReleaseHook = std::function<void()>;
 
     explicit VoiceHolder(SpeechEngine& engine);
 
@@ -28,6 +29,8 @@ public:
     bool IsExporting() const { return exporting_; }
 
     void SetConnectHook(ConnectHook hook);
+    // Runs once a voice object has gone, and its events with it.
+    void SetReleaseHook(ReleaseHook hook);
     void SetAudioLevelHandler(Voice::AudioLevelHandler handler);
     void SetWordHandler(Voice::WordHandler handler);
     void SetEndStreamHandler(Voice::EndStreamHandler handler);
@@ -36,6 +39,7 @@ private:
     SpeechEngine& engine_;
     std::unique_ptr<Voice> voice_;
     ConnectHook connectHook_;
+    ReleaseHook releaseHook_;
     Voice::AudioLevelHandler audioLevelHandler_;
     Voice::WordHandler wordHandler_;
     Voice::EndStreamHandler endStreamHandler_;

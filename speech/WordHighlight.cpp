@@ -77,6 +77,7 @@ WordHighlight::~WordHighlight()
 
 void WordHighlight::follow(long stream, EditorRange range, std::shared_ptr<const QString> read)
 {
+    Q_ASSERT(read);
     clear();
     stream_ = stream;
     range_ = range;
@@ -175,27 +176,29 @@ void WordHighlight::mark(EditorRange word)
     keepInView(word);
 }
 
+// Away from the view, the word is brought back with some of the text before it.
 void WordHighlight::keepInView(EditorRange word)
 {
     if (userScrolled_.isValid() && userScrolled_.elapsed() < userScrollRespected_.count())
         return;
-    QTextDocument& document = *editor_.document();
-    QRect shown = editor_.cursorRect(cursorAt(document, word.from));
-    // A word wrapped at its end would stretch over two lines.
-    if (const QRect end = editor_.cursorRect(cursorAt(document, word.to)); end.top() == shown.top())
-        shown = shown.united(end);
+    const QRect shown = shownRect(word);
     const QRect view = editor_.viewport()->rect();
-    const auto outside = [](int start, int end, int viewStart, int viewEnd) {
-        return start < viewStart || end > viewEnd;
+    const auto moveFor = [](int start, int end, int viewStart, int viewEnd, int viewLength) {
+        return start < viewStart || end > viewEnd ? start - viewLength / ContextPart : 0;
     };
-    const int dy = outside(shown.top(), shown.bottom(), view.top(), view.bottom())
-                       ? shown.top() - view.height() / ContextPart
-                       : 0;
-    const int dx = outside(shown.left(), shown.right(), view.left(), view.right())
-                       ? shown.left() - view.width() / ContextPart
-                       : 0;
+    const int dx = moveFor(shown.left(), shown.right(), view.left(), view.right(), view.width());
+    const int dy = moveFor(shown.top(), shown.bottom(), view.top(), view.bottom(), view.height());
     if (dx != 0 || dy != 0)
         scrollBy(dx, dy);
+}
+
+// A word wrapped at its end would stretch over two lines; its first one is what counts.
+QRect WordHighlight::shownRect(EditorRange word) const
+{
+    QTextDocument& document = *editor_.document();
+    const QRect start = editor_.cursorRect(cursorAt(document, word.from));
+    const QRect end = editor_.cursorRect(cursorAt(document, word.to));
+    return end.top() == start.top() ? start.united(end) : start;
 }
 
 void WordHighlight::scrollBy(int dx, int dy)
@@ -205,6 +208,14 @@ void WordHighlight::scrollBy(int dx, int dy)
     QScrollBar& vertical = *editor_.verticalScrollBar();
     horizontal.setValue(horizontal.value() + dx);
     vertical.setValue(vertical.value() + dy);
+}
+
+DeferredText sharingWhatIsTaken(DeferredText text, const std::shared_ptr<QString>& taken)
+{
+    *taken = text.beginning;
+    if (text.whole)
+        text.whole = [whole = std::move(text.whole), taken] { return *taken = whole(); };
+    return text;
 }
 
 } // namespace speech

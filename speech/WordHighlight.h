@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QMetaObject>
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 class QTextEdit;
@@ -36,9 +37,6 @@ public:
     // Stops following and takes the mark away.
     void clear();
 
-    // The marked word, or an empty range.
-    EditorRange marked() const { return marked_; }
-
 private:
     void contentsChanged(int position, int removed, int added);
     bool readTextChanged(int position, int length) const;
@@ -46,6 +44,7 @@ private:
     void mark(EditorRange word);
     void unmark();
     void keepInView(EditorRange word);
+    QRect shownRect(EditorRange word) const;
     void scrollBy(int dx, int dy);
 
     QTextEdit& editor_;
@@ -60,5 +59,8 @@ private:
     QElapsedTimer userScrolled_;
     bool scrolling_ = false;
 };
+
+// The text, with what the voice takes of it kept in `taken` as well, without a copy.
+DeferredText sharingWhatIsTaken(DeferredText text, const std::shared_ptr<QString>& taken);
 
 } // namespace speech

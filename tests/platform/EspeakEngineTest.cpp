@@ -77,6 +77,22 @@ TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
     EXPECT_NEAR(ends[1].second, paced.secondsHeard(), 0.001) << "a stream ends once all is heard";
 }
 
+TEST(EspeakEngine, EveryStreamEndsOnceEvenOneSkippedBeforeItWasHeard)
+{
+    EngineUnderTest unpaced(false);
+    auto voice = unpaced.engine.CreateVoice();
+    voice->SetEventInterests(speech::Voice::AllEventInterests);
+    std::vector<long> ends;
+    voice->SetEndStreamHandler([&](long stream) { ends.push_back(stream); });
+    voice->Speak(LongText, speech::Voice::SpeakAsync);
+    voice->Skip(QStringLiteral("Sentence"), INT_MAX);
+    voice->Speak(QString(), speech::Voice::SpeakAsync);
+    voice->Speak(QStringLiteral("Last."), speech::Voice::SpeakAsync);
+    ASSERT_TRUE(waitUntil([&] { return ends.size() >= 3; }, 10000));
+    waitUntil([] { return false; }, 100);
+    EXPECT_EQ(ends, (std::vector<long>{1, 2, 3}));
+}
+
 TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext)
 {
     EngineUnderTest unpaced(false);

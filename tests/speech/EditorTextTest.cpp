@@ -27,7 +27,8 @@ TEST(EditorText, GivesTheTextAsTheEditorsPlainTextDoes)
     QTextEdit editor;
     editor.setPlainText(longDocument());
     EXPECT_EQ(speech::selectionOrWholeText(editor), editor.toPlainText());
-    const speech::DeferredText whole = speech::selectionOrWholeTextToRead(editor);
+    const speech::DeferredText whole =
+        speech::textToRead(editor, speech::selectionOrWholeRange(editor));
     EXPECT_LT(whole.beginning.size(), editor.toPlainText().size());
     EXPECT_TRUE(editor.toPlainText().startsWith(whole.beginning));
     EXPECT_EQ(whole.taken(), editor.toPlainText());
@@ -37,7 +38,8 @@ TEST(EditorText, GivesTheTextAsTheEditorsPlainTextDoes)
     cursor.setPosition(2500, QTextCursor::KeepAnchor);
     editor.setTextCursor(cursor);
     EXPECT_EQ(speech::selectionOrWholeText(editor), cursor.selection().toPlainText());
-    EXPECT_EQ(speech::selectionOrWholeTextToRead(editor).taken(), cursor.selection().toPlainText());
+    EXPECT_EQ(speech::textToRead(editor, speech::selectionOrWholeRange(editor)).taken(),
+              cursor.selection().toPlainText());
 }
 
 TEST(EditorText, ALongDocumentReadAloudIsHeardWhole)
