@@ -28,6 +28,64 @@ int print(std::FILE* stream, const QString& text, int status)
     return status;
 }
 
+CommandLine mistake(const QString& what)
+{
+    return {{}, print(stderr, QStringLiteral("lectorix: %1\n").arg(what), 1), {}, false};
+}
+
+// A whole number within the track bar's scale.
+std::optional<int> numberIn(const QString& text, int lowest, int highest)
+{
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    if (!isNumber || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+struct ExportOptions {
+    QCommandLineOption exportOption{QStringLiteral("export"),
+                                    QStringLiteral("Export the text of IN into OUT without the "
+                                                   "window; OUT's extension (.wav, .mp3, .opus, "
+                                                   ".ogg, .flac) gives the type.")};
+    QCommandLineOption voice{QStringLiteral("voice"),
+                             QStringLiteral("Export with the voice NAME (see --list-voices)."),
+                             QStringLiteral("NAME")};
+    QCommandLineOption rate{
+        QStringLiteral("rate"),
+        QStringLiteral("Export at the rate N, from -10 to 10 (0 unless given)."),
+        QStringLiteral("N")};
+    QCommandLineOption volume{
+        QStringLiteral("volume"),
+        QStringLiteral("Export at the volume N, from 0 to 100 (100 unless given)."),
+        QStringLiteral("N")};
+    QCommandLineOption listVoices{QStringLiteral("list-voices"),
+                                  QStringLiteral("List the voices, one per line, and end.")};
+
+    void addTo(QCommandLineParser& parser) const
+    {
+        parser.addOptions({exportOption, voice, rate, volume, listVoices});
+        parser.addPositionalArgument(QStringLiteral("IN OUT"),
+                                     QStringLiteral("With --export: the document and the sound "
+                                                    "file."));
+    }
+};
+
+CommandLine exportCommand(const QCommandLineParser& parser, const ExportOptions& options)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        return mistake(QStringLiteral("--export needs IN and OUT"));
+    ExportRequest request{files[0], files[1], parser.value(options.voice), {}, {}};
+    if (parser.isSet(options.rate) &&
+        !(request.rate = numberIn(parser.value(options.rate), -10, 10)))
+        return mistake(QStringLiteral("--rate takes a whole number from -10 to 10"));
+    if (parser.isSet(options.volume) &&
+        !(request.volume = numberIn(parser.value(options.volume), 0, 100)))
+        return mistake(QStringLiteral("--volume takes a whole number from 0 to 100"));
+    return {{}, std::nullopt, request, false};
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
@@ -44,16 +102,25 @@ CommandLine readCommandLine(const QStringList& arguments)
         QStringLiteral("Show the texts of the language file NAME.ini once started."),
         QStringLiteral("NAME"));
     parser.addOptions({help, version, language});
+    const ExportOptions exportOptions;
+    exportOptions.addTo(parser);
     acceptQtOptions(parser);
     if (!parser.parse(arguments))
-        return {{}, print(stderr, QStringLiteral("lectorix: %1\n").arg(parser.errorText()), 1)};
+        return mistake(parser.errorText());
     if (parser.isSet(help))
         return {{},
                 print(stdout,
                       parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                 QStringLiteral("lectorix")),
-                      0)};
+                      0),
+                {},
+                false};
     if (parser.isSet(version))
-        return {{}, print(stdout, QStringLiteral("lectorix %1\n").arg(LECTORIX_VERSION), 0)};
-    return {parser.value(language), std::nullopt};
+        return {
+            {}, print(stdout, QStringLiteral("lectorix %1\n").arg(LECTORIX_VERSION), 0), {}, false};
+    if (parser.isSet(exportOptions.listVoices))
+        return {{}, std::nullopt, {}, true};
+    if (parser.isSet(exportOptions.exportOption))
+        return exportCommand(parser, exportOptions);
+    return {parser.value(language), std::nullopt, {}, false};
 }

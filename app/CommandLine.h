@@ -4,11 +4,23 @@
 #include <QString>
 #include <QStringList>
 
+// An export without the window: IN's text into OUT, whose extension gives the type.
+struct ExportRequest {
+    QString input;
+    QString output;
+    // A voice's name or description; empty for the first the engine lists.
+    QString voice;
+    std::optional<int> rate;
+    std::optional<int> volume;
+};
+
 // What the command line asks for. Help, the version and mistakes are answered on the spot, with
 // the status the program then ends with.
 struct CommandLine {
     QString language;
     std::optional<int> exitStatus;
+    std::optional<ExportRequest> exportRequest;
+    bool listVoices = false;
 };
 
 // Needs no display: `lectorix --help` works anywhere.

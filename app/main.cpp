@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CommandLineExport.h"
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
@@ -30,6 +31,8 @@ int main(int argc, char* argv[])
     const CommandLine commandLine = readCommandLine(argumentsOf(argc, argv));
     if (commandLine.exitStatus)
         return *commandLine.exitStatus;
+    if (commandLine.exportRequest || commandLine.listVoices)
+        return runWithoutWindow(argc, argv, commandLine);
     if (const QString problem = platform::displayProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "lectorix: %s; start it in a desktop session or with xvfb-run.\n",
                      qPrintable(problem));

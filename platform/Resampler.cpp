@@ -17,7 +17,9 @@ Resampler::Resampler(int inputRate, int outputRate)
     : inputRate_(inputRate)
     , outputRate_(outputRate)
 {
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+    // Without dither, the same text always gives the same file.
+    soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+    io.flags |= SOXR_NO_DITHER;
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     soxr_error_t failure = nullptr;
     soxr_.reset(soxr_create(inputRate, outputRate, 1, &failure, &io, &quality, nullptr));

@@ -1,0 +1,154 @@
+#include "app/CommandLineExport.h"
+
+#include "app/GetPath.h"
+#include "documents/DocumentConverters.h"
+#include "documents/DocumentTypes.h"
+#include "documents/EditorLoader.h"
+#include "platform/EspeakEngine.h"
+#include "platform/NullPcmSink.h"
+#include "platform/TerminationSignals.h"
+#include "speech/ReadingWidgets.h"
+#include "speech/WavExport.h"
+
+#include <cstdio>
+#include <QApplication>
+#include <unistd.h>
+
+namespace {
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "lectorix: %s\n", qPrintable(message));
+    return 1;
+}
+
+// The share done, on one line that each step rewrites; nothing when standard error is a file.
+// A termination signal stops the export.
+class TerminalProgress final : public speech::ExportFeedback {
+public:
+    TerminalProgress()
+    {
+        QObject::connect(&signals_, &platform::TerminationSignals::received,
+                         [this] { stopped_ = true; });
+    }
+    ~TerminalProgress() override
+    {
+        if (shown_ >= 0)
+            std::fputc('\n', stderr);
+    }
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    bool goOn(double done) override
+    {
+        QCoreApplication::processEvents();
+        const int percent = static_cast<int>(std::clamp(done, 0.0, 1.0) * 100);
+        if (terminal_ && percent != shown_)
+            std::fprintf(stderr, "\rExporting: %3d%%", percent);
+        shown_ = terminal_ ? percent : shown_;
+        return !stopped_;
+    }
+
+private:
+    platform::TerminationSignals signals_;
+    const bool terminal_ = isatty(fileno(stderr)) != 0;
+    int shown_ = -1;
+    bool stopped_ = false;
+};
+
+// The document's text in the editor, as the window opens it; web pages need the window.
+void open(const QString& path, QTextEdit& editor)
+{
+    documents::EditorLoader loader(editor);
+    QString converterMessage;
+    documents::DocumentConverters converters(
+        loader, {[] { return GetDataPath(); }, GetSystemPath()},
+        [&](const QString& message) { converterMessage = message; });
+    switch (documents::handlingOf(documents::extensionOf(path))) {
+    case documents::DocumentHandling::ConvertWordDocument:
+        converters.LoadDocFile(path);
+        break;
+    case documents::DocumentHandling::ConvertPdf:
+        converters.LoadPdfFile(path);
+        break;
+    case documents::DocumentHandling::Browse:
+        throw std::runtime_error(
+            QStringLiteral("\"%1\" is a web page; open it in the window").arg(path).toStdString());
+    case documents::DocumentHandling::LoadIntoEditor:
+    case documents::DocumentHandling::Nothing:
+        loader.load(path);
+        break;
+    }
+    if (!converterMessage.isEmpty())
+        throw std::runtime_error(converterMessage.toStdString());
+}
+
+// By its name, with or without its family ("en-us" or "gmw/en-US"), or its description, in any
+// case.
+int voiceNamed(const QString& name, const QComboBox& voices)
+{
+    const auto same = [&](const QString& candidate) {
+        return candidate.compare(name, Qt::CaseInsensitive) == 0;
+    };
+    for (int i = 0; i < voices.count(); ++i) {
+        const QString id = voices.itemData(i).value<speech::VoiceTokenPtr>()->Id();
+        if (same(id) || same(id.section(u'/', -1)) || same(voices.itemText(i)))
+            return i;
+    }
+    return -1;
+}
+
+int listVoices(speech::ReadingWidgets& widgets)
+{
+    for (int i = 0; i < widgets.voices.count(); ++i)
+        std::printf("%s\t%s\n",
+                    qPrintable(widgets.voices.itemData(i).value<speech::VoiceTokenPtr>()->Id()),
+                    qPrintable(widgets.voices.itemText(i)));
+    return 0;
+}
+
+int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
+               platform::EspeakEngine& engine, speech::ReadingWidgets& widgets,
+               speech::ReadingControl& reading)
+{
+    if (!request.voice.isEmpty()) {
+        const int voice = voiceNamed(request.voice, widgets.voices);
+        if (voice < 0)
+            return fail(QStringLiteral("there is no voice \"%1\"; --list-voices lists them")
+                            .arg(request.voice));
+        widgets.voices.setCurrentIndex(voice);
+    }
+    reading.applyRateAndVolume(request.rate.value_or(speech::ReadingControl::DefaultRate),
+                               request.volume.value_or(speech::Voice::MaxVolume));
+    open(request.input, widgets.editor);
+    if (widgets.editor.document()->isEmpty())
+        return fail(QStringLiteral("\"%1\" has no text to export").arg(request.input));
+    speech::WavExport exporter(holder, engine, reading, widgets.editor);
+    TerminalProgress progress;
+    exporter.exportText(request.output, progress);
+    return 0;
+}
+
+} // namespace
+
+int runWithoutWindow(int& argc, char** argv, const CommandLine& commandLine)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    try {
+        platform::EspeakEngine engine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
+            return std::make_unique<platform::NullPcmSink>(rate);
+        });
+        speech::VoiceHolder holder(engine);
+        speech::ReadingWidgets widgets;
+        speech::ReadingControl reading(holder, widgets.controls());
+        reading.fillVoiceList(0);
+        if (widgets.voices.count() == 0)
+            return fail(QStringLiteral("the speech engine has no voices"));
+        if (commandLine.listVoices)
+            return listVoices(widgets);
+        return exportFile(*commandLine.exportRequest, holder, engine, widgets, reading);
+    } catch (const std::exception& error) {
+        return fail(QString::fromUtf8(error.what()));
+    }
+}

@@ -1,0 +1,107 @@
+#include "speech/WavExport.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/ReadingWidgets.h"
+#include "tests/support/RecordingFeedback.h"
+
+#include <gmock/gmock.h>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using testing::HasSubstr;
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The program as a script runs it: no display, standard error not a terminal.
+ProgramRun lectorix(const QStringList& arguments, const QString& folder)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("HOME"), folder);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(LECTORIX_PROGRAM), arguments);
+    program.waitForFinished(60000);
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(CommandLineExport, WritesWhatTheWindowsExportWrites)
+{
+    QTemporaryDir folder;
+    const QString text = QStringLiteral("A chapter for the car.\nAnd a second paragraph.");
+    QFile input(folder.filePath(QStringLiteral("in.txt")));
+    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+    input.write(text.toUtf8());
+    input.close();
+    const ProgramRun run =
+        lectorix({QStringLiteral("--export"), QStringLiteral("in.txt"), QStringLiteral("out.wav"),
+                  QStringLiteral("--rate"), QStringLiteral("3")},
+                 folder.path());
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(u'%')) << "no progress when standard error is a file";
+
+    testsupport::EngineUnderTest speech(false);
+    speech::VoiceHolder holder(speech.engine);
+    testsupport::ReadingWidgets widgets;
+    speech::ReadingControl reading(holder, widgets.controls());
+    reading.fillVoiceList(0);
+    reading.applyRateAndVolume(3, 100);
+    widgets.editor.setPlainText(text);
+    speech::WavExport exporter(holder, speech.engine, reading, widgets.editor);
+    testsupport::RecordingFeedback feedback;
+    exporter.exportText(folder.filePath(QStringLiteral("window.wav")), feedback);
+    const QByteArray ours = contentsOf(folder.filePath(QStringLiteral("out.wav")));
+    EXPECT_GT(ours.size(), 16000);
+    EXPECT_TRUE(ours == contentsOf(folder.filePath(QStringLiteral("window.wav"))));
+}
+
+TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
+{
+    QTemporaryDir folder;
+    QFile input(folder.filePath(QStringLiteral("in.txt")));
+    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+    input.write("Some text.");
+    input.close();
+    const ProgramRun voices = lectorix({QStringLiteral("--list-voices")}, folder.path());
+    EXPECT_EQ(voices.status, 0);
+    EXPECT_THAT(voices.out.toStdString(), HasSubstr("en-US\tEnglish (America)\n"));
+    const std::vector<std::pair<QStringList, const char*>> mistakes = {
+        {{QStringLiteral("missing.txt"), QStringLiteral("a.wav")},
+         "Cannot open file \"missing.txt\""},
+        {{QStringLiteral("in.txt"), QStringLiteral("a.wav"), QStringLiteral("--voice"),
+          QStringLiteral("nobody")},
+         "there is no voice \"nobody\""},
+        {{QStringLiteral("in.txt"), QStringLiteral("/nonexistent/a.mp3")},
+         "Cannot create \"/nonexistent/a.mp3\""},
+        {{QStringLiteral("in.txt"), QStringLiteral("a.wav"), QStringLiteral("--volume"),
+          QStringLiteral("101")},
+         "--volume takes a whole number from 0 to 100"},
+        {{QStringLiteral("in.txt")}, "--export needs IN and OUT"},
+    };
+    for (const auto& [arguments, message] : mistakes) {
+        const ProgramRun run =
+            lectorix(QStringList{QStringLiteral("--export")} + arguments, folder.path());
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_THAT(run.err.toStdString(), HasSubstr(message));
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.wav"))));
+}
