@@ -43,9 +43,10 @@ public:
     {
         QCoreApplication::processEvents();
         const int percent = static_cast<int>(std::clamp(done, 0.0, 1.0) * 100);
-        if (terminal_ && percent != shown_)
+        if (terminal_ && percent != shown_) {
             std::fprintf(stderr, "\rExporting: %3d%%", percent);
-        shown_ = terminal_ ? percent : shown_;
+            shown_ = percent;
+        }
         return !stopped_;
     }
 
@@ -57,7 +58,7 @@ private:
 };
 
 // The document's text in the editor, as the window opens it; web pages need the window.
-void open(const QString& path, QTextEdit& editor)
+void openDocument(const QString& path, QTextEdit& editor)
 {
     documents::EditorLoader loader(editor);
     QString converterMessage;
@@ -120,7 +121,7 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
     }
     reading.applyRateAndVolume(request.rate.value_or(speech::ReadingControl::DefaultRate),
                                request.volume.value_or(speech::Voice::MaxVolume));
-    open(request.input, widgets.editor);
+    openDocument(request.input, widgets.editor);
     if (widgets.editor.document()->isEmpty())
         return fail(QStringLiteral("\"%1\" has no text to export").arg(request.input));
     speech::WavExport exporter(holder, engine, reading, widgets.editor);

@@ -4,22 +4,33 @@
 #include <QKeyEvent>
 #include <QProgressBar>
 
+namespace {
+
+// Fine enough for a long book to move the bar every few seconds.
+constexpr int Steps = 1000;
+
+} // namespace
+
+// The bar shows sound levels in its own range the rest of the time.
 ExportProgress::ExportProgress(QProgressBar& bar)
     : bar_(bar)
+    , levelRange_(bar.minimum(), bar.maximum())
 {
+    bar_.setRange(0, Steps);
+    bar_.setValue(0);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 ExportProgress::~ExportProgress()
 {
     QCoreApplication::instance()->removeEventFilter(this);
+    bar_.setRange(levelRange_.first, levelRange_.second);
     bar_.setValue(bar_.minimum());
 }
 
 bool ExportProgress::goOn(double done)
 {
-    const int span = bar_.maximum() - bar_.minimum();
-    bar_.setValue(bar_.minimum() + static_cast<int>(std::clamp(done, 0.0, 1.0) * span));
+    bar_.setValue(static_cast<int>(std::clamp(done, 0.0, 1.0) * Steps));
     QCoreApplication::processEvents();
     return !escaped_;
 }

@@ -4,6 +4,7 @@
 #include "speech/ExportFeedback.h"
 
 #include <QObject>
+#include <utility>
 
 class QProgressBar;
 
@@ -23,6 +24,7 @@ protected:
 
 private:
     QProgressBar& bar_;
+    std::pair<int, int> levelRange_;
     platform::BusyCursor busy_;
     bool escaped_ = false;
 };

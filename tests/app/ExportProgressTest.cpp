@@ -48,26 +48,32 @@ TEST(ExportProgress, TheWindowAnswersAndShowsProgressUntilEscapeStopsTheExport)
     const QString path = e.folder.filePath(QStringLiteral("book.mp3"));
     std::vector<int> barValues;
     bool busy = false;
+    bool escaped = false;
     QTimer ticks;
     QObject::connect(&ticks, &QTimer::timeout, [&] {
         barValues.push_back(e.widgets.progress.value());
         busy = busy || (QGuiApplication::overrideCursor() &&
                         QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
-        if (barValues.size() == 10)
+        // Once the bar has moved, however slowly the machine renders.
+        if (barValues.size() >= 10 && barValues.back() > 0 && !escaped) {
             QCoreApplication::postEvent(&e.widgets.editor,
                                         new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+            escaped = true;
+        }
     });
     ticks.start(20);
     {
         ExportProgress progress(e.widgets.progress);
         EXPECT_THROW(e.exporter.exportText(path, progress), speech::ExportStopped);
     }
+    EXPECT_TRUE(escaped);
     EXPECT_GE(barValues.size(), 10u) << "the window answered during the export";
     EXPECT_TRUE(std::is_sorted(barValues.begin(), barValues.end()));
     EXPECT_GT(barValues.back(), barValues.front()) << "the bar shows the progress";
     EXPECT_TRUE(busy);
     EXPECT_FALSE(QFile::exists(path)) << "a stopped export leaves no file";
-    EXPECT_EQ(e.widgets.progress.value(), e.widgets.progress.minimum());
+    EXPECT_EQ(e.widgets.progress.value(), 0);
+    EXPECT_EQ(e.widgets.progress.maximum(), 10) << "the bar's range for levels comes back";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(e.holder.IsExporting());
 }
