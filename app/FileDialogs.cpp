@@ -21,6 +21,15 @@ QString suffixOf(const QString& masks)
     return suffix.contains(u'*') || suffix.contains(u'?') ? QString() : suffix;
 }
 
+QString suffixUnder(const QList<NameFilter>& filters, const QString& chosen,
+                    const QString& fallback)
+{
+    for (const NameFilter& filter : filters)
+        if (filter.filter == chosen && !filter.suffix.isEmpty())
+            return filter.suffix;
+    return fallback;
+}
+
 // Qt reads a filter's masks from the last parentheses of its text, blank-separated.
 QList<NameFilter> nameFilters(const QString& fileTypes)
 {
@@ -47,11 +56,7 @@ void setUp(QFileDialog& dialog, const FileDialogTexts& texts)
     dialog.setDefaultSuffix(texts.defaultSuffix);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog, filters, fallback = texts.defaultSuffix](const QString& chosen) {
-                         const auto match = std::find_if(
-                             filters.begin(), filters.end(),
-                             [&](const NameFilter& filter) { return filter.filter == chosen; });
-                         const bool named = match != filters.end() && !match->suffix.isEmpty();
-                         dialog.setDefaultSuffix(named ? match->suffix : fallback);
+                         dialog.setDefaultSuffix(suffixUnder(filters, chosen, fallback));
                      });
 }
 

@@ -145,8 +145,11 @@ bool WavExport::exportLines(const QString& folder, ExportFeedback& feedback)
         if (!lines[i].isEmpty())
             writeFile(folder + u'/' + lineFileName(i, lines[i]) + WavSuffix,
                       trimmedBelow33(lines[i]), feedback, share);
-        if (!feedback.goOn(share(1)) || voice_.Generation() != ownVoice)
+        if (!feedback.goOn(share(1)) || voice_.Generation() != ownVoice) {
+            // Not left speaking into the closed file.
+            voice_.Release();
             throw ExportStopped();
+        }
     }
     voice_->SetAudioOutput(nullptr);
     return true;
