@@ -25,14 +25,21 @@ Resampler::Resampler(int inputRate, int outputRate)
     soxr_.reset(soxr_create(inputRate, outputRate, 1, &failure, &io, &quality, nullptr));
     if (failure)
         throw std::runtime_error(std::string("Cannot resample audio: ") + failure);
+    out_.resize(BlockSamples * static_cast<std::size_t>(outputRate) /
+                    static_cast<std::size_t>(std::max(inputRate, 1)) +
+                1024);
 }
 
 Resampler::~Resampler() = default;
 
+// In blocks, so a long sound needs no buffers of its size.
 void Resampler::process(std::span<const std::int16_t> samples, const Output& output)
 {
-    if (!samples.empty())
-        run(samples.data(), samples.size(), output);
+    for (std::size_t start = 0; start < samples.size(); start += BlockSamples) {
+        const std::span<const std::int16_t> block =
+            samples.subspan(start, std::min(BlockSamples, samples.size() - start));
+        run(block.data(), block.size(), output);
+    }
 }
 
 void Resampler::drain(const Output& output)
@@ -44,21 +51,18 @@ void Resampler::drain(const Output& output)
 void Resampler::run(const std::int16_t* samples, std::size_t count, const Output& output)
 {
     const bool draining = samples == nullptr;
-    std::vector<std::int16_t> out(count * static_cast<std::size_t>(outputRate_) /
-                                      static_cast<std::size_t>(std::max(inputRate_, 1)) +
-                                  1024);
     while (true) {
         std::size_t used = 0;
         std::size_t made = 0;
-        soxr_process(soxr_.get(), samples, count, &used, out.data(), out.size(), &made);
+        soxr_process(soxr_.get(), samples, count, &used, out_.data(), out_.size(), &made);
         if (made > 0)
-            output({out.data(), made});
+            output({out_.data(), made});
         if (draining ? made == 0 : (used == 0 && made == 0))
             break;
         if (!draining) {
             samples += used;
             count -= used;
-            if (count == 0 && made < out.size())
+            if (count == 0 && made < out_.size())
                 break;
         }
     }

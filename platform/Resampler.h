@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 struct soxr;
 
@@ -25,6 +26,8 @@ public:
     void drain(const Output& output);
 
 private:
+    static constexpr std::size_t BlockSamples = 16384;
+
     void run(const std::int16_t* samples, std::size_t count, const Output& output);
 
     struct SoxrDeleter {
@@ -34,6 +37,7 @@ private:
     int inputRate_;
     int outputRate_;
     std::unique_ptr<soxr, SoxrDeleter> soxr_;
+    std::vector<std::int16_t> out_;
 };
 
 } // namespace platform

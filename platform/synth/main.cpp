@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <fcntl.h>
 #include <unistd.h>
 
 // The synthesis helper of Lectorix: espeak-ng aborts its process on some texts, so it runs here,
@@ -10,6 +11,9 @@
 int main()
 {
     std::signal(SIGPIPE, SIG_IGN);
+    // A long export reads from several helpers in turn; a larger pipe keeps this one rendering
+    // meanwhile. Without it, the default size only costs speed.
+    fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
     try {
         synth::SynthServer server(STDIN_FILENO, STDOUT_FILENO);
         return server.run();
