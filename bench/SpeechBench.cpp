@@ -1,16 +1,12 @@
 #include "bench/NotingSink.h"
 #include "platform/EspeakEngine.h"
-#include "speech/FileRendering.h"
 
 #include <cstdio>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
-// Measures what a user waits for: the first sound after Speak, silence after a release, and WAV
-// export against espeak-ng's own command.
+// Measures what a user waits for: the first sound after Speak and silence after a release.
+// long-export-bench measures exports.
 namespace {
 
 struct Figures {
@@ -58,25 +54,6 @@ double releaseMs(platform::EspeakEngine& engine)
     return timer.nsecsElapsed() / 1e6;
 }
 
-double exportSeconds(platform::EspeakEngine& engine, const QString& text, const QString& path)
-{
-    QElapsedTimer timer;
-    timer.start();
-    speech::speakIntoFile(*engine.CreateVoice(),
-                          engine.CreateFileStream(speech::AudioFileType::Wav), path, text);
-    return timer.nsecsElapsed() / 1e9;
-}
-
-double espeakCommandSeconds(const QString& textPath, const QString& wavPath)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QProcess::execute(QStringLiteral("espeak-ng"),
-                      {QStringLiteral("-v"), QStringLiteral("en-us"), QStringLiteral("-w"), wavPath,
-                       QStringLiteral("-f"), textPath});
-    return timer.nsecsElapsed() / 1e9;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -93,18 +70,5 @@ int main(int argc, char* argv[])
         std::printf("Speak to first sample, %lld bytes: %.1f ms\n", static_cast<long long>(size),
                     firstSoundMs(engine, figures, textOfSize(size)));
     std::printf("Release to silence: %.2f ms\n", releaseMs(engine));
-
-    QTemporaryDir folder;
-    const QString text = textOfSize(100 * 1024);
-    const QString textPath = folder.filePath(QStringLiteral("text.txt"));
-    QFile file(textPath);
-    file.open(QIODevice::WriteOnly);
-    file.write(text.toUtf8());
-    file.close();
-    const double ours = exportSeconds(engine, text, folder.filePath(QStringLiteral("ours.wav")));
-    const double theirs =
-        espeakCommandSeconds(textPath, folder.filePath(QStringLiteral("theirs.wav")));
-    std::printf("WAV export of 100 KB: %.2f s; espeak-ng -w: %.2f s; ratio %.2f\n", ours, theirs,
-                ours / theirs);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QThread>
 
 namespace platform {
 
@@ -30,7 +31,9 @@ private:
 } // namespace
 
 EspeakEngine::EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory, QString languageTag)
-    : service_(std::move(helperPath))
+    : helperPath_(std::move(helperPath))
+    , service_(helperPath_)
+    , lanes_(std::max(1, QThread::idealThreadCount()))
     , sinkFactory_(std::move(sinkFactory))
     , languageTag_(std::move(languageTag))
 {
@@ -38,7 +41,26 @@ EspeakEngine::EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory, QStri
 
 std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice()
 {
-    return std::make_unique<EspeakVoice>(*this, sinkFactory_);
+    return std::make_unique<EspeakVoice>(*this, service_, sinkFactory_);
+}
+
+void EspeakEngine::setSynthesisLanes(int lanes)
+{
+    lanes_ = std::max(1, lanes);
+}
+
+std::unique_ptr<EspeakVoice> EspeakEngine::createLaneVoice(int lane)
+{
+    return std::make_unique<EspeakVoice>(*this, laneService(lane), sinkFactory_);
+}
+
+SynthService& EspeakEngine::laneService(int lane)
+{
+    if (lane == 0)
+        return service_;
+    while (otherLanes_.size() < static_cast<std::size_t>(lane))
+        otherLanes_.push_back(std::make_unique<SynthService>(helperPath_));
+    return *otherLanes_[lane - 1];
 }
 
 std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream(speech::AudioFileType type)

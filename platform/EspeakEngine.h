@@ -4,9 +4,13 @@
 #include "platform/SynthService.h"
 #include "speech/SpeechEngine.h"
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace platform {
+
+class EspeakVoice;
 
 // The speech engine over espeak-ng: voices are espeak-ng's languages, synthesis runs in the
 // lectorix-synth helper, sound goes to the sinks the factory makes.
@@ -22,13 +26,26 @@ public:
     const speech::VoiceTokens& voices();
     SynthService& synthService() { return service_; }
 
+    // How many helpers a long text rendered into a file may keep busy side by side: one for each
+    // core, unless set otherwise.
+    int synthesisLanes() const { return lanes_; }
+    void setSynthesisLanes(int lanes);
+    // A voice object that synthesises through the helper of its lane; lane 0 is the one every
+    // other voice object uses, the others start when first asked for.
+    std::unique_ptr<EspeakVoice> createLaneVoice(int lane);
+
     // lectorix-synth beside the running program.
     static QString defaultHelperPath();
     // The user's language as espeak-ng names languages, such as "en-us".
     static QString systemLanguageTag();
 
 private:
+    SynthService& laneService(int lane);
+
+    QString helperPath_;
     SynthService service_;
+    std::vector<std::unique_ptr<SynthService>> otherLanes_;
+    int lanes_;
     PcmSinkFactory sinkFactory_;
     QString languageTag_;
     std::optional<speech::VoiceTokens> voices_;

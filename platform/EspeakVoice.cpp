@@ -3,6 +3,7 @@
 #include "platform/AudioLevel.h"
 #include "platform/EspeakEngine.h"
 #include "platform/SampleFile.h"
+#include "platform/SpeechText.h"
 
 #include <cmath>
 #include <QElapsedTimer>
@@ -21,9 +22,9 @@ constexpr int SecondsSynthesisedAhead = 2;
 
 } // namespace
 
-EspeakVoice::EspeakVoice(EspeakEngine& engine, PcmSinkFactory sinkFactory)
+EspeakVoice::EspeakVoice(EspeakEngine& engine, SynthService& service, PcmSinkFactory sinkFactory)
     : engine_(engine)
-    , service_(engine.synthService())
+    , service_(service)
     , playback_(std::move(sinkFactory))
 {
     const speech::VoiceTokens& voices = engine_.voices();
@@ -79,7 +80,10 @@ long EspeakVoice::Speak(const QString& text, int flags)
 long EspeakVoice::Speak(const speech::DeferredText& text, int flags)
 {
     const long stream = ++lastStream_;
-    items_.push_back({stream, PieceCutter(text.beginning), text.whole});
+    if (idle())
+        inputWordPosition_ = 0;
+    if (!renderInParts(stream, text))
+        items_.push_back({stream, PieceCutter(text.beginning), text.whole});
     feedSynthesis();
     pumpTimer_.start();
     if (!(flags & SpeakAsync))
@@ -87,9 +91,43 @@ long EspeakVoice::Speak(const speech::DeferredText& text, int flags)
     return stream;
 }
 
+// Only a text known whole, bound for a file, with nothing before it: parts of texts in a queue
+// would need to wait for each other.
+bool EspeakVoice::renderInParts(long stream, const speech::DeferredText& text)
+{
+    if (!file_ || text.whole || !idle() || engine_.synthesisLanes() < 2)
+        return false;
+    std::vector<SpeechPiece> parts =
+        cutAtParagraphEnds(text.beginning, ParallelRendering::PartLength);
+    if (parts.size() < 2)
+        return false;
+    parts_ = std::make_unique<ParallelRendering>(engine_, *this, stream, std::move(parts), file_);
+    return true;
+}
+
+void EspeakVoice::advanceParts(int timeoutMs)
+{
+    if (parts_ && parts_->advance(timeoutMs))
+        finishParts();
+}
+
+void EspeakVoice::finishParts()
+{
+    if (failure_.isEmpty())
+        failure_ = parts_->failure();
+    inputWordPosition_ = parts_->charactersRendered();
+    parts_.reset();
+    feedSynthesis();
+}
+
+qsizetype EspeakVoice::InputWordPosition() const
+{
+    return parts_ ? parts_->charactersRendered() : inputWordPosition_;
+}
+
 void EspeakVoice::feedSynthesis()
 {
-    while (!synthesizing_) {
+    while (!synthesizing_ && !parts_) {
         if (!file_ && playback_.samplesAhead() > service_.sampleRate() * SecondsSynthesisedAhead)
             return;
         std::optional<Pending> pending = nextPiece();
@@ -273,6 +311,8 @@ long EspeakVoice::currentStream()
 {
     if (const long playing = playback_.currentStream())
         return playing;
+    if (parts_)
+        return parts_->stream();
     if (synthesizing_)
         return synthesizing_->stream;
     if (!retries_.empty())
@@ -339,7 +379,7 @@ void EspeakVoice::Resume()
 
 bool EspeakVoice::idle()
 {
-    return !synthesizing_ && retries_.empty() && items_.empty() && playback_.finished();
+    return !parts_ && !synthesizing_ && retries_.empty() && items_.empty() && playback_.finished();
 }
 
 // A level handler may release this voice while it waits; nothing is left to wait for then.
@@ -351,10 +391,15 @@ bool EspeakVoice::WaitUntilDone(int timeoutMs)
     while (!idle()) {
         if (timeoutMs >= 0 && waited.elapsed() >= timeoutMs)
             return false;
-        if (synthesizing_)
-            service_.waitForProgress(PumpIntervalMs);
+        const int slice = timeoutMs < 0
+                              ? PumpIntervalMs
+                              : std::clamp<int>(timeoutMs - waited.elapsed(), 1, PumpIntervalMs);
+        if (parts_)
+            advanceParts(slice);
+        else if (synthesizing_)
+            service_.waitForProgress(slice);
         else
-            QThread::msleep(PumpIntervalMs / 2);
+            QThread::msleep(std::min(slice, PumpIntervalMs / 2));
         if (!alive)
             return true;
         pump();
@@ -386,6 +431,7 @@ void EspeakVoice::pump()
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
     const std::optional<HeardWord> word = playback_.newestHeardWord();
     takeWholeTexts();
+    advanceParts(0);
     feedSynthesis();
     const long firstEnded = endedThrough_ + 1;
     const long lastEnded = takeEndedStreams();
@@ -430,16 +476,23 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
         throw std::invalid_argument("Not a file stream of this engine");
     if (allowFormatChanges_)
         file->adoptSampleRate(service_.sampleRate());
+    renderInto(std::move(file));
+}
+
+// A text being rendered in parts goes whole to the output it was asked for.
+void EspeakVoice::renderInto(std::shared_ptr<SampleSink> sink)
+{
+    while (parts_)
+        advanceParts(PumpIntervalMs);
     writeWordSound();
-    file_ = std::move(file);
+    file_ = std::move(sink);
 }
 
 void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
 {
     if (token)
         throw std::invalid_argument("Only the default audio output is supported");
-    writeWordSound();
-    file_.reset();
+    renderInto(nullptr);
     pumpTimer_.start();
 }
 

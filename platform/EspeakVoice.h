@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ParallelRendering.h"
 #include "platform/PlaybackQueue.h"
 #include "platform/SpeechText.h"
 #include "platform/SynthService.h"
@@ -13,19 +14,20 @@
 namespace platform {
 
 class EspeakEngine;
-class SampleFile;
+class SampleSink;
 
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
 // helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
 // piece up to one of espeak-ng's own sentence starts and the item goes on from there, so the pauses
 // are espeak-ng's own. A piece whose helper dies is spoken again from the word reached; a rest that
 // kills it again before its next word is tried word by word, and a word that still kills it is left
-// out, and WaitUntilDone reports it.
+// out, and WaitUntilDone reports it. A long text bound for a file, with nothing queued before it,
+// is rendered in parts by as many helpers as the engine allows.
 class EspeakVoice final : public QObject, public speech::Voice, private SynthListener {
     Q_OBJECT
 
 public:
-    EspeakVoice(EspeakEngine& engine, PcmSinkFactory sinkFactory);
+    EspeakVoice(EspeakEngine& engine, SynthService& service, PcmSinkFactory sinkFactory);
     ~EspeakVoice() override;
 
     void SetEventInterests(int interests) override { interests_ = interests; }
@@ -45,7 +47,8 @@ public:
     void Pause() override;
     void Resume() override;
     bool WaitUntilDone(int timeoutMs) override;
-    qsizetype InputWordPosition() const override { return inputWordPosition_; }
+    // While a text renders in parts, how much of it is rendered.
+    qsizetype InputWordPosition() const override;
 
     void SetAllowAudioOutputFormatChangesOnNextSet(bool allow) override;
     void SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream) override;
@@ -54,6 +57,9 @@ public:
     void SetAudioLevelHandler(AudioLevelHandler handler) override;
     void SetWordHandler(WordHandler handler) override;
     void SetEndStreamHandler(EndStreamHandler handler) override;
+
+    // Renders into the sink, at the helper's rate, as into a file.
+    void renderInto(std::shared_ptr<SampleSink> sink);
 
 private:
     struct Item {
@@ -84,6 +90,9 @@ private:
     void synthFailed() override;
 
     int wordsPerMinute() const;
+    bool renderInParts(long stream, const speech::DeferredText& text);
+    void advanceParts(int timeoutMs);
+    void finishParts();
     void feedSynthesis();
     std::optional<Pending> nextPiece(long onlyStream = 0);
     void finishPiece(const Pending& pending);
@@ -120,7 +129,8 @@ private:
     QString failure_;
     PlaybackQueue playback_;
     QTimer pumpTimer_;
-    std::shared_ptr<SampleFile> file_;
+    std::shared_ptr<SampleSink> file_;
+    std::unique_ptr<ParallelRendering> parts_;
     // The file's sound since the last word began, written once the next begins: a word the
     // helper dies in is spoken again whole, so its first part must not stay in the file.
     std::vector<std::int16_t> wordSound_;

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "platform/SampleSink.h"
 #include "speech/FileStream.h"
 
-#include <cstdint>
-#include <span>
 #include <stdexcept>
 
 namespace platform {
 
 // A file stream of this engine: a voice renders its sound into it, at the engine's rate. Its one
 // format type is 16 kHz, 16 bit, mono; only WAV files take that rate.
-class SampleFile : public speech::FileStream {
+class SampleFile : public speech::FileStream, public SampleSink {
 public:
     void SetFormatType(int formatType) override;
     int FormatType() const override { return formatType_; }
@@ -19,7 +18,6 @@ public:
     // Makes the file take samples at `sampleRate` as they come, where its format leaves the rate
     // open; only before the first sample.
     virtual void adoptSampleRate(int sampleRate) = 0;
-    virtual void write(std::span<const std::int16_t> samples, int sampleRate) = 0;
 
 protected:
     static std::runtime_error error(const QString& message);

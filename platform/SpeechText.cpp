@@ -29,6 +29,48 @@ bool isBlankLineAt(const QString& text, qsizetype lineEnd)
     return i < text.size() && isLineEnd(text.at(i));
 }
 
+bool isClosingMark(QChar c)
+{
+    static const QString closing = QStringLiteral("\"')]}\u2019\u201D\u00BB\u300D\u300F\uFF09");
+    return closing.contains(c);
+}
+
+// Whether the blanks from `start` to `end` end a paragraph: they hold a blank line, or a line end
+// after a sentence mark and the quotes or brackets that close it.
+bool endsParagraph(const QString& text, qsizetype start, qsizetype end)
+{
+    int lineEnds = 0;
+    for (qsizetype i = start; i < end; ++i)
+        if (text.at(i) == u'\n' ||
+            (text.at(i) == u'\r' && (i + 1 == end || text.at(i + 1) != u'\n')))
+            ++lineEnds;
+    if (lineEnds >= 2)
+        return true;
+    qsizetype mark = start - 1;
+    while (mark >= 0 && isClosingMark(text.at(mark)))
+        --mark;
+    return lineEnds == 1 && mark >= 0 && isSentenceMark(text.at(mark));
+}
+
+// Where the paragraph after the first paragraph end at or after `from` begins, or the text's size.
+qsizetype nextParagraph(const QString& text, qsizetype from)
+{
+    qsizetype start = from;
+    while (start > 0 && text.at(start - 1).isSpace())
+        --start;
+    while (start < text.size()) {
+        while (start < text.size() && !text.at(start).isSpace())
+            ++start;
+        qsizetype end = start;
+        while (end < text.size() && text.at(end).isSpace())
+            ++end;
+        if (end < text.size() && endsParagraph(text, start, end))
+            return end;
+        start = end;
+    }
+    return text.size();
+}
+
 } // namespace
 
 QString cleanForSynthesis(const QString& text)
@@ -113,6 +155,18 @@ qsizetype likelySentenceEnd(const QString& text, qsizetype from)
             return i + 1;
     }
     return text.size();
+}
+
+std::vector<SpeechPiece> cutAtParagraphEnds(const QString& text, qsizetype partLength)
+{
+    std::vector<SpeechPiece> parts;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype end = nextParagraph(text, std::min(start + partLength, text.size()));
+        parts.push_back({text.mid(start, end - start), start, true});
+        start = end;
+    }
+    return parts;
 }
 
 std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece)

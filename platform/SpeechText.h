@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace platform {
 
@@ -50,6 +51,12 @@ private:
 // followed by a blank, a paragraph end), or the text's size. Only for where the synthesiser cannot
 // be asked: skipping text not yet spoken and retrying a failed piece.
 qsizetype likelySentenceEnd(const QString& text, qsizetype from);
+
+// The text cut into parts of at least `partLength` characters (the last may be shorter) at
+// paragraph ends: blanks holding a blank line, or a line end after a sentence mark. Each part
+// takes the blanks that end it, so the next begins with its first word. Rendered apart, each with
+// a sentence pause at its end, the parts last as long as the whole text does.
+std::vector<SpeechPiece> cutAtParagraphEnds(const QString& text, qsizetype partLength);
 
 // Each word of a piece as its own piece; the last one ends a sentence where the piece did.
 std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece);

@@ -14,19 +14,20 @@
 
 namespace {
 
-// Long enough that rendering it takes a few seconds.
+// Long enough that rendering it takes a few seconds, in paragraphs rendered side by side.
 QString longText()
 {
     QStringList sentences;
     for (int i = 0; i < 150; ++i)
         sentences
             << QStringLiteral("Sentence %1 of a long book, read into a file for the car.").arg(i);
-    return sentences.join(u' ');
+    return sentences.join(u'\n');
 }
 
 struct Exporting {
     Exporting()
     {
+        speech.engine.setSynthesisLanes(2);
         widgets.volume.setValue(100);
         reading.fillVoiceList(0);
         widgets.editor.setPlainText(longText());

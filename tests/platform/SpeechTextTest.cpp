@@ -112,3 +112,26 @@ TEST(SplitIntoWords, KeepsOffsetsAndTheSentenceEnd)
     EXPECT_FALSE(words[1].endsSentence);
     EXPECT_TRUE(words[2].endsSentence);
 }
+
+TEST(CutAtParagraphEnds, CutsAfterTheBlanksThatCloseAParagraphOnceAPartIsLongEnough)
+{
+    const QString text = QStringLiteral("One two.\nThree\nfour.\r\n\r\n\"Five!\"\n"
+                                        "Heading\n  \nSix seven. Eight");
+    std::vector<QString> parts;
+    QString joined;
+    for (const SpeechPiece& part : cutAtParagraphEnds(text, 4)) {
+        EXPECT_EQ(part.start, joined.size());
+        EXPECT_TRUE(part.endsSentence);
+        parts.push_back(part.text);
+        joined += part.text;
+    }
+    EXPECT_EQ(joined, text);
+    // Not after "Three": a line end without a sentence mark is no pause.
+    EXPECT_EQ(parts, (std::vector<QString>{
+                         QStringLiteral("One two.\n"), QStringLiteral("Three\nfour.\r\n\r\n"),
+                         QStringLiteral("\"Five!\"\n"), QStringLiteral("Heading\n  \n"),
+                         QStringLiteral("Six seven. Eight")}));
+    EXPECT_EQ(cutAtParagraphEnds(text, 30).size(), 2u);
+    EXPECT_EQ(cutAtParagraphEnds(QStringLiteral("One paragraph. Two sentences."), 4).size(), 1u);
+    EXPECT_TRUE(cutAtParagraphEnds({}, 4).empty());
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/SampleSink.h"
+#include "platform/SpeechText.h"
+
+#include <cstdint>
+#include <memory>
+#include <QString>
+#include <vector>
+
+namespace speech {
+class Voice;
+}
+
+namespace platform {
+
+class EspeakEngine;
+class EspeakVoice;
+
+// Renders a long text into a sink through several synthesis helpers at once. The text is cut at
+// paragraph ends into parts; each lane renders one part at a time, with the voice, rate and volume
+// of the voice object it renders for, and the parts reach the sink in order: the first unwritten
+// one straight, the others through memory. Each part ends with a sentence pause, as a piece of the
+// whole text would, so the sound lasts as long as one helper would make it.
+class ParallelRendering {
+public:
+    // Long enough that the pause at a cut is a small share of a part, short enough that the parts
+    // kept until those before them are written stay within some tens of megabytes.
+    static constexpr qsizetype PartLength = 4000;
+
+    ParallelRendering(EspeakEngine& engine, const speech::Voice& settings, long stream,
+                      std::vector<SpeechPiece> parts, std::shared_ptr<SampleSink> sink);
+    ~ParallelRendering();
+    ParallelRendering(const ParallelRendering&) = delete;
+    ParallelRendering& operator=(const ParallelRendering&) = delete;
+
+    long stream() const { return stream_; }
+    // Works for the time given, at least one round over the lanes; returns whether all of the
+    // text is in the sink.
+    bool advance(int timeoutMs);
+    // Characters of the text rendered so far, whether or not their sound is in the sink yet.
+    qsizetype charactersRendered() const;
+    // Why part of the text could not be spoken, when so.
+    const QString& failure() const { return failure_; }
+
+private:
+    class PartSink;
+    struct Lane;
+    struct Part {
+        SpeechPiece piece;
+        std::vector<std::int16_t> sound{};
+        std::size_t written = 0;
+        bool rendered = false;
+    };
+
+    void startPart(Lane& lane);
+    bool partDone(Lane& lane);
+    void finishPart(Lane& lane);
+    void receive(std::size_t part, std::span<const std::int16_t> samples);
+    void writeSome();
+    bool finished() const { return front_ == parts_.size(); }
+
+    long stream_;
+    std::vector<Part> parts_;
+    std::shared_ptr<SampleSink> sink_;
+    int sampleRate_;
+    std::vector<Lane> lanes_;
+    // Buffers of parts written, kept for the parts to come with the memory they hold.
+    std::vector<std::vector<std::int16_t>> spareSounds_;
+    // The first part not wholly in the sink.
+    std::size_t front_ = 0;
+    qsizetype charactersDone_ = 0;
+    QString failure_;
+};
+
+} // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace platform {
+
+// Where a voice object's sound goes when it is not heard.
+class SampleSink {
+public:
+    virtual ~SampleSink() = default;
+
+    virtual void write(std::span<const std::int16_t> samples, int sampleRate) = 0;
+};
+
+} // namespace platform
