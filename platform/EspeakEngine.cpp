@@ -33,7 +33,7 @@ private:
 EspeakEngine::EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory, QString languageTag)
     : helperPath_(std::move(helperPath))
     , service_(helperPath_)
-    , lanes_(std::max(1, QThread::idealThreadCount()))
+    , lanes_(std::clamp(QThread::idealThreadCount(), 1, MostLanes))
     , sinkFactory_(std::move(sinkFactory))
     , languageTag_(std::move(languageTag))
 {
@@ -46,7 +46,7 @@ std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice()
 
 void EspeakEngine::setSynthesisLanes(int lanes)
 {
-    lanes_ = std::max(1, lanes);
+    lanes_ = std::clamp(lanes, 1, MostLanes);
 }
 
 std::unique_ptr<EspeakVoice> EspeakEngine::createLaneVoice(int lane)

@@ -27,7 +27,8 @@ public:
     SynthService& synthService() { return service_; }
 
     // How many helpers a long text rendered into a file may keep busy side by side: one for each
-    // core, unless set otherwise.
+    // core, unless set otherwise, and no more than MostLanes, as each holds a megabyte of pipe.
+    static constexpr int MostLanes = 8;
     int synthesisLanes() const { return lanes_; }
     void setSynthesisLanes(int lanes);
     // A voice object that synthesises through the helper of its lane; lane 0 is the one every

@@ -101,7 +101,8 @@ bool EspeakVoice::renderInParts(long stream, const speech::DeferredText& text)
         cutAtParagraphEnds(text.beginning, ParallelRendering::PartLength);
     if (parts.size() < 2)
         return false;
-    parts_ = std::make_unique<ParallelRendering>(engine_, *this, stream, std::move(parts), file_);
+    parts_ = std::make_unique<ParallelRendering>(engine_, *this, stream, text.beginning,
+                                                 std::move(parts), file_);
     return true;
 }
 
@@ -118,6 +119,19 @@ void EspeakVoice::finishParts()
     inputWordPosition_ = parts_->charactersRendered();
     parts_.reset();
     feedSynthesis();
+}
+
+// The output changes while a text renders in parts: what is written stays, and the rest of the
+// text goes to the new output, as the rest of a text spoken by one helper would.
+void EspeakVoice::abandonParts()
+{
+    if (!parts_)
+        return;
+    Item rest{parts_->stream(), PieceCutter(parts_->text()), {}};
+    rest.cutter.resumeAt(parts_->unwrittenStart());
+    inputWordPosition_ = parts_->unwrittenStart();
+    parts_.reset();
+    items_.push_front(std::move(rest));
 }
 
 qsizetype EspeakVoice::InputWordPosition() const
@@ -479,11 +493,9 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
     renderInto(std::move(file));
 }
 
-// A text being rendered in parts goes whole to the output it was asked for.
 void EspeakVoice::renderInto(std::shared_ptr<SampleSink> sink)
 {
-    while (parts_)
-        advanceParts(PumpIntervalMs);
+    abandonParts();
     writeWordSound();
     file_ = std::move(sink);
 }

@@ -60,6 +60,8 @@ public:
 
     // Renders into the sink, at the helper's rate, as into a file.
     void renderInto(std::shared_ptr<SampleSink> sink);
+    // False after its helper failed to start, until one starts again.
+    bool hasWorkingHelper() const { return service_.isAvailable(); }
 
 private:
     struct Item {
@@ -93,6 +95,7 @@ private:
     bool renderInParts(long stream, const speech::DeferredText& text);
     void advanceParts(int timeoutMs);
     void finishParts();
+    void abandonParts();
     void feedSynthesis();
     std::optional<Pending> nextPiece(long onlyStream = 0);
     void finishPiece(const Pending& pending);

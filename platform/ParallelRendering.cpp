@@ -48,9 +48,10 @@ struct ParallelRendering::Lane {
 };
 
 ParallelRendering::ParallelRendering(EspeakEngine& engine, const speech::Voice& settings,
-                                     long stream, std::vector<SpeechPiece> parts,
+                                     long stream, QString text, std::vector<SpeechPiece> parts,
                                      std::shared_ptr<SampleSink> sink)
     : stream_(stream)
+    , text_(std::move(text))
     , sink_(std::move(sink))
     , sampleRate_(engine.synthService().sampleRate())
 {
@@ -86,10 +87,11 @@ bool ParallelRendering::advance(int timeoutMs)
     return finished();
 }
 
-// Lanes run at most two parts each ahead of the sink, which bounds the sound kept in memory.
+// Lanes run at most two parts each ahead of the sink, and not beyond the sound that may be kept.
 void ParallelRendering::startPart(Lane& lane)
 {
-    if (lane.nextPart >= parts_.size() || lane.nextPart >= front_ + 2 * lanes_.size())
+    if (lane.nextPart >= parts_.size() || lane.nextPart >= front_ + 2 * lanes_.size() ||
+        (lane.nextPart != front_ && keptSamples() > MaxKeptSamples))
         return;
     lane.part = std::exchange(lane.nextPart, lane.nextPart + lanes_.size());
     Part& part = parts_[*lane.part];
@@ -101,13 +103,15 @@ void ParallelRendering::startPart(Lane& lane)
     lane.voice->Speak(part.piece.text, speech::Voice::SpeakAsync);
 }
 
+// A word left out is reported at the end, as by a single helper; a helper that cannot start
+// ends the rendering, as it would end a single helper's.
 bool ParallelRendering::partDone(Lane& lane)
 {
     try {
         return lane.voice->WaitUntilDone(LaneWaitMs);
     } catch (const std::runtime_error& failure) {
-        if (failure_.isEmpty())
-            failure_ = QString::fromStdString(failure.what());
+        failure_ = QString::fromStdString(failure.what());
+        broken_ = broken_ || !lane.voice->hasWorkingHelper();
         return true;
     }
 }
@@ -124,8 +128,10 @@ void ParallelRendering::finishPart(Lane& lane)
 void ParallelRendering::receive(std::size_t index, std::span<const std::int16_t> samples)
 {
     Part& part = parts_[index];
+    if (broken_)
+        return;
     if (index == front_ && part.written == part.sound.size()) {
-        sink_->write(samples, sampleRate_);
+        write(samples);
         return;
     }
     part.sound.insert(part.sound.end(), samples.begin(), samples.end());
@@ -139,7 +145,7 @@ void ParallelRendering::writeSome()
         Part& part = parts_[front_];
         const std::size_t count = std::min(BlockSamples, part.sound.size() - part.written);
         if (count > 0) {
-            sink_->write({part.sound.data() + part.written, count}, sampleRate_);
+            write({part.sound.data() + part.written, count});
             part.written += count;
             continue;
         }
@@ -150,6 +156,37 @@ void ParallelRendering::writeSome()
         spareSounds_.push_back(std::move(part.sound));
         ++front_;
     }
+}
+
+// A sink that fails ends the rendering; the failure is reported as the sink's own would be.
+void ParallelRendering::write(std::span<const std::int16_t> samples)
+{
+    try {
+        sink_->write(samples, sampleRate_);
+    } catch (const std::runtime_error& failure) {
+        failure_ = QString::fromStdString(failure.what());
+        broken_ = true;
+    }
+}
+
+std::size_t ParallelRendering::keptSamples() const
+{
+    std::size_t kept = 0;
+    for (std::size_t part = front_; part < parts_.size() && part < front_ + 2 * lanes_.size();
+         ++part)
+        kept += parts_[part].sound.size() - parts_[part].written;
+    return kept;
+}
+
+qsizetype ParallelRendering::unwrittenStart() const
+{
+    if (front_ >= parts_.size())
+        return parts_.empty() ? 0 : parts_.back().piece.start + parts_.back().piece.text.size();
+    qsizetype start = parts_[front_].piece.start;
+    for (const Lane& lane : lanes_)
+        if (lane.part == front_ && parts_[front_].written == parts_[front_].sound.size())
+            start += lane.voice->InputWordPosition();
+    return start;
 }
 
 qsizetype ParallelRendering::charactersRendered() const

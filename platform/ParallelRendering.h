@@ -24,24 +24,32 @@ class EspeakVoice;
 // whole text would, so the sound lasts as long as one helper would make it.
 class ParallelRendering {
 public:
-    // Long enough that the pause at a cut is a small share of a part, short enough that the parts
-    // kept until those before them are written stay within some tens of megabytes.
+    // Long enough that the pause at a cut is a small share of a part, short enough that the lanes
+    // share the text evenly.
     static constexpr qsizetype PartLength = 4000;
+    // Sound kept in memory until the parts before it are written: 64 MB. A lane waits rather than
+    // start a part beyond it.
+    static constexpr std::size_t MaxKeptSamples = std::size_t{32} << 20;
 
     ParallelRendering(EspeakEngine& engine, const speech::Voice& settings, long stream,
-                      std::vector<SpeechPiece> parts, std::shared_ptr<SampleSink> sink);
+                      QString text, std::vector<SpeechPiece> parts,
+                      std::shared_ptr<SampleSink> sink);
     ~ParallelRendering();
     ParallelRendering(const ParallelRendering&) = delete;
     ParallelRendering& operator=(const ParallelRendering&) = delete;
 
     long stream() const { return stream_; }
+    const QString& text() const { return text_; }
     // Works for the time given, at least one round over the lanes; returns whether all of the
     // text is in the sink.
     bool advance(int timeoutMs);
     // Characters of the text rendered so far, whether or not their sound is in the sink yet.
     qsizetype charactersRendered() const;
-    // Why part of the text could not be spoken, when so.
+    // Why part of the text could not be spoken, or the sink could not take it, when so.
     const QString& failure() const { return failure_; }
+    // Where in the text the sound not yet in the sink begins, near enough to go on from there
+    // elsewhere: a word's sound may be in the sink already.
+    qsizetype unwrittenStart() const;
 
 private:
     class PartSink;
@@ -58,9 +66,12 @@ private:
     void finishPart(Lane& lane);
     void receive(std::size_t part, std::span<const std::int16_t> samples);
     void writeSome();
-    bool finished() const { return front_ == parts_.size(); }
+    void write(std::span<const std::int16_t> samples);
+    std::size_t keptSamples() const;
+    bool finished() const { return front_ == parts_.size() || broken_; }
 
     long stream_;
+    QString text_;
     std::vector<Part> parts_;
     std::shared_ptr<SampleSink> sink_;
     int sampleRate_;
@@ -71,6 +82,8 @@ private:
     std::size_t front_ = 0;
     qsizetype charactersDone_ = 0;
     QString failure_;
+    // A helper could not start, or the sink failed: nothing more is rendered.
+    bool broken_ = false;
 };
 
 } // namespace platform

@@ -29,14 +29,9 @@ bool isBlankLineAt(const QString& text, qsizetype lineEnd)
     return i < text.size() && isLineEnd(text.at(i));
 }
 
-bool isClosingMark(QChar c)
-{
-    static const QString closing = QStringLiteral("\"')]}\u2019\u201D\u00BB\u300D\u300F\uFF09");
-    return closing.contains(c);
-}
-
 // Whether the blanks from `start` to `end` end a paragraph: they hold a blank line, or a line end
-// after a sentence mark and the quotes or brackets that close it.
+// right after a sentence mark. After a closing quote, espeak-ng pauses longer at a line end than
+// at the end of a text, so only a blank line ends the paragraph there.
 bool endsParagraph(const QString& text, qsizetype start, qsizetype end)
 {
     int lineEnds = 0;
@@ -46,10 +41,7 @@ bool endsParagraph(const QString& text, qsizetype start, qsizetype end)
             ++lineEnds;
     if (lineEnds >= 2)
         return true;
-    qsizetype mark = start - 1;
-    while (mark >= 0 && isClosingMark(text.at(mark)))
-        --mark;
-    return lineEnds == 1 && mark >= 0 && isSentenceMark(text.at(mark));
+    return lineEnds == 1 && start > 0 && isSentenceMark(text.at(start - 1));
 }
 
 // Where the paragraph after the first paragraph end at or after `from` begins, or the text's size.

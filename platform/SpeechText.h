@@ -53,7 +53,7 @@ private:
 qsizetype likelySentenceEnd(const QString& text, qsizetype from);
 
 // The text cut into parts of at least `partLength` characters (the last may be shorter) at
-// paragraph ends: blanks holding a blank line, or a line end after a sentence mark. Each part
+// paragraph ends: blanks holding a blank line, or a line end right after a sentence mark. Each part
 // takes the blanks that end it, so the next begins with its first word. Rendered apart, each with
 // a sentence pause at its end, the parts last as long as the whole text does.
 std::vector<SpeechPiece> cutAtParagraphEnds(const QString& text, qsizetype partLength);
