@@ -2,9 +2,9 @@
 
 #include "platform/CompressedFileStream.h"
 #include "platform/EspeakVoice.h"
+#include "platform/ProgramFiles.h"
 #include "platform/WavFileStream.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QThread>
 
@@ -84,7 +84,7 @@ const speech::VoiceTokens& EspeakEngine::voices()
 
 QString EspeakEngine::defaultHelperPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/lectorix-synth");
+    return helperPath();
 }
 
 QString EspeakEngine::systemLanguageTag()

@@ -35,7 +35,7 @@ public:
     // other voice object uses, the others start when first asked for.
     std::unique_ptr<EspeakVoice> createLaneVoice(int lane);
 
-    // lectorix-synth beside the running program.
+    // The running program's lectorix-synth.
     static QString defaultHelperPath();
     // The user's language as espeak-ng names languages, such as "en-us".
     static QString systemLanguageTag();
