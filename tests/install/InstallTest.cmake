@@ -1,6 +1,6 @@
-# The program installed into a fresh prefix, then moved elsewhere, exports through the helper
-# installed with it: the prefix holds no helper beside the program, and nothing points back to the
-# build tree.
+# The program installed into a fresh prefix, with its desktop entry and AppStream data valid, then
+# moved elsewhere, exports through the helper installed with it: the prefix holds no helper beside
+# the program, and nothing points back to the build tree.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
@@ -9,8 +9,12 @@ if(NOT status EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
+set(id org.lectorix.Lectorix)
 foreach(file bin/lectorix libexec/lectorix/lectorix-synth lib/lectorix/libKey.so
-             share/lectorix/Language/English.ini)
+             share/lectorix/Language/English.ini share/applications/${id}.desktop
+             share/metainfo/${id}.metainfo.xml share/icons/hicolor/scalable/apps/${id}.svg
+             share/icons/hicolor/16x16/apps/${id}.png share/icons/hicolor/256x256/apps/${id}.png
+             share/man/man1/lectorix.1)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "${file} is not installed")
     endif()
@@ -18,6 +22,15 @@ endforeach()
 if(EXISTS ${prefix}/bin/lectorix-synth)
     message(FATAL_ERROR "the helper lies beside the installed program")
 endif()
+
+foreach(check "desktop-file-validate;${prefix}/share/applications/${id}.desktop"
+              "appstreamcli;validate;--no-net;${prefix}/share/metainfo/${id}.metainfo.xml")
+    execute_process(COMMAND ${check} RESULT_VARIABLE status OUTPUT_VARIABLE output
+                    ERROR_VARIABLE output)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${check} failed (${status}): ${output}")
+    endif()
+endforeach()
 
 set(moved ${WORK_DIR}/moved)
 file(RENAME ${prefix} ${moved})
