@@ -19,6 +19,8 @@ LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& m
     , messageBoxes_(messageBoxes)
 {
     setApplicationName(QStringLiteral("Lectorix2009"));
+    // Desktops find the entry, and with it the icon, of the window by this name.
+    setDesktopFileName(QStringLiteral("org.lectorix.Lectorix"));
     // The program ends when its main window closes, not when the last visible window does: the
     // window may be hidden in the notification area while a dialog closes.
     setQuitOnLastWindowClosed(false);
