@@ -1,0 +1,30 @@
+# cpack -G DEB makes one package that holds the installed layout under /usr and depends on the
+# libraries the program links, the voices and the outside programs it starts.
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CPACK} -G DEB -B ${WORK_DIR} --config ${BUILD_DIR}/CPackConfig.cmake
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cpack failed (${status}): ${output}")
+endif()
+file(GLOB packages ${WORK_DIR}/*.deb)
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "cpack made ${count} packages: ${packages}")
+endif()
+
+execute_process(COMMAND dpkg-deb -f ${packages} Depends OUTPUT_VARIABLE depends)
+foreach(package espeak-ng-data libespeak-ng1 libqt6widgets6 libqt6svg6 libsndfile1 libsoxr0
+                poppler-utils)
+    if(NOT depends MATCHES "(^|, )${package}( |,|$)")
+        message(FATAL_ERROR "the package does not depend on ${package}: ${depends}")
+    endif()
+endforeach()
+
+execute_process(COMMAND dpkg-deb -c ${packages} OUTPUT_VARIABLE contents)
+foreach(file usr/bin/lectorix usr/libexec/lectorix/lectorix-synth usr/lib/lectorix/libKey.so
+             usr/share/applications/org.lectorix.Lectorix.desktop
+             usr/share/metainfo/org.lectorix.Lectorix.metainfo.xml)
+    if(NOT contents MATCHES " \\./${file}\n")
+        message(FATAL_ERROR "the package does not hold /${file}")
+    endif()
+endforeach()
