@@ -18,9 +18,10 @@ LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& m
     : QApplication(beforeTheApplication(argc), argv)
     , messageBoxes_(messageBoxes)
 {
+    // The window's X11 class; the desktop entry's StartupWMClass repeats it.
     setApplicationName(QStringLiteral("Lectorix2009"));
     // Desktops find the entry, and with it the icon, of the window by this name.
-    setDesktopFileName(QStringLiteral("org.lectorix.Lectorix"));
+    setDesktopFileName(QStringLiteral(LECTORIX_APP_ID));
     // The program ends when its main window closes, not when the last visible window does: the
     // window may be hidden in the notification area while a dialog closes.
     setQuitOnLastWindowClosed(false);

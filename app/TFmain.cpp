@@ -69,8 +69,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
             services_.messageBoxes.showMessage(caption, text);
         });
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
-    language_ = std::make_unique<i18n::UnicodeLanguage>(QList<QWidget*>{this, &FAbout},
-                                                        platform::dataFolder());
+    language_ = std::make_unique<i18n::UnicodeLanguage>(
+        QList<QWidget*>{this, &FAbout}, platform::ProgramFiles::ofRunningProgram().dataFolder());
     printing_ =
         std::make_unique<editor::Printing>(*RichEdit1, services_.editorDialogs, titledMessage());
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
@@ -289,8 +289,8 @@ void TFmain::installVoices()
         return;
     registry_ =
         std::make_unique<platform::Registry>(GetDataPath() + QStringLiteral("registry.json"));
-    voiceInstaller_ =
-        std::make_unique<speech::InstallTTS>(*registry_, platform::dataFolder(), QString());
+    voiceInstaller_ = std::make_unique<speech::InstallTTS>(
+        *registry_, platform::ProgramFiles::ofRunningProgram().dataFolder(), QString());
     voiceInstaller_->installVoices();
 }
 

@@ -44,16 +44,16 @@ QString languageNameOf(const QString& caption)
     return caption.mid(open + 1, close - open - 1);
 }
 
-UnicodeLanguage::UnicodeLanguage(QList<QWidget*> windows, QString programFolder)
+UnicodeLanguage::UnicodeLanguage(QList<QWidget*> windows, QString dataFolder)
     : windows_(std::move(windows))
-    , programFolder_(std::move(programFolder))
+    , dataFolder_(std::move(dataFolder))
 {
 }
 
 QStringList UnicodeLanguage::languageFiles(const QString& name) const
 {
     const QString file = name + QStringLiteral(".ini");
-    return {programFolder_ + file, programFolder_ + QStringLiteral("Language/") + file};
+    return {dataFolder_ + file, dataFolder_ + QStringLiteral("Language/") + file};
 }
 
 QString UnicodeLanguage::ApplyLanguage(const QString& name)

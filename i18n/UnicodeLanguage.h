@@ -17,11 +17,11 @@ QString languageNameOf(const QString& caption);
 // Empty values and missing keys leave texts as they are.
 class UnicodeLanguage {
 public:
-    // `programFolder` ends with a separator.
-    UnicodeLanguage(QList<QWidget*> windows, QString programFolder);
+    // `dataFolder` is the program's data folder (platform::ProgramFiles), ending with a separator.
+    UnicodeLanguage(QList<QWidget*> windows, QString dataFolder);
 
     // The files that hold a language, in the order they are applied, so that the second wins:
-    // beside the program, then in its "Language" folder.
+    // in the data folder, then in its "Language" folder.
     QStringList languageFiles(const QString& name) const;
     // Applies the files that exist to every window. Returns the name when there was one.
     QString ApplyLanguage(const QString& name);
@@ -30,7 +30,7 @@ public:
 
 private:
     QList<QWidget*> windows_;
-    QString programFolder_;
+    QString dataFolder_;
 };
 
 } // namespace i18n

@@ -13,7 +13,8 @@ namespace live {
 // leaves the program without key speaking and says nothing; what was obtained is let go at Stop.
 class KeyHookBridge {
 public:
-    explicit KeyHookBridge(QString folder = platform::libraryFolder());
+    explicit KeyHookBridge(
+        QString folder = platform::ProgramFiles::ofRunningProgram().libraryFolder());
     ~KeyHookBridge();
     KeyHookBridge(const KeyHookBridge&) = delete;
     KeyHookBridge& operator=(const KeyHookBridge&) = delete;

@@ -84,7 +84,7 @@ const speech::VoiceTokens& EspeakEngine::voices()
 
 QString EspeakEngine::defaultHelperPath()
 {
-    return helperPath();
+    return ProgramFiles::ofRunningProgram().helperPath();
 }
 
 QString EspeakEngine::systemLanguageTag()

@@ -8,32 +8,39 @@ namespace platform {
 
 namespace {
 
-// `name` beside the program when it is there, as in the build tree, else where the prefix's
-// layout puts it, relative to bin/.
-QString besideOrInPrefix(const QString& name, const QString& prefixFolder)
-{
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(programFolder + u'/' + name))
-        return programFolder;
-    return QDir::cleanPath(programFolder + QStringLiteral("/../") + prefixFolder);
-}
+const QString HelperName = QStringLiteral("lectorix-synth");
 
 } // namespace
 
-QString helperPath()
+ProgramFiles::ProgramFiles(const QString& programFolder)
+    : programFolder_(programFolder)
+    , installed_(QFileInfo::exists(folder(LECTORIX_HELPER_FROM_BIN) + u'/' + HelperName))
 {
-    const QString name = QStringLiteral("lectorix-synth");
-    return besideOrInPrefix(name, QStringLiteral("libexec/lectorix")) + u'/' + name;
 }
 
-QString libraryFolder()
+ProgramFiles ProgramFiles::ofRunningProgram()
 {
-    return besideOrInPrefix(QStringLiteral("libKey.so"), QStringLiteral("lib/lectorix"));
+    return ProgramFiles(QCoreApplication::applicationDirPath());
 }
 
-QString dataFolder()
+QString ProgramFiles::helperPath() const
 {
-    return besideOrInPrefix(QStringLiteral("Language"), QStringLiteral("share/lectorix")) + u'/';
+    return (installed_ ? folder(LECTORIX_HELPER_FROM_BIN) : programFolder_) + u'/' + HelperName;
+}
+
+QString ProgramFiles::libraryFolder() const
+{
+    return installed_ ? folder(LECTORIX_LIBRARY_FROM_BIN) : programFolder_;
+}
+
+QString ProgramFiles::dataFolder() const
+{
+    return (installed_ ? folder(LECTORIX_DATA_FROM_BIN) : programFolder_) + u'/';
+}
+
+QString ProgramFiles::folder(const char* installedFromBin) const
+{
+    return QDir::cleanPath(programFolder_ + u'/' + QLatin1String(installedFromBin));
 }
 
 } // namespace platform

@@ -25,9 +25,9 @@ void writeValues(platform::Registry& registry, const QString& key,
 
 } // namespace
 
-InstallTTS::InstallTTS(platform::Registry& registry, QString programFolder, QString windowsDrive)
+InstallTTS::InstallTTS(platform::Registry& registry, QString dataFolder, QString windowsDrive)
     : registry_(registry)
-    , programFolder_(std::move(programFolder))
+    , dataFolder_(std::move(dataFolder))
     , windowsDrive_(std::move(windowsDrive))
 {
 }
@@ -110,7 +110,7 @@ void InstallTTS::installToken(const QString& voice, const QString& gender)
     const QString name = QStringLiteral("Microsoft ") + voice;
     const QString made = tokens() + QStringLiteral("\\MS") + voice;
     const QString key = tokens() + QStringLiteral("\\Ms") + voice;
-    const QString data = programFolder_ + QStringLiteral("TTS\\") + voice.toLower();
+    const QString data = dataFolder_ + QStringLiteral("TTS\\") + voice.toLower();
     const QString lexicon =
         windowsDrive_ +
         QStringLiteral("\\Program Files\\Common Files\\SpeechEngines\\Microsoft\\Lexicon\\1033\\");

@@ -13,8 +13,9 @@ namespace speech {
 // be written is left as it was; a write that fails once its key opened throws.
 class InstallTTS {
 public:
-    // programFolder ends in a separator; windowsDrive is the Windows folder's drive, as "C:".
-    InstallTTS(platform::Registry& registry, QString programFolder, QString windowsDrive);
+    // dataFolder is the program's data folder, ending in a separator; windowsDrive is the Windows
+    // folder's drive, as "C:".
+    InstallTTS(platform::Registry& registry, QString dataFolder, QString windowsDrive);
 
     void RemoveMary();
     void RemoveMike();
@@ -33,7 +34,7 @@ private:
     void installToken(const QString& voice, const QString& gender);
 
     platform::Registry& registry_;
-    QString programFolder_;
+    QString dataFolder_;
     QString windowsDrive_;
 };
 

@@ -1,6 +1,7 @@
 # The program installed into a fresh prefix, with its desktop entry and AppStream data valid, then
 # moved elsewhere, exports through the helper installed with it: the prefix holds no helper beside
-# the program, and nothing points back to the build tree.
+# the program.
+include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
@@ -9,22 +10,17 @@ if(NOT status EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
-set(id org.lectorix.Lectorix)
-foreach(file bin/lectorix libexec/lectorix/lectorix-synth lib/lectorix/libKey.so
-             share/lectorix/Language/English.ini share/applications/${id}.desktop
-             share/metainfo/${id}.metainfo.xml share/icons/hicolor/scalable/apps/${id}.svg
-             share/icons/hicolor/16x16/apps/${id}.png share/icons/hicolor/256x256/apps/${id}.png
-             share/man/man1/lectorix.1)
+foreach(file ${installed_files})
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "${file} is not installed")
     endif()
 endforeach()
-if(EXISTS ${prefix}/bin/lectorix-synth)
+if(EXISTS ${prefix}/${BIN_DIR}/lectorix-synth)
     message(FATAL_ERROR "the helper lies beside the installed program")
 endif()
 
-foreach(check "desktop-file-validate;${prefix}/share/applications/${id}.desktop"
-              "appstreamcli;validate;--no-net;${prefix}/share/metainfo/${id}.metainfo.xml")
+foreach(check "desktop-file-validate;${prefix}/${SHARE_DIR}/applications/${APP_ID}.desktop"
+              "appstreamcli;validate;--no-net;${prefix}/${SHARE_DIR}/metainfo/${APP_ID}.metainfo.xml")
     execute_process(COMMAND ${check} RESULT_VARIABLE status OUTPUT_VARIABLE output
                     ERROR_VARIABLE output)
     if(NOT status EQUAL 0)
@@ -35,7 +31,7 @@ endforeach()
 set(moved ${WORK_DIR}/moved)
 file(RENAME ${prefix} ${moved})
 file(WRITE ${WORK_DIR}/book.txt "A short book, read by the installed program.")
-execute_process(COMMAND ${moved}/bin/lectorix --export ${WORK_DIR}/book.txt ${WORK_DIR}/book.wav
+execute_process(COMMAND ${moved}/${BIN_DIR}/lectorix --export ${WORK_DIR}/book.txt ${WORK_DIR}/book.wav
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the installed program's export failed (${status}): ${errors}")

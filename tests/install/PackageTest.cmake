@@ -1,5 +1,6 @@
 # cpack -G DEB makes one package that holds the installed layout under /usr and depends on the
 # libraries the program links, the voices and the outside programs it starts.
+include(${CMAKE_CURRENT_LIST_DIR}/InstalledFiles.cmake)
 file(REMOVE_RECURSE ${WORK_DIR})
 execute_process(COMMAND ${CPACK} -G DEB -B ${WORK_DIR} --config ${BUILD_DIR}/CPackConfig.cmake
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -13,6 +14,7 @@ if(NOT count EQUAL 1)
 endif()
 
 execute_process(COMMAND dpkg-deb -f ${packages} Depends OUTPUT_VARIABLE depends)
+string(STRIP "${depends}" depends)
 foreach(package espeak-ng-data libespeak-ng1 libqt6widgets6 libqt6svg6 libsndfile1 libsoxr0
                 poppler-utils)
     if(NOT depends MATCHES "(^|, )${package}( |,|$)")
@@ -21,10 +23,8 @@ foreach(package espeak-ng-data libespeak-ng1 libqt6widgets6 libqt6svg6 libsndfil
 endforeach()
 
 execute_process(COMMAND dpkg-deb -c ${packages} OUTPUT_VARIABLE contents)
-foreach(file usr/bin/lectorix usr/libexec/lectorix/lectorix-synth usr/lib/lectorix/libKey.so
-             usr/share/applications/org.lectorix.Lectorix.desktop
-             usr/share/metainfo/org.lectorix.Lectorix.metainfo.xml)
-    if(NOT contents MATCHES " \\./${file}\n")
-        message(FATAL_ERROR "the package does not hold /${file}")
+foreach(file ${installed_files})
+    if(NOT contents MATCHES " \\./usr/${file}\n")
+        message(FATAL_ERROR "the package does not hold /usr/${file}")
     endif()
 endforeach()

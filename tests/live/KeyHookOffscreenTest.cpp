@@ -1,10 +1,10 @@
 #include "live/HookChannel.h"
 #include "live/KeyHookBridge.h"
+#include "platform/ProgramFiles.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <QCoreApplication>
 #include <QFile>
 #include <sys/mman.h>
 
@@ -16,7 +16,7 @@ TEST(KeyHookOffscreenTest, LeavesTheHookAloneWithoutX11)
     ::shm_unlink(live::hookMemoryName().c_str());
     live::KeyHookBridge bridge;
     bridge.Start(42);
-    const QString path = QCoreApplication::applicationDirPath() + "/libKey.so";
+    const QString path = platform::ProgramFiles::ofRunningProgram().libraryFolder() + "/libKey.so";
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(::dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_NOLOAD), nullptr);
     EXPECT_FALSE(live::openHookMemory(O_RDONLY).valid());

@@ -1,0 +1,12 @@
+# What an installation holds, relative to its prefix.
+set(installed_files
+    ${BIN_DIR}/lectorix
+    ${HELPER_DIR}/lectorix-synth
+    ${LIBRARY_DIR}/libKey.so
+    ${DATA_DIR}/Language/English.ini
+    ${SHARE_DIR}/applications/${APP_ID}.desktop
+    ${SHARE_DIR}/metainfo/${APP_ID}.metainfo.xml
+    ${SHARE_DIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
+    ${SHARE_DIR}/icons/hicolor/16x16/apps/${APP_ID}.png
+    ${SHARE_DIR}/icons/hicolor/256x256/apps/${APP_ID}.png
+    ${MAN_DIR}/man1/lectorix.1.gz)
