@@ -1,5 +1,6 @@
 #include "documents/DocumentConverters.h"
 
+#include "documents/ConversionLock.h"
 #include "documents/EditorLoader.h"
 #include "platform/BusyCursor.h"
 #include "platform/OutsideProgram.h"
@@ -27,11 +28,14 @@ void DocumentConverters::LoadDocFile(const QString& path)
     try {
         const QString dataFolder = setup_.dataFolder();
         const QString output = dataFolder + QStringLiteral("tempdoc.txt");
+        const platform::BusyCursor busy;
+        const ConversionLock lock(dataFolder, setup_.timeLimit, path);
         QFile::remove(output);
         const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
-        const platform::BusyCursor busy;
         convertWordDocument(path, dataFolder, output);
         loader_.load(output);
+    } catch (const ConversionLock::Busy& busy) {
+        showMessage_(QString::fromStdString(busy.what()));
     } catch (const std::exception&) {
         showMessage_(QString::fromUtf8(NoWordProcessor));
     }
@@ -52,10 +56,12 @@ void DocumentConverters::LoadPdfFile(const QString& path)
     const QString converter = setup_.systemFolder + QStringLiteral("pdftotext");
     if (!QFileInfo(converter).isFile())
         return;
-    const QString output = setup_.dataFolder() + QStringLiteral("temppdf.txt");
+    const QString dataFolder = setup_.dataFolder();
+    const QString output = dataFolder + QStringLiteral("temppdf.txt");
+    const platform::BusyCursor busy;
+    const ConversionLock lock(dataFolder, setup_.timeLimit, path);
     QFile::remove(output);
     const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
-    const platform::BusyCursor busy;
     // An absolute path cannot be taken for an option, whatever the file is called.
     const QString pdf = QFileInfo(path).absoluteFilePath();
     const platform::ProgramEnd end =

@@ -19,7 +19,8 @@ struct ConverterSetup {
 };
 
 // Turns documents the editor cannot read into text with outside programs, waiting for them to
-// end, and loads the text by the editor load rule in place of the editor's text.
+// end, and loads the text by the editor load rule in place of the editor's text. Copies of the
+// program convert one at a time (ConversionLock).
 class DocumentConverters {
 public:
     static constexpr const char* NoWordProcessor = "没有安装Word，请先安装Word.";

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QTimer>
@@ -164,6 +165,37 @@ TEST_F(Converting, APdfThatGivesNoTextIsAnErrorAndTheEditorStays)
     EXPECT_EQ(text(), "before");
     EXPECT_TRUE(leftInDataFolder().isEmpty());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Another copy of the program shares the data folder and its temporary files: while it converts,
+// this one waits, then gives up rather than read the other's text; afterwards it converts.
+TEST_F(Converting, WhileAnotherCopyConvertsNothingIsConvertedOverIt)
+{
+    const QString pdf = files.write(QStringLiteral("mine.pdf"), "%PDF");
+    const QString doc = files.write(QStringLiteral("mine.doc"), "doc");
+    const QString busy =
+        "Cannot open file \"%1\". Another copy of the program is converting a document";
+    DocumentConverters waitingBriefly{loader,
+                                      {setup.dataFolder, setup.systemFolder, 300ms},
+                                      [this](const QString& m) { messages << m; }};
+    auto otherCopy = std::make_unique<QLockFile>(dataFolder() + "convert.lock");
+    ASSERT_TRUE(otherCopy->tryLock());
+
+    try {
+        waitingBriefly.LoadPdfFile(pdf);
+        ADD_FAILURE() << "converted while another copy converts";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), busy.arg(pdf));
+    }
+    waitingBriefly.LoadDocFile(doc);
+    EXPECT_EQ(messages, QStringList{busy.arg(doc)});
+    EXPECT_TRUE(arguments().isEmpty());
+    EXPECT_EQ(text(), "before");
+
+    otherCopy.reset();
+    waitingBriefly.LoadPdfFile(pdf);
+    EXPECT_EQ(text(), "text of mine.pdf");
+    EXPECT_TRUE(leftInDataFolder().isEmpty());
 }
 
 // LibreOffice and pdftotext themselves, on documents LibreOffice wrote.
