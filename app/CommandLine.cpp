@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "speech/AudioFileType.h"
+
 #include <cstdio>
 #include <QCommandLineParser>
 
@@ -76,6 +78,10 @@ CommandLine exportCommand(const QCommandLineParser& parser, const ExportOptions&
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2)
         return mistake(QStringLiteral("--export needs IN and OUT"));
+    // A mistyped extension must not give a WAV file under a name that promises another type.
+    if (!speech::namedAudioFileType(files[1]))
+        return mistake(QStringLiteral(
+            "OUT's extension gives the type: .wav, .mp3, .opus, .ogg, .oga or .flac"));
     ExportRequest request{files[0], files[1], parser.value(options.voice), {}, {}};
     if (parser.isSet(options.rate) &&
         !(request.rate = numberIn(parser.value(options.rate), -10, 10)))

@@ -122,7 +122,7 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
     reading.applyRateAndVolume(request.rate.value_or(speech::ReadingControl::DefaultRate),
                                request.volume.value_or(speech::Voice::MaxVolume));
     openDocument(request.input, widgets.editor);
-    if (widgets.editor.document()->isEmpty())
+    if (widgets.editor.toPlainText().trimmed().isEmpty())
         return fail(QStringLiteral("\"%1\" has no text to export").arg(request.input));
     speech::WavExport exporter(holder, engine, reading, widgets.editor);
     TerminalProgress progress;

@@ -4,9 +4,11 @@
 
 namespace speech {
 
-AudioFileType audioFileTypeOf(const QString& path)
+std::optional<AudioFileType> namedAudioFileType(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"wav")
+        return AudioFileType::Wav;
     if (suffix == u"mp3")
         return AudioFileType::Mp3;
     if (suffix == u"opus")
@@ -15,7 +17,12 @@ AudioFileType audioFileTypeOf(const QString& path)
         return AudioFileType::OggVorbis;
     if (suffix == u"flac")
         return AudioFileType::Flac;
-    return AudioFileType::Wav;
+    return std::nullopt;
+}
+
+AudioFileType audioFileTypeOf(const QString& path)
+{
+    return namedAudioFileType(path).value_or(AudioFileType::Wav);
 }
 
 } // namespace speech

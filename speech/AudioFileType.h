@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 
 namespace speech {
@@ -8,7 +9,10 @@ namespace speech {
 // the engine's own rate (Opus at 24 kHz, the nearest it takes), compressed for speech.
 enum class AudioFileType { Wav, Mp3, OggOpus, OggVorbis, Flac };
 
-// By the name's extension, in any case: .mp3, .opus, .ogg and .oga, .flac; any other is WAV.
+// By the name's extension, in any case: .wav, .mp3, .opus, .ogg and .oga, .flac; none for any
+// other.
+std::optional<AudioFileType> namedAudioFileType(const QString& path);
+// As namedAudioFileType, with WAV for any other extension.
 AudioFileType audioFileTypeOf(const QString& path);
 
 } // namespace speech

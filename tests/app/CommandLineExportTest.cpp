@@ -81,6 +81,10 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     ASSERT_TRUE(input.open(QIODevice::WriteOnly));
     input.write("Some text.");
     input.close();
+    QFile blank(folder.filePath(QStringLiteral("blank.txt")));
+    ASSERT_TRUE(blank.open(QIODevice::WriteOnly));
+    blank.write(" \r\n\t\n");
+    blank.close();
     const ProgramRun voices = lectorix({QStringLiteral("--list-voices")}, folder.path());
     EXPECT_EQ(voices.status, 0);
     EXPECT_THAT(voices.out.toStdString(), HasSubstr("en-US\tEnglish (America)\n"));
@@ -96,6 +100,10 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
           QStringLiteral("101")},
          "--volume takes a whole number from 0 to 100"},
         {{QStringLiteral("in.txt")}, "--export needs IN and OUT"},
+        {{QStringLiteral("in.txt"), QStringLiteral("a.mp4")},
+         "OUT's extension gives the type: .wav, .mp3, .opus, .ogg, .oga or .flac"},
+        {{QStringLiteral("blank.txt"), QStringLiteral("a.wav")},
+         "\"blank.txt\" has no text to export"},
     };
     for (const auto& [arguments, message] : mistakes) {
         const ProgramRun run =
@@ -104,4 +112,5 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
         EXPECT_THAT(run.err.toStdString(), HasSubstr(message));
     }
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.wav"))));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.mp4"))));
 }
