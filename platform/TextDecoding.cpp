@@ -124,17 +124,20 @@ bool namesAWesternCodePage(const QByteArray& guess)
 }
 
 // uchardet takes short GBK texts for a single-byte code page or for UTF-8, or cannot place them
-// at all. Where it names nothing, UTF-8 or a Western code page, shape alone tells Chinese, as
-// Western texts pair up as GB2312 only by rare chance. Where it names another script it may be
-// right, so the characters must also be mostly common ones.
+// at all. Where it names nothing or UTF-8, shape alone tells Chinese, and so it does where it
+// names a Western code page for one or two characters, which may be rare ones, as in names.
+// Portuguese pairs up as GB2312 too ("ção", "ções"), as Cyrillic and Greek do, so beyond that
+// the characters must also be mostly common ones.
 bool isChinese(const QByteArray& guess, QByteArrayView sample)
 {
+    constexpr int FewCharacters = 3;
     if (isEastAsian(guess))
         return false;
     const std::optional<Gb2312Characters> characters = gb2312CharactersOf(sample);
     if (!characters)
         return false;
-    if (guess.isEmpty() || guess == "ASCII" || guess == Utf8 || namesAWesternCodePage(guess))
+    if (guess.isEmpty() || guess == "ASCII" || guess == Utf8 ||
+        (namesAWesternCodePage(guess) && characters->all < FewCharacters))
         return true;
     return characters->common * 4 >= characters->all * 3;
 }

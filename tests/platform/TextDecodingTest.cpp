@@ -42,6 +42,8 @@ TEST(TextDecoding, TextsInWindowsCodePagesComeOutAsWritten)
         {"windows-1252", QStringLiteral("Café crème")},
         {"windows-1252", QStringLiteral("El niño está en la montaña.")},
         {"windows-1252", QStringLiteral("“Le cœur a ses raisons” — Pascal")},
+        {"windows-1252", QStringLiteral("Informações e comunicações da situação")},
+        {"windows-1252", QStringLiteral("Ação e informação sobre a situação atual.")},
         {"windows-1250", QStringLiteral("Příliš žluťoučký kůň")},
         {"windows-1251", QStringLiteral("Это русское предложение.")},
         {"Big5", QStringLiteral("這是一個中文句子，我們今天去公園散步，天氣很好。")},
