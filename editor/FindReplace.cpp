@@ -9,6 +9,18 @@
 
 namespace editor {
 
+namespace {
+
+// The box keeps the CR LF of a pasted replacement, and the editor makes each CR LF or lone CR
+// one paragraph end: counted as such, the selection after a replacement covers it exactly.
+ReplaceRequest withParagraphEnds(ReplaceRequest request)
+{
+    request.replacement.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return request;
+}
+
+} // namespace
+
 FindReplace::FindReplace(QTextEdit& editor, ShowMessage showMessage)
     : editor_(editor)
     , showMessage_(std::move(showMessage))
@@ -28,8 +40,9 @@ void FindReplace::findNext(const SearchRequest& request)
     showMessage_(QStringLiteral("错误"), QStringLiteral("没有找到:") + request.findText);
 }
 
-void FindReplace::replace(const ReplaceRequest& request)
+void FindReplace::replace(const ReplaceRequest& given)
 {
+    const ReplaceRequest request = withParagraphEnds(given);
     const qsizetype start = editor_.textCursor().selectionEnd();
     if (request.all) {
         replaceAll(request, start);

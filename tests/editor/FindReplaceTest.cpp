@@ -134,6 +134,21 @@ TEST(Replace, EachPressReplacesOneOccurrenceLeavesItSelectedAndIsOneUndoStep)
     EXPECT_EQ(e.text(), QStringLiteral("a cat, a cat, a cat"));
 }
 
+TEST(Replace, AReplacementPastedWithCarriageReturnsIsSelectedWhole)
+{
+    Editor e(QStringLiteral("aa"));
+    e.replace(QStringLiteral("a"), QStringLiteral("x\r\ny"), false);
+    EXPECT_EQ(e.selectedText(), QStringLiteral("x\u2029y"));
+    e.replace(QStringLiteral("a"), QStringLiteral("x\r\ny"), false);
+    EXPECT_EQ(e.text(), QStringLiteral("x\nyx\ny"));
+    EXPECT_EQ(e.selection(), std::make_pair(3, 6));
+
+    Editor all(QStringLiteral("ab ab"));
+    all.replace(QStringLiteral("ab"), QStringLiteral("1\r2"), true);
+    EXPECT_EQ(all.text(), QStringLiteral("1\n2 1\n2"));
+    EXPECT_EQ(all.selection(), std::make_pair(4, 7));
+}
+
 TEST(ReplaceAll, OnePassOverTheTextAsOneUndoStep)
 {
     Editor e(QStringLiteral("a banana, a"));
