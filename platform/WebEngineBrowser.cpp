@@ -13,13 +13,13 @@ namespace platform {
 
 namespace {
 
-// A path is a file, whether or not it is there; anything else is taken as a browser's address
-// bar takes it.
+// A path is a file, whether or not it is there, and so is a relative one that names a file in the
+// working folder; anything else is taken as a browser's address bar takes it.
 QUrl urlOf(const QString& address)
 {
     if (QDir::isAbsolutePath(address))
         return QUrl::fromLocalFile(address);
-    return QUrl::fromUserInput(address);
+    return QUrl::fromUserInput(address, QDir::currentPath());
 }
 
 } // namespace

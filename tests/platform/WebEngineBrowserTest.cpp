@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 using namespace std::chrono_literals;
 
@@ -22,4 +25,26 @@ TEST(WebEngineBrowser, APageThatNeverCompletesLeavesTheBusyCursorForNoLongerThan
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
     EXPECT_TRUE(testsupport::waitUntil([] { return !QGuiApplication::overrideCursor(); }, 10000));
     EXPECT_FALSE(completed);
+}
+
+// Typed in the address box as a file of the working folder, as a shell would take it.
+TEST(WebEngineBrowser, ARelativePathOpensTheFileOfTheWorkingFolder)
+{
+    QTemporaryDir folder;
+    QFile page(folder.filePath(QStringLiteral("page.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body>Text of the page</body></html>");
+    page.close();
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    platform::WebEngineBrowser browser;
+    bool completed = false;
+    browser.setDocumentCompleteHandler([&] { completed = true; });
+    browser.Navigate(QStringLiteral("page.html"));
+    QDir::setCurrent(here);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return completed; }, 30000));
+    QString text;
+    browser.readBodyText([&](const QString& body) { text = body; });
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000));
+    EXPECT_EQ(text.trimmed(), QStringLiteral("Text of the page"));
 }
