@@ -76,14 +76,18 @@ void KeyListener::run(std::latch& ready)
     const int opcode = connection && !xcb_connection_has_error(connection.get())
                            ? selectRawKeys(connection.get(), screen)
                            : -1;
+    if (opcode < 0) {
+        ready.count_down();
+        return;
+    }
+    // Made before HookOn returns, while the block still names this copy's own window.
+    const KeySender sender(connection.get());
     ready.count_down();
-    if (opcode >= 0)
-        listen(connection.get(), opcode);
+    listen(connection.get(), opcode, sender);
 }
 
-void KeyListener::listen(xcb_connection_t* connection, int opcode)
+void KeyListener::listen(xcb_connection_t* connection, int opcode, const KeySender& sender)
 {
-    const KeySender sender(connection);
     pollfd watched[] = {{xcb_get_file_descriptor(connection), POLLIN, 0}, {wake_.get(), POLLIN, 0}};
     for (;;) {
         while (const std::unique_ptr<xcb_generic_event_t, FreeReply> event{

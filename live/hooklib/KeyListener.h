@@ -23,7 +23,7 @@ public:
 
 private:
     void run(std::latch& ready);
-    void listen(xcb_connection_t* connection, int opcode);
+    void listen(xcb_connection_t* connection, int opcode, const KeySender& sender);
     void handle(int opcode, const KeySender& sender, const xcb_generic_event_t& event);
 
     FileDescriptor wake_;

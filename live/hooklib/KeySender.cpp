@@ -10,8 +10,8 @@ namespace live {
 
 namespace {
 
-// Read at every key, so a second copy of the program that wrote its window takes over.
-std::optional<std::uint32_t> targetWindow()
+// Read at every key: once a later copy of the program wrote its window there, this one is quiet.
+std::optional<std::uint32_t> windowInBlock()
 {
     const FileDescriptor fd = openHookMemory(O_RDONLY);
     HookBlock block{};
@@ -25,25 +25,25 @@ std::optional<std::uint32_t> targetWindow()
 KeySender::KeySender(xcb_connection_t* connection)
     : connection_(connection)
     , atom_(internHookAtom(connection))
+    , ownWindow_(windowInBlock().value_or(XCB_WINDOW_NONE))
 {
 }
 
 void KeySender::send(std::uint32_t flags) const
 {
-    const std::optional<std::uint32_t> window = targetWindow();
-    if (!window || *window == XCB_WINDOW_NONE)
+    if (ownWindow_ == XCB_WINDOW_NONE || windowInBlock() != ownWindow_)
         return;
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
-    event.window = *window;
+    event.window = ownWindow_;
     event.type = atom_;
     event.data.data32[0] = hookMessage;
     event.data.data32[1] = flags;
     // Checked, so a window that has gone away costs an error reply instead of Xlib's default
     // handler ending the whole program.
     std::free(xcb_request_check(
-        connection_, xcb_send_event_checked(connection_, 0, *window, XCB_EVENT_MASK_NO_EVENT,
+        connection_, xcb_send_event_checked(connection_, 0, ownWindow_, XCB_EVENT_MASK_NO_EVENT,
                                             reinterpret_cast<const char*>(&event))));
 }
 

@@ -8,11 +8,13 @@
 #include <fcntl.h>
 #include <fstream>
 #include <gmock/gmock.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -36,6 +38,15 @@ bool loaded(const QString& folder)
     if (library)
         ::dlclose(library);
     return library != nullptr;
+}
+
+std::uint32_t windowInBlock()
+{
+    const live::FileDescriptor fd = live::openHookMemory(O_RDONLY);
+    live::HookBlock block{};
+    if (!fd.valid() || ::pread(fd.get(), block.data(), block.size(), 0) != std::ssize(block))
+        return 0;
+    return live::loadWindow(block);
 }
 
 bool blockMapped()
@@ -146,9 +157,12 @@ protected:
         KeyHookBridgeTest::SetUp();
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             GTEST_SKIP() << "xdotool is missing";
+        beforeTheBridgeStarts();
         window_.show();
         bridge_.Start(static_cast<std::uint32_t>(window_.winId()));
     }
+
+    virtual void beforeTheBridgeStarts() {}
 
     // Typing b last: its release comes after anything the keys before it caused.
     void typeThenB(const QStringList& arguments)
@@ -176,6 +190,32 @@ TEST_F(KeyHookEndToEndTest, WindowHearsAHeldKeyRepeat)
     typeThenB({"keydown", "a", "keydown", "a", "keyup", "a"});
     EXPECT_THAT(received_,
                 ElementsAre(0x001E0001u, 0x401E0001u, 0xC01E0001u, 0x00300001u, 0xC0300001u));
+}
+
+// Another copy of the program, started earlier, listens to the keys too.
+class KeyHookAfterAnotherCopyTest : public KeyHookEndToEndTest {
+protected:
+    void beforeTheBridgeStarts() override
+    {
+        earlierCopy_.start(QCoreApplication::applicationDirPath() + "/lectorix", QStringList{});
+        ASSERT_TRUE(testsupport::waitUntil([] { return windowInBlock() != 0; }, 30000));
+        // Its listener starts right after it wrote its window.
+        QTest::qWait(1000);
+    }
+    void TearDown() override
+    {
+        earlierCopy_.terminate();
+        earlierCopy_.waitForFinished();
+        KeyHookEndToEndTest::TearDown();
+    }
+
+    QProcess earlierCopy_;
+};
+
+TEST_F(KeyHookAfterAnotherCopyTest, TheCopyStartedLastHearsEachKeyOnce)
+{
+    typeThenB({"key", "a"});
+    EXPECT_THAT(received_, ElementsAre(0x001E0001u, 0xC01E0001u, 0x00300001u, 0xC0300001u));
 }
 
 } // namespace
