@@ -82,6 +82,9 @@ QString commaText(const QStringList& entries)
 
 bool addAddressHistory(QStringList& history, const QString& entry)
 {
+    // The history file holds an entry a line: one with a line break would come back as two.
+    if (entry.contains(u'\n') || entry.contains(u'\r'))
+        return false;
     if (!entry.isEmpty() && commaText(history).contains(entry))
         return false;
     history << entry;

@@ -28,8 +28,8 @@ QString pathAsChosen(const QString& path);
 // The history entries joined by commas, each quoted (inner quotes doubled) when it holds a blank,
 // a control character, a comma or a double quote.
 QString commaText(const QStringList& entries);
-// Appends the entry unless the comma text of the history already holds it anywhere; an empty
-// entry is always appended. Returns whether it was appended.
+// Appends the entry unless the comma text of the history already holds it anywhere, or it holds a
+// line break; an empty entry is always appended. Returns whether it was appended.
 bool addAddressHistory(QStringList& history, const QString& entry);
 
 } // namespace documents

@@ -39,6 +39,8 @@ TEST(AddressHistory, EntriesContainedInTheCommaTextAreNotAddedAgain)
     EXPECT_TRUE(addAddressHistory(history, QStringLiteral("/A.txt")));
     EXPECT_TRUE(addAddressHistory(history, QString()));
     EXPECT_TRUE(addAddressHistory(history, QString()));
+    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/b.txt\nfoo")));
+    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/b.txt\rfoo")));
     EXPECT_EQ(history.size(), 5);
 }
 
