@@ -101,7 +101,8 @@ std::shared_ptr<FileStream> WavExport::fileStream(AudioFileType type)
     return SpFileStream1;
 }
 
-// Releasing the voice object, as the Stop command and reading aloud do, stops the export too.
+// Releasing the voice object, as the Stop command and reading aloud do, stops the export too. The
+// voice object is released only while it is still the export's: reading aloud goes on.
 void WavExport::writeFile(const QString& path, const QString& text, ExportFeedback& feedback,
                           const std::function<double(double)>& share)
 {
@@ -112,7 +113,8 @@ void WavExport::writeFile(const QString& path, const QString& text, ExportFeedba
     try {
         speakIntoFile(voice_.voice(), fileStream(audioFileTypeOf(path)), path, text, goOn);
     } catch (const ExportStopped&) {
-        voice_.Release();
+        if (voice_.Generation() == ownVoice)
+            voice_.Release();
         throw;
     }
 }
@@ -145,11 +147,13 @@ bool WavExport::exportLines(const QString& folder, ExportFeedback& feedback)
         if (!lines[i].isEmpty())
             writeFile(folder + u'/' + lineFileName(i, lines[i]) + WavSuffix,
                       trimmedBelow33(lines[i]), feedback, share);
-        if (!feedback.goOn(share(1)) || voice_.Generation() != ownVoice) {
+        if (!feedback.goOn(share(1))) {
             // Not left speaking into the closed file.
             voice_.Release();
             throw ExportStopped();
         }
+        if (voice_.Generation() != ownVoice)
+            throw ExportStopped();
     }
     voice_->SetAudioOutput(nullptr);
     return true;

@@ -79,6 +79,22 @@ TEST(ExportProgress, TheWindowAnswersAndShowsProgressUntilEscapeStopsTheExport)
     EXPECT_FALSE(e.holder.IsExporting());
 }
 
+TEST(ExportProgress, ReadingAloudEndsAnExportAndIsHeard)
+{
+    Exporting e;
+    testsupport::RecordingFeedback reader;
+    bool readingAloud = false;
+    reader.goOnWhen = [&] {
+        if (reader.shares.back() > 0.2 && !std::exchange(readingAloud, true))
+            e.reading.readAloud();
+        return true;
+    };
+    EXPECT_THROW(e.exporter.exportText(e.folder.filePath(QStringLiteral("book.wav")), reader),
+                 speech::ExportStopped);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return e.speech.secondsHeard() > 5; }))
+        << e.speech.secondsHeard();
+}
+
 TEST(ExportProgress, TheStopCommandEndsAnExportAndItsUnfinishedFileGoes)
 {
     Exporting e;
