@@ -48,8 +48,9 @@ bool QtPcmSink::deviceFailed()
     if (input_ && error != QAudio::OpenError && error != QAudio::IOError &&
         error != QAudio::FatalError)
         return false;
-    playedBefore_ = heard_;
-    written_ = heard_;
+    // What the device took and had not played is lost with it. It counts as heard, or the speech
+    // written would never be heard to its end.
+    playedBefore_ = written_;
     sink_->stop();
     standIn_ = std::make_unique<NullPcmSink>(sampleRate_);
     if (suspended_)

@@ -1,5 +1,6 @@
 #include "platform/QtPcmSink.h"
 
+#include "tests/platform/SinkWriting.h"
 #include "tests/support/EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +15,9 @@ namespace {
 
 constexpr int Rate = 22050;
 
-// Silence, so a run on a desktop plays nothing audible.
 void writeAll(QtPcmSink& sink, std::int64_t count)
 {
-    const std::vector<std::int16_t> silence(Rate, 0);
-    std::int64_t written = 0;
-    waitUntil([&] {
-        const std::int64_t room = std::min(sink.freeSamples(), count - written);
-        if (room > 0) {
-            sink.write(std::span(silence).first(
-                static_cast<std::size_t>(std::min<std::int64_t>(room, Rate))));
-            written += std::min<std::int64_t>(room, Rate);
-        }
-        return written == count;
-    });
+    testsupport::writeSilence(sink, count, Rate);
 }
 
 } // namespace
