@@ -2,6 +2,7 @@
 #include "tests/support/EngineFixture.h"
 #include "tests/support/ReadingWidgets.h"
 #include "tests/support/RecordingFeedback.h"
+#include "tests/support/TemporaryFiles.h"
 
 #include <gmock/gmock.h>
 #include <QFile>
@@ -46,12 +47,10 @@ QByteArray contentsOf(const QString& path)
 
 TEST(CommandLineExport, WritesWhatTheWindowsExportWrites)
 {
-    QTemporaryDir folder;
+    testsupport::TemporaryFiles files;
+    const QTemporaryDir& folder = files.folder;
     const QString text = QStringLiteral("A chapter for the car.\nAnd a second paragraph.");
-    QFile input(folder.filePath(QStringLiteral("in.txt")));
-    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
-    input.write(text.toUtf8());
-    input.close();
+    files.write(QStringLiteral("in.txt"), text.toUtf8());
     const ProgramRun run =
         lectorix({QStringLiteral("--export"), QStringLiteral("in.txt"), QStringLiteral("out.wav"),
                   QStringLiteral("--rate"), QStringLiteral("3")},
@@ -76,15 +75,10 @@ TEST(CommandLineExport, WritesWhatTheWindowsExportWrites)
 
 TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
 {
-    QTemporaryDir folder;
-    QFile input(folder.filePath(QStringLiteral("in.txt")));
-    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
-    input.write("Some text.");
-    input.close();
-    QFile blank(folder.filePath(QStringLiteral("blank.txt")));
-    ASSERT_TRUE(blank.open(QIODevice::WriteOnly));
-    blank.write(" \r\n\t\n");
-    blank.close();
+    testsupport::TemporaryFiles files;
+    const QTemporaryDir& folder = files.folder;
+    files.write(QStringLiteral("in.txt"), "Some text.");
+    files.write(QStringLiteral("blank.txt"), " \r\n\t\n");
     const ProgramRun voices = lectorix({QStringLiteral("--list-voices")}, folder.path());
     EXPECT_EQ(voices.status, 0);
     EXPECT_THAT(voices.out.toStdString(), HasSubstr("en-US\tEnglish (America)\n"));

@@ -1,14 +1,13 @@
 #include "platform/WebEngineBrowser.h"
 
+#include "tests/support/TemporaryFiles.h"
 #include "tests/support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTcpServer>
-#include <QTemporaryDir>
 
 using namespace std::chrono_literals;
 
@@ -30,13 +29,10 @@ TEST(WebEngineBrowser, APageThatNeverCompletesLeavesTheBusyCursorForNoLongerThan
 // Typed in the address box as a file of the working folder, as a shell would take it.
 TEST(WebEngineBrowser, ARelativePathOpensTheFileOfTheWorkingFolder)
 {
-    QTemporaryDir folder;
-    QFile page(folder.filePath(QStringLiteral("page.html")));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><body>Text of the page</body></html>");
-    page.close();
+    testsupport::TemporaryFiles files;
+    files.write(QStringLiteral("page.html"), "<html><body>Text of the page</body></html>");
     const QString here = QDir::currentPath();
-    QDir::setCurrent(folder.path());
+    QDir::setCurrent(files.folder.path());
     platform::WebEngineBrowser browser;
     bool completed = false;
     browser.setDocumentCompleteHandler([&] { completed = true; });
