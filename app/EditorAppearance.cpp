@@ -72,6 +72,14 @@ QColor displayColor(std::uint32_t value, QPalette::ColorRole fallback)
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
+// The stored value of a colour chosen in a dialog: red, green and blue, no longer a system colour.
+std::uint32_t colorValue(const QColor& color)
+{
+    return static_cast<std::uint32_t>(color.red()) |
+           static_cast<std::uint32_t>(color.green()) << 8 |
+           static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
 } // namespace
 
 EditorAppearance::EditorAppearance(QTextEdit& editor)
@@ -133,6 +141,17 @@ void EditorAppearance::setDefaultFont(const QFont& font)
     show();
 }
 
+QColor EditorAppearance::textColor() const
+{
+    return displayColor(font_.color, QPalette::Text);
+}
+
+void EditorAppearance::setTextColor(const QColor& color)
+{
+    font_.color = colorValue(color);
+    show();
+}
+
 QColor EditorAppearance::backgroundColor() const
 {
     return displayColor(background_, QPalette::Base);
@@ -140,9 +159,7 @@ QColor EditorAppearance::backgroundColor() const
 
 void EditorAppearance::setBackgroundColor(const QColor& color)
 {
-    setBackground(static_cast<std::uint32_t>(color.red()) |
-                  static_cast<std::uint32_t>(color.green()) << 8 |
-                  static_cast<std::uint32_t>(color.blue()) << 16);
+    setBackground(colorValue(color));
 }
 
 void EditorAppearance::setStyle(QFont& font) const

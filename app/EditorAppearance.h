@@ -28,6 +28,8 @@ public:
     // no longer as a system colour.
     QFont defaultFont() const override;
     void setDefaultFont(const QFont& font) override;
+    QColor textColor() const override;
+    void setTextColor(const QColor& color) override;
     QColor backgroundColor() const override;
     void setBackgroundColor(const QColor& color) override;
 

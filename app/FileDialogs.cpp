@@ -83,7 +83,6 @@ QString QtFileDialogs::chooseFileToSave(QWidget* parent, const FileDialogTexts& 
     QFileDialog dialog(parent);
     setUp(dialog, texts);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return chosenFile(dialog);
 }
 

@@ -12,7 +12,7 @@ public:
     virtual ~FileDialogs() = default;
 
     virtual QString chooseFileToOpen(QWidget* parent, const FileDialogTexts& dialog) = 0;
-    // A file to write; an existing one is replaced without a question.
+    // A file to write; the dialog asks before an existing one is chosen.
     virtual QString chooseFileToSave(QWidget* parent, const FileDialogTexts& dialog) = 0;
     virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };

@@ -56,8 +56,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     converters_ = std::make_unique<documents::DocumentConverters>(
         *loader_, documents::ConverterSetup{[] { return GetDataPath(); }, GetSystemPath()},
         titledMessage());
-    opener_ = std::make_unique<documents::DocumentOpener>(*RichEdit1, *loader_, *converters_,
-                                                          WebBrowser1);
+    opener_ = std::make_unique<documents::DocumentOpener>(*loader_, *converters_, WebBrowser1);
     addressBar_ = std::make_unique<documents::AddressBar>(
         *CUrl, *opener_, WebBrowser1, [this](const QString& entry) { AddAddressHistory(entry); });
     pageTextCopy_ = std::make_unique<documents::PageTextCopy>(WebBrowser1, *RichEdit1);
@@ -678,6 +677,11 @@ void TFmain::NReplaceClick()
 void TFmain::FindDialog1Find()
 {
     findReplace_->findNext(FindDialog1->searchRequest());
+}
+
+void TFmain::ReplaceDialog1Find()
+{
+    findReplace_->findNext(ReplaceDialog1->searchRequest());
 }
 
 void TFmain::ReplaceDialog1Replace()

@@ -79,6 +79,7 @@ public slots:
     void NfindClick();
     void NReplaceClick();
     void FindDialog1Find();
+    void ReplaceDialog1Find();
     void ReplaceDialog1Replace();
     void NDateTimeClick();
     void NWordWrapClick();

@@ -32,6 +32,8 @@ void TFmain::connectHandlers()
     QObject::disconnect(CUrl->lineEdit(), &QLineEdit::editingFinished, CUrl, nullptr);
     connect(RichEdit1, &QTextEdit::textChanged, this, guarded(&TFmain::RichEdit1Change));
     connect(FindDialog1, &editor::FindDialog::findNext, this, guarded(&TFmain::FindDialog1Find));
+    connect(ReplaceDialog1, &editor::ReplaceDialog::findNext, this,
+            guarded(&TFmain::ReplaceDialog1Find));
     connect(ReplaceDialog1, &editor::ReplaceDialog::replace, this,
             guarded(&TFmain::ReplaceDialog1Replace));
     connect(RichEdit1, &QTextEdit::customContextMenuRequested, this, [this](const QPoint& at) {

@@ -5,14 +5,11 @@
 #include "documents/EditorLoader.h"
 #include "platform/WebBrowser.h"
 
-#include <QTextEdit>
-
 namespace documents {
 
-DocumentOpener::DocumentOpener(QTextEdit& editor, EditorLoader& loader,
-                               DocumentConverters& converters, platform::WebBrowser& browser)
-    : editor_(editor)
-    , loader_(loader)
+DocumentOpener::DocumentOpener(EditorLoader& loader, DocumentConverters& converters,
+                               platform::WebBrowser& browser)
+    : loader_(loader)
     , converters_(converters)
     , browser_(browser)
 {
@@ -22,7 +19,6 @@ bool DocumentOpener::OpenDocumentFile(const QString& path)
 {
     switch (handlingOf(extensionOf(path))) {
     case DocumentHandling::LoadIntoEditor:
-        editor_.clear();
         loader_.load(path);
         return true;
     case DocumentHandling::ConvertWordDocument:

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QTextEdit;
-
 namespace platform {
 class WebBrowser;
 }
@@ -16,16 +14,15 @@ class EditorLoader;
 // The one type dispatch that every way of opening a document ends in.
 class DocumentOpener {
 public:
-    DocumentOpener(QTextEdit& editor, EditorLoader& loader, DocumentConverters& converters,
+    DocumentOpener(EditorLoader& loader, DocumentConverters& converters,
                    platform::WebBrowser& browser);
 
     // Does what the path's extension calls for; returns whether the extension is one the
-    // program handles. A load that fails throws, after the editor was cleared; a conversion
-    // leaves the editor as it was until its text is there.
+    // program handles. A load or conversion that fails throws or tells why, and leaves the
+    // editor as it was.
     bool OpenDocumentFile(const QString& path);
 
 private:
-    QTextEdit& editor_;
     EditorLoader& loader_;
     DocumentConverters& converters_;
     platform::WebBrowser& browser_;

@@ -1,10 +1,14 @@
 #include "documents/EditorLoader.h"
 
 #include "documents/DocumentFile.h"
+#include "documents/DocumentTypes.h"
 #include "platform/BusyCursor.h"
+#include "platform/EditorContent.h"
 #include "platform/RtfReader.h"
 #include "platform/TextDecoding.h"
 
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <stdexcept>
 
@@ -15,28 +19,35 @@ EditorLoader::EditorLoader(QTextEdit& editor)
 {
 }
 
+// An ".rtf" file is rich text whatever the last save chose: the mode only says how other files
+// that hold RTF are shown.
 void EditorLoader::load(const QString& path)
 {
     const DocumentFile file(path, MaxFileBytes);
     const platform::BusyCursor busy;
     const QByteArray bytes = file.readAll();
-    if (mode_ == EditorFileMode::Rich && platform::RtfReader::looksLikeRtf(bytes)) {
+    const bool rich = mode_ == EditorFileMode::Rich || extensionOf(path) == QLatin1String(".rtf");
+    if (rich && platform::RtfReader::looksLikeRtf(bytes)) {
         try {
-            platform::RtfReader::read(bytes, *editor_.document());
+            loadRichText(bytes);
             return;
         } catch (const std::runtime_error&) {
             // Bytes that do not parse as RTF are shown as the text they are.
         }
     }
-    loadPlainText(bytes);
+    platform::replaceEditorText(editor_, platform::decodeByByteOrderMark(bytes));
 }
 
-// setPlainText gives the whole text the cursor's format, which after rich text is that of its
-// last run; plain text is shown in the editor's own font and colour.
-void EditorLoader::loadPlainText(const QByteArray& bytes)
+// The text keeps its own alignment unless one was chosen for the whole editor.
+void EditorLoader::loadRichText(const QByteArray& bytes)
 {
-    editor_.setCurrentCharFormat(QTextCharFormat());
-    editor_.setPlainText(platform::decodeByByteOrderMark(bytes));
+    QTextDocument& document = *editor_.document();
+    platform::RtfReader::read(bytes, document);
+    document.setUndoRedoEnabled(false);
+    QTextCursor whole(&document);
+    whole.select(QTextCursor::Document);
+    platform::applyChosenAlignment(whole);
+    document.setUndoRedoEnabled(true);
 }
 
 } // namespace documents

@@ -11,8 +11,8 @@ namespace documents {
 enum class EditorFileMode { Rich, Plain };
 
 // Loads files into the editor by the rule of its file mode: rich takes RTF as formatted text,
-// plain shows any file as text. Text that is not RTF, or does not parse as RTF, is decoded by its
-// byte-order mark in both.
+// plain shows any file but an ".rtf" one as text. Text that is not RTF, or does not parse as RTF,
+// is decoded by its byte-order mark in both, and can be taken back with Undo.
 class EditorLoader {
 public:
     // Larger files are refused unread: past this the editor's layout of a text grows faster than
@@ -30,7 +30,7 @@ public:
     void load(const QString& path);
 
 private:
-    void loadPlainText(const QByteArray& bytes);
+    void loadRichText(const QByteArray& bytes);
 
     QTextEdit& editor_;
     EditorFileMode mode_ = EditorFileMode::Rich;

@@ -1,7 +1,10 @@
 #include "documents/PageTextCopy.h"
 
+#include "platform/EditorContent.h"
 #include "platform/WebBrowser.h"
 
+#include <QScopedValueRollback>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace documents {
@@ -12,29 +15,36 @@ PageTextCopy::PageTextCopy(platform::WebBrowser& browser, QTextEdit& editor)
 {
     nextPiece_.setInterval(0);
     QObject::connect(&nextPiece_, &QTimer::timeout, [this] { showNextPiece(); });
+    QObject::connect(editor_.document(), &QTextDocument::contentsChanged, &nextPiece_, [this] {
+        if (!editing_)
+            ownText_ = false;
+    });
 }
 
 // Every notification, a sub-frame's too, takes the top-level body again: the last one decides.
+// The editor is emptied at once, as one edit with the text that follows; a notification that
+// finds only what the last one put there joins that edit, so one Undo brings back what the
+// editor held before the page.
 void PageTextCopy::documentComplete()
 {
+    const platform::UndoStep step =
+        ownText_ ? platform::UndoStep::JoinPrevious : platform::UndoStep::New;
     stopShowing();
-    editor_.clear();
+    {
+        const QScopedValueRollback editing(editing_, true);
+        platform::replaceEditorText(editor_, {}, step);
+    }
+    ownText_ = true;
     browser_.readBodyText([this, page = ++page_](const QString& text) {
         if (page == page_)
             show(text);
     });
 }
 
-// The text is shown in the editor's own font and colour, whatever the last run was. Undoing
-// piece by piece would make no sense, so there is nothing to undo until the last piece is in.
 void PageTextCopy::show(const QString& text)
 {
     text_ = text;
     shown_ = 0;
-    editor_.document()->setUndoRedoEnabled(false);
-    editor_.setCurrentCharFormat(QTextCharFormat());
-    editor_.clear();
-    charactersShown_ = editor_.document()->characterCount();
     showNextPiece();
 }
 
@@ -42,7 +52,7 @@ void PageTextCopy::show(const QString& text)
 // changes the editor meanwhile, by typing or opening a file, stops the rest.
 void PageTextCopy::showNextPiece()
 {
-    if (!editorHoldsOnlyWhatWasShown()) {
+    if (!ownText_) {
         stopShowing();
         return;
     }
@@ -54,11 +64,12 @@ void PageTextCopy::showNextPiece()
         else if (text_[end - 1].isHighSurrogate())
             --end;
     }
-    QTextCursor atEnd(editor_.document());
-    atEnd.movePosition(QTextCursor::End);
-    atEnd.insertText(QStringView(text_).sliced(shown_, end - shown_).toString());
+    {
+        const QScopedValueRollback editing(editing_, true);
+        platform::appendEditorText(editor_,
+                                   QStringView(text_).sliced(shown_, end - shown_).toString());
+    }
     shown_ = end;
-    charactersShown_ = editor_.document()->characterCount();
     if (shown_ < text_.size())
         nextPiece_.start();
     else
@@ -69,12 +80,6 @@ void PageTextCopy::stopShowing()
 {
     nextPiece_.stop();
     text_.clear();
-    editor_.document()->setUndoRedoEnabled(true);
-}
-
-bool PageTextCopy::editorHoldsOnlyWhatWasShown() const
-{
-    return editor_.document()->characterCount() == charactersShown_;
 }
 
 } // namespace documents

@@ -43,9 +43,12 @@ void EditCommands::copy()
     editor_.copy();
 }
 
+// The tray's Paste is mostly used while the window is hidden to the notification area: the
+// text goes in all the same, and the focus follows only a window on screen.
 void EditCommands::paste()
 {
-    focusEditor(editor_);
+    if (editor_.isVisible())
+        focusEditor(editor_);
     editor_.paste();
 }
 

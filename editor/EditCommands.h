@@ -7,7 +7,8 @@ class QTextEdit;
 namespace editor {
 
 // The Edit menu's commands on the editor. Those that move the focus to the editor throw
-// "Cannot focus a disabled or invisible window" while the window is hidden, and do nothing more.
+// "Cannot focus a disabled or invisible window" while the window is hidden, and do nothing more;
+// Paste alone pastes into the hidden editor.
 class EditCommands {
 public:
     EditCommands(QTextEdit& editor, QAction& undoItem, QAction& redoItem);

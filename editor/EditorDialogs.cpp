@@ -1,7 +1,8 @@
 #include "editor/EditorDialogs.h"
 
+#include "editor/FontDialog.h"
+
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
@@ -25,10 +26,10 @@ std::optional<Choice> choose(Dialog& dialog, const char* name, Choice (Dialog::*
 
 } // namespace
 
-std::optional<QFont> QtEditorDialogs::chooseFont(QWidget* parent, const QFont& initial)
+std::optional<FontChoice> QtEditorDialogs::chooseFont(QWidget* parent, const FontChoice& initial)
 {
-    QFontDialog dialog(initial, parent);
-    return choose(dialog, "FontDialog1", &QFontDialog::selectedFont);
+    FontDialog dialog(initial, parent);
+    return choose(dialog, "FontDialog1", &FontDialog::choice);
 }
 
 std::optional<QColor> QtEditorDialogs::chooseColor(QWidget* parent, const QColor& initial)

@@ -5,14 +5,16 @@
 
 namespace editor {
 
-// The editor's default font and its background colour, which outlive the session in the
-// settings file.
+// The editor's default font with the colour of its text, and its background colour, which
+// outlive the session in the settings file.
 class EditorLook {
 public:
     virtual ~EditorLook() = default;
 
     virtual QFont defaultFont() const = 0;
     virtual void setDefaultFont(const QFont& font) = 0;
+    virtual QColor textColor() const = 0;
+    virtual void setTextColor(const QColor& color) = 0;
     virtual QColor backgroundColor() const = 0;
     virtual void setBackgroundColor(const QColor& color) = 0;
 };

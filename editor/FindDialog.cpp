@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace editor {
@@ -11,9 +10,7 @@ FindDialog::FindDialog(QWidget* parent)
     : SearchDialog(parent, tr("Find"))
 {
     setObjectName(QStringLiteral("FindDialog1"));
-    QPushButton* findNextButton = addSearchButton(tr("&Find Next"), "findNext", 0);
-    findNextButton->setDefault(true);
-    connect(findNextButton, &QPushButton::clicked, this, &FindDialog::findNext);
+    addFindNextButton();
     auto* direction = new QGroupBox(tr("Direction"), this);
     auto* up = new QRadioButton(tr("&Up"), direction);
     auto* down = new QRadioButton(tr("&Down"), direction);

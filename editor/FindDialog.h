@@ -11,9 +11,6 @@ class FindDialog final : public SearchDialog {
 
 public:
     explicit FindDialog(QWidget* parent);
-
-signals:
-    void findNext();
 };
 
 } // namespace editor

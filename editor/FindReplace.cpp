@@ -45,7 +45,7 @@ void FindReplace::replace(const ReplaceRequest& given)
     const ReplaceRequest request = withParagraphEnds(given);
     const qsizetype start = editor_.textCursor().selectionEnd();
     if (request.all) {
-        replaceAll(request, start);
+        replaceAll(request);
     } else if (const auto found =
                    TextSearch(*editor_.document())
                        .find(request.search.findText, start, request.search.options)) {
@@ -59,10 +59,12 @@ void FindReplace::replace(const ReplaceRequest& given)
     showMessage_(QApplication::applicationName(), QStringLiteral("替换完毕!"));
 }
 
-// One pass over the text as it was: what a replacement brings in is not searched again.
-void FindReplace::replaceAll(const ReplaceRequest& request, qsizetype from)
+// One pass over the whole text as it was, wherever the caret is: what a replacement brings in is
+// not searched again.
+void FindReplace::replaceAll(const ReplaceRequest& request)
 {
     const QString& what = request.search.findText;
+    qsizetype from = 0;
     TextSearch search(*editor_.document());
     std::vector<qsizetype> matches;
     for (auto found = search.find(what, from, request.search.options); found;

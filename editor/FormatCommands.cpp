@@ -3,6 +3,7 @@
 #include "editor/EditorDialogs.h"
 #include "editor/EditorLook.h"
 #include "platform/BusyCursor.h"
+#include "platform/EditorContent.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -11,10 +12,11 @@
 namespace editor {
 namespace {
 
-// Name, size and style; the text keeps its colour, which the dialog does not offer.
-QTextCharFormat characterFormat(const QFont& font)
+QTextCharFormat characterFormat(const FontChoice& choice)
 {
+    const QFont& font = choice.font;
     QTextCharFormat format;
+    format.setForeground(choice.color);
     format.setFontFamilies(QStringList{font.family()});
     format.setFontPointSize(font.pointSizeF());
     format.setFontWeight(font.weight());
@@ -35,14 +37,17 @@ FormatCommands::FormatCommands(QTextEdit& editor, EditorLook& look, EditorDialog
 
 void FormatCommands::chooseFont()
 {
-    const std::optional<QFont> chosen = dialogs_.chooseFont(&editor_, look_.defaultFont());
+    const std::optional<FontChoice> chosen =
+        dialogs_.chooseFont(&editor_, {look_.defaultFont(), look_.textColor()});
     if (!chosen)
         return;
     QTextCursor selection = editor_.textCursor();
-    if (selection.selectedText().isEmpty())
-        look_.setDefaultFont(*chosen);
-    else
+    if (selection.selectedText().isEmpty()) {
+        look_.setDefaultFont(chosen->font);
+        look_.setTextColor(chosen->color);
+    } else {
         selection.mergeCharFormat(characterFormat(*chosen));
+    }
 }
 
 void FormatCommands::chooseBackground()
@@ -55,11 +60,7 @@ void FormatCommands::chooseBackground()
 void FormatCommands::align(Qt::Alignment alignment)
 {
     const platform::BusyCursor busy;
-    QTextCursor whole(editor_.document());
-    whole.select(QTextCursor::Document);
-    QTextBlockFormat format;
-    format.setAlignment(alignment);
-    whole.mergeBlockFormat(format);
+    platform::chooseAlignment(*editor_.document(), alignment);
 }
 
 } // namespace editor

@@ -14,8 +14,8 @@ class FormatCommands {
 public:
     FormatCommands(QTextEdit& editor, EditorLook& look, EditorDialogs& dialogs);
 
-    // The dialog starts from the editor's default font; the choice goes to the selected text,
-    // or, with nothing selected, becomes the default font.
+    // The dialog starts from the editor's default font and text colour; the choice goes to the
+    // selected text, or, with nothing selected, becomes the default font and colour.
     void chooseFont();
     void chooseBackground();
     // Every paragraph takes the alignment; the text and its formatting stay as they are.

@@ -17,7 +17,7 @@ ReplaceDialog::ReplaceDialog(QWidget* parent)
     label->setBuddy(replacement_);
     grid().addWidget(label, 1, 0);
     grid().addWidget(replacement_, 1, 1);
-    addSearchButton(tr("&Find Next"), "findNext", 0)->setDefault(true);
+    addFindNextButton();
     connect(addSearchButton(tr("&Replace"), "replace", 1), &QPushButton::clicked, this,
             [this] { press(false); });
     connect(addSearchButton(tr("Replace &All"), "replaceAll", 2), &QPushButton::clicked, this,

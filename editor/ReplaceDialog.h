@@ -6,7 +6,7 @@ class QLineEdit;
 
 namespace editor {
 
-// The replace dialog: Replace and Replace All, and a Find Next that does nothing of its own.
+// The replace dialog: Find Next, Replace and Replace All.
 class ReplaceDialog final : public SearchDialog {
     Q_OBJECT
 

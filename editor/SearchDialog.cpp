@@ -52,6 +52,13 @@ QPushButton* SearchDialog::addSearchButton(const QString& text, const char* name
     return button;
 }
 
+void SearchDialog::addFindNextButton()
+{
+    QPushButton* button = addSearchButton(tr("&Find Next"), "findNext", 0);
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &SearchDialog::findNext);
+}
+
 void SearchDialog::addOptions(int row, QWidget* beside)
 {
     auto* options = new QVBoxLayout;

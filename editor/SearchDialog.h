@@ -21,12 +21,18 @@ public:
     void execute();
     SearchRequest searchRequest() const;
 
+signals:
+    // Find Next, the dialog's default button, was pressed.
+    void findNext();
+
 protected:
     SearchDialog(QWidget* parent, const QString& title);
 
     QGridLayout& grid() { return *grid_; }
     // A button on the right that can be pressed only while there is a text to find.
     QPushButton* addSearchButton(const QString& text, const char* name, int row);
+    // Find Next, first on the right; Enter presses it.
+    void addFindNextButton();
     // The two options, with a box beside them if there is one.
     void addOptions(int row, QWidget* beside = nullptr);
     void addCancel(int row);

@@ -2,9 +2,9 @@
 
 #include "live/SpeakAtOnce.h"
 #include "platform/ClipboardText.h"
+#include "platform/EditorContent.h"
 
 #include <QCheckBox>
-#include <QTextEdit>
 
 namespace live {
 
@@ -56,11 +56,9 @@ void ClipboardSpeaking::drawClipboard(quintptr wParam, qintptr lParam)
         return;
     if (boxes_.speak.isChecked() && !speakAtOnce(voice_, *text))
         return;
-    if (boxes_.show.isChecked()) {
-        // The text is shown in the editor's own font and colour, whatever the last run was.
-        editor_.setCurrentCharFormat(QTextCharFormat());
-        editor_.setPlainText(*text);
-    }
+    // Copying shows the copied text in place of the editor's, as one edit that Undo takes back.
+    if (boxes_.show.isChecked())
+        platform::replaceEditorText(editor_, *text);
 }
 
 void ClipboardSpeaking::changeChain(quintptr wParam, qintptr lParam)

@@ -1,11 +1,14 @@
 #include "app/FileDialogs.h"
 
 #include "app/FileDialogTexts.h"
+#include "tests/support/TemporaryFiles.h"
 
 #include <gmock/gmock.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 using testing::ElementsAre;
@@ -17,27 +20,49 @@ struct SeenDialog {
     QString title;
     QStringList filters;
     QString suffix;
-    bool asksBeforeReplacing = true;
 };
 
-// Shows the save dialog of `texts` and answers it, noting how it was set up.
+// Shows the save dialog of `texts` and answers it with a new file, noting how it was set up.
 SeenDialog saveWith(const FileDialogTexts& texts)
 {
+    const testsupport::TemporaryFiles files;
+    const QString notes = files.folder.filePath(QStringLiteral("notes.txt"));
     SeenDialog seen;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         seen = {dialog->objectName(), dialog->windowTitle(), dialog->nameFilters(),
-                dialog->defaultSuffix(), !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
-        dialog->selectFile(QStringLiteral("/tmp/notes.txt"));
+                dialog->defaultSuffix()};
+        dialog->selectFile(notes);
         static_cast<QDialog*>(dialog)->accept();
     });
-    EXPECT_EQ(QtFileDialogs().chooseFileToSave(nullptr, texts), QStringLiteral("/tmp/notes.txt"));
+    EXPECT_EQ(QtFileDialogs().chooseFileToSave(nullptr, texts), notes);
     return seen;
+}
+
+// Chooses an existing file in the save dialog and answers the question that follows.
+QString replaceAnswered(const QString& existing, QMessageBox::StandardButton answer,
+                        QString& question)
+{
+    QObject window;
+    const WindowFileDialogs dialogs(&window);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            question = box->text();
+            box->button(answer)->click();
+        });
+        dialog->selectFile(existing);
+        static_cast<QDialog*>(dialog)->accept();
+        if (dialog->isVisible())
+            static_cast<QDialog*>(dialog)->reject();
+    });
+    return QtFileDialogs().chooseFileToSave(nullptr, *dialogs.SaveDialogTxt);
 }
 
 } // namespace
 
-TEST(SaveDialogs, OfferTextRtfAndAnyFileAndReplaceWithoutAsking)
+TEST(SaveDialogs, OfferTextRtfAndAnyFile)
 {
     QObject window;
     const WindowFileDialogs dialogs(&window);
@@ -46,12 +71,23 @@ TEST(SaveDialogs, OfferTextRtfAndAnyFileAndReplaceWithoutAsking)
     EXPECT_THAT(seen.filters, ElementsAre("文本文件(*.txt) (*.txt)", "Rtf文件(*.rtf) (*.rtf)",
                                           "任何文件(*.*) (*.* )"));
     EXPECT_EQ(seen.suffix, QStringLiteral("txt"));
-    EXPECT_FALSE(seen.asksBeforeReplacing);
 
     seen = saveWith(*dialogs.FileSaveDialogTxt);
     EXPECT_EQ(seen.name, QStringLiteral("FileSaveDialogTxt"));
     EXPECT_THAT(seen.filters, ElementsAre("文本文件 (*.txt)", "RTF文件 (*.rtf)", "任何文件 (*.*)"));
     EXPECT_EQ(seen.suffix, QStringLiteral("txt"));
+}
+
+TEST(SaveDialogs, AskBeforeReplacingAnExistingFile)
+{
+    testsupport::TemporaryFiles files;
+    const QString report = files.write(QStringLiteral("report.doc"), "the report");
+    QString question;
+    EXPECT_EQ(replaceAnswered(report, QMessageBox::No, question), QString());
+    EXPECT_TRUE(question.contains(QStringLiteral("report.doc"))) << question.toStdString();
+    question.clear();
+    EXPECT_EQ(replaceAnswered(report, QMessageBox::Yes, question), report);
+    EXPECT_FALSE(question.isEmpty());
 }
 
 TEST(SaveDialogs, ShowTheTitleAndFilterThatALanguageGaveThem)
@@ -73,6 +109,7 @@ TEST(SaveDialogs, TheExportOffersCompressedTypesAndANameGetsTheTypeChosen)
 {
     QObject window;
     const WindowFileDialogs dialogs(&window);
+    const testsupport::TemporaryFiles files;
     QStringList filters;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -81,11 +118,11 @@ TEST(SaveDialogs, TheExportOffersCompressedTypesAndANameGetsTheTypeChosen)
         types->setCurrentIndex(1);
         emit types->activated(1);
         emit types->textActivated(types->currentText());
-        dialog->selectFile(QStringLiteral("/tmp/book"));
+        dialog->selectFile(files.folder.filePath(QStringLiteral("book")));
         static_cast<QDialog*>(dialog)->accept();
     });
     EXPECT_EQ(QtFileDialogs().chooseFileToSave(nullptr, *dialogs.FileSaveDialogWav),
-              QStringLiteral("/tmp/book.mp3"));
+              files.folder.filePath(QStringLiteral("book.mp3")));
     EXPECT_THAT(filters, ElementsAre("Wav文件 (*.wav)", "MP3文件 (*.mp3)", "Ogg Opus文件 (*.opus)",
                                      "Ogg Vorbis文件 (*.ogg)", "FLAC文件 (*.flac)"));
 }

@@ -137,24 +137,25 @@ TEST(Settings, TheFontAndColoursComeBack)
     EXPECT_TRUE(written.contains("Color=15793151\r\n"));
 }
 
-TEST(Settings, TheFontAndBackgroundChosenInTheDialogsAreStored)
+TEST(Settings, TheFontWithItsColourAndTheBackgroundChosenInTheDialogsAreStored)
 {
     TemporaryConfig config;
     {
         ProgramRun run;
         QFont chosen(QStringLiteral("Courier New"), 12);
         chosen.setBold(true);
-        run.editorDialogs.fontAnswer = chosen;
+        run.editorDialogs.fontAnswer = editor::FontChoice{chosen, QColor(255, 0, 0)};
         run.editorDialogs.colorAnswer = QColor(0x10, 0x20, 0x30);
         run.control<QAction>("NFont")->trigger();
         run.control<QAction>("NBackcolor")->trigger();
-        EXPECT_EQ(run.editorDialogs.presetFonts.first().family(), QStringLiteral("Tahoma"));
-        EXPECT_EQ(run.editorDialogs.presetFonts.first().pointSize(), 8);
-        EXPECT_EQ(run.control<QTextEdit>("RichEdit1")->font().family(),
-                  QStringLiteral("Courier New"));
+        EXPECT_EQ(run.editorDialogs.presetFonts.first().font.family(), QStringLiteral("Tahoma"));
+        EXPECT_EQ(run.editorDialogs.presetFonts.first().font.pointSize(), 8);
+        auto* editor = run.control<QTextEdit>("RichEdit1");
+        EXPECT_EQ(editor->font().family(), QStringLiteral("Courier New"));
+        EXPECT_EQ(editor->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
     const QByteArray written = config.read(QStringLiteral("set.ini"));
-    EXPECT_TRUE(written.contains("Font=\"Courier New\", 12, [Bold], [clWindowText]\r\n"));
+    EXPECT_TRUE(written.contains("Font=\"Courier New\", 12, [Bold], [clRed]\r\n"));
     EXPECT_TRUE(written.contains("Color=3153936\r\n"));
 }
 

@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -269,10 +270,13 @@ TEST(Editing, CommandsActOnTheSelectionAndUndoAndRedoAreOfferedAsTheEditorCan)
     EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("HelloH"));
     EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 
+    // Hidden to the notification area, the tray's Paste still pastes, at the caret.
+    select(6, 6);
     w.window.hide();
+    QGuiApplication::clipboard()->setText(QStringLiteral(" again"));
     w.item("NNNPaste")->trigger();
-    EXPECT_EQ(text(), "HelloH");
-    EXPECT_THAT(w.messageBoxes.errors, ElementsAre("Cannot focus a disabled or invisible window."));
+    EXPECT_EQ(text(), "HelloH again");
+    EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }
 
 TEST(Editing, WordWrapAndItsMarkAlwaysAgree)
@@ -317,17 +321,22 @@ TEST(Editing, TheFindAndReplaceDialogsStayOpenBesideTheWindow)
     replace->findChild<QLineEdit*>(QStringLiteral("findText"))->setText(QStringLiteral("o"));
     replace->findChild<QLineEdit*>(QStringLiteral("replacement"))->setText(QStringLiteral("0"));
     editor->moveCursor(QTextCursor::Start);
-    press(replace, "findNext");
+    QTest::keyClick(replace->findChild<QLineEdit*>(QStringLiteral("findText")), Qt::Key_Return);
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up or down, down it goes"));
+    EXPECT_EQ(editor->textCursor().selectionStart(), 3) << "Enter is Find Next";
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("o"));
     press(replace, "replace");
-    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up 0r down, down it goes"));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up or d0wn, down it goes"));
+    editor->moveCursor(QTextCursor::End);
     press(replace, "replaceAll");
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up 0r d0wn, d0wn it g0es"));
+    w.item("NUndo")->trigger();
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Up or d0wn, down it goes"));
     EXPECT_THAT(w.messageBoxes.messages, ElementsAre(QStringLiteral("Lectorix2009|替换完毕!")));
     EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }
 
-TEST(Saving, TheSavedFileSetsTheModeOfLaterOpeningsAndFailuresAreReported)
+TEST(Saving, AnRtfFileOpensAsRichTextAfterAPlainSaveAndFailuresAreReported)
 {
     Window w;
     testsupport::TemporaryFiles files;
@@ -341,7 +350,9 @@ TEST(Saving, TheSavedFileSetsTheModeOfLaterOpeningsAndFailuresAreReported)
     w.item("NSave")->trigger();
     w.item("NSave")->trigger();
     w.window.BtnOpenClick();
-    EXPECT_TRUE(editor->toPlainText().startsWith(QStringLiteral("{\\rtf1"))) << "plain mode";
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Hello")) << "rich text after a plain save";
+    EXPECT_EQ(QTextCursor(editor->document()).block().begin().fragment().charFormat().fontWeight(),
+              QFont::Bold);
     w.item("NSave")->trigger();
     EXPECT_THAT(w.messageBoxes.errors,
                 ElementsAre(QStringLiteral(

@@ -126,18 +126,24 @@ TEST(EditorLoader, PlainTextAfterRtfTakesTheEditorsOwnFontAndColour)
     }
 }
 
-TEST(EditorLoader, RtfIsFormattedInRichModeAndSourceInPlainMode)
+TEST(EditorLoader, AnRtfFileIsAlwaysFormattedAndOtherFilesHoldingRtfOnlyInRichMode)
 {
     Files files;
     const QByteArray rtf = "{\\rtf1\\ansi {\\b Bold} text}";
-    const QString path = files.write(QStringLiteral("a.rtf"), rtf);
+    const QString path = files.write(QStringLiteral("a.RTF"), rtf);
+    const QString text = files.write(QStringLiteral("a.txt"), rtf);
     QTextEdit editor;
     EditorLoader loader(editor);
-    loader.load(path);
-    EXPECT_EQ(editor.toPlainText(), QStringLiteral("Bold text"));
-    loader.setMode(EditorFileMode::Plain);
-    loader.load(path);
+    for (const EditorFileMode mode : {EditorFileMode::Rich, EditorFileMode::Plain}) {
+        loader.setMode(mode);
+        loader.load(path);
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("Bold text"));
+    }
+    loader.load(text);
     EXPECT_EQ(editor.toPlainText(), QString::fromLatin1(rtf));
+    loader.setMode(EditorFileMode::Rich);
+    loader.load(text);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("Bold text"));
 }
 
 TEST(EditorLoader, AFileThatCannotBeOpenedSaysWhichAndWhy)
@@ -228,7 +234,7 @@ TEST(EditorLoader, TheWaitCursorShowsWhileTheTextLoadsAndGoesAfterAnError)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(DocumentOpener, TextRowsClearTheEditorFirstAndOthersLeaveIt)
+TEST(DocumentOpener, AFileThatWillNotLoadLeavesTheEditorAsItWas)
 {
     Files files;
     QTextEdit editor;
@@ -236,16 +242,20 @@ TEST(DocumentOpener, TextRowsClearTheEditorFirstAndOthersLeaveIt)
     DocumentConverters converters(loader, {[&] { return files.folder.path() + u'/'; }, {}},
                                   [](const QString&) {});
     testsupport::FakeBrowser browser;
-    DocumentOpener opener(editor, loader, converters, browser);
+    DocumentOpener opener(loader, converters, browser);
     editor.setPlainText(QStringLiteral("before"));
     EXPECT_FALSE(opener.OpenDocumentFile(files.write(QStringLiteral("notes.text"), "x")));
     EXPECT_TRUE(opener.OpenDocumentFile(files.folder.filePath(QStringLiteral("page.html"))));
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("before"));
     EXPECT_THROW(opener.OpenDocumentFile(files.folder.filePath(QStringLiteral("missing.TXT"))),
                  std::runtime_error);
-    EXPECT_TRUE(editor.toPlainText().isEmpty());
+    EXPECT_THROW(opener.OpenDocumentFile(files.folder.path() + QStringLiteral("/.txt")),
+                 std::runtime_error);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("before"));
     EXPECT_TRUE(opener.OpenDocumentFile(files.write(QStringLiteral("Archive.tar.TXT"), "inside")));
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("inside"));
+    editor.undo();
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("before")) << "opening can be taken back";
 }
 
 TEST(DocumentTypes, ChosenPathsKeepTheirCaseWhereTheFileSystemTellsCaseApart)

@@ -135,11 +135,12 @@ TEST_F(ClipboardSpeakingTest, TheTextEndsAtItsFirstNulAndAVoiceThatCannotBeCutSh
     EXPECT_EQ(received.size(), 2u);
 }
 
-TEST_F(ClipboardSpeakingTest, ACopyInTheEditorReplacesItsTextWithTheCopiedPart)
+TEST_F(ClipboardSpeakingTest, ACopyInTheEditorReplacesItsTextWithTheCopiedPartAndUndoBringsItBack)
 {
     speak.setChecked(true);
     show.setChecked(true);
-    editor.setPlainText(QStringLiteral("Hello world"));
+    editor.setHtml(QStringLiteral("<p align=\"center\">Hello <b>world</b></p><p>unsaved</p>"));
+    const QString before = editor.toHtml();
     QTextCursor selection(editor.document());
     selection.setPosition(6);
     selection.setPosition(11, QTextCursor::KeepAnchor);
@@ -147,6 +148,11 @@ TEST_F(ClipboardSpeakingTest, ACopyInTheEditorReplacesItsTextWithTheCopiedPart)
     editor.copy();
     EXPECT_EQ(said(), heard("world"));
     EXPECT_EQ(editor.toPlainText(), "world");
+    EXPECT_NE(QTextCursor(editor.document()).charFormat().fontWeight(), QFont::Bold)
+        << "shown in the editor's own font";
+    editor.undo();
+    EXPECT_EQ(editor.toHtml(), before);
+    EXPECT_FALSE(editor.document()->isUndoAvailable()) << "one step";
 }
 
 TEST_F(ClipboardSpeakingTest, TheWindowMendsItsLinkWhenTheViewerAfterItLeaves)

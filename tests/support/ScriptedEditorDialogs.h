@@ -13,7 +13,8 @@ namespace testsupport {
 // step that sets up the printer, or cancelled without one.
 class ScriptedEditorDialogs final : public editor::EditorDialogs {
 public:
-    std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override
+    std::optional<editor::FontChoice> chooseFont(QWidget*,
+                                                 const editor::FontChoice& initial) override
     {
         presetFonts << initial;
         return std::exchange(fontAnswer, std::nullopt);
@@ -30,9 +31,9 @@ public:
     }
     bool setUpPage(QWidget*, QPrinter& printer) override { return answer(pageAnswer, printer); }
 
-    std::optional<QFont> fontAnswer;
+    std::optional<editor::FontChoice> fontAnswer;
     std::optional<QColor> colorAnswer;
-    QList<QFont> presetFonts;
+    QList<editor::FontChoice> presetFonts;
     QList<QColor> presetColors;
     std::function<void(QPrinter&)> printerAnswer;
     std::function<void(QPrinter&)> pageAnswer;

@@ -1,0 +1,125 @@
+#include "bench/NotingSink.h"
+#include "bench/WindowRig.h"
+
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+
+// 10 MB of prose opened through the window's address box, once in paragraphs and once as one
+// paragraph without a line end: the time to open, until the window idles, the processor time the
+// idle window then takes (the caret blinking), and Read aloud to its first sound. Run it as
+// build/bin/paragraph-shapes-bench (no display needed, or under xvfb-run -a).
+namespace {
+
+QElapsedTimer sinceClick;
+std::optional<double> firstSoundMs;
+
+QByteArray tenMegabytes(bool inParagraphs)
+{
+    const QByteArray sentence = "The keeper wound the clock and trimmed the wicks. ";
+    QByteArray text;
+    text.reserve(10'000'000 + sentence.size());
+    for (int i = 1; text.size() < 10'000'000; ++i)
+        text += inParagraphs && i % 8 == 0 ? sentence.trimmed() + '\n' : sentence;
+    return text;
+}
+
+double processorMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+template <typename Step> double msOf(Step step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// Until no pass of the event loop has taken more than 10 ms for a second.
+double msUntilIdle()
+{
+    QElapsedTimer clock;
+    clock.start();
+    double busyUntil = 0;
+    while (clock.elapsed() - busyUntil < 1000 && clock.elapsed() < 120000)
+        if (msOf([] { QCoreApplication::processEvents(); }) > 10)
+            busyUntil = static_cast<double>(clock.elapsed());
+    return busyUntil;
+}
+
+// Processor time per second of an idle window, over three seconds.
+double idleProcessorMsPerSecond()
+{
+    const double before = processorMs();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return (processorMs() - before) / 3;
+}
+
+double firstSoundAfterReadAloud(TFmain& window)
+{
+    firstSoundMs.reset();
+    sinceClick.start();
+    window.findChild<QToolButton*>(QStringLiteral("BtnAloud"))->click();
+    while (!firstSoundMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    window.BtnStopClick();
+    return *firstSoundMs;
+}
+
+void timeShape(TFmain& window, const QTemporaryDir& folder, bool inParagraphs)
+{
+    const QString path = folder.filePath(inParagraphs ? QStringLiteral("paragraphs.txt")
+                                                      : QStringLiteral("one-paragraph.txt"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(tenMegabytes(inParagraphs));
+    file.close();
+    window.findChild<QComboBox*>(QStringLiteral("CUrl"))->setEditText(path);
+    const double openMs =
+        msOf([&] { window.findChild<QPushButton*>(QStringLiteral("BtnGo"))->click(); });
+    const double idleMs = msUntilIdle();
+    window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->setFocus();
+    const double idleCpu = idleProcessorMsPerSecond();
+    double sound = 1e9;
+    for (int run = 0; run < 3; ++run)
+        sound = std::min(sound, firstSoundAfterReadAloud(window));
+    std::printf("10 MB %-16s | open %6.0f ms | busy until %6.0f ms after | idle window %5.1f ms "
+                "processor per s | Read aloud to first sound %5.1f ms (best of 3)\n",
+                inParagraphs ? "in paragraphs" : "in one paragraph", openMs, idleMs, idleCpu,
+                sound);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowRig rig(argc, argv, [](int rate) {
+        return std::make_unique<NotingSink>(rate, [] {
+            if (!firstSoundMs)
+                firstSoundMs = sinceClick.nsecsElapsed() / 1e6;
+        });
+    });
+    rig.window.resize(900, 700);
+    rig.window.show();
+    rig.window.activateWindow();
+    const QTemporaryDir folder;
+    for (const bool inParagraphs : {true, false})
+        timeShape(rig.window, folder, inParagraphs);
+    return 0;
+}
