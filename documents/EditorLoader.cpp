@@ -7,8 +7,6 @@
 #include "platform/RtfReader.h"
 #include "platform/TextDecoding.h"
 
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <stdexcept>
 
@@ -35,19 +33,14 @@ void EditorLoader::load(const QString& path)
             // Bytes that do not parse as RTF are shown as the text they are.
         }
     }
-    platform::replaceEditorText(editor_, platform::decodeByByteOrderMark(bytes));
+    platform::loadEditorText(editor_, platform::decodeByByteOrderMark(bytes));
 }
 
 // The text keeps its own alignment unless one was chosen for the whole editor.
 void EditorLoader::loadRichText(const QByteArray& bytes)
 {
-    QTextDocument& document = *editor_.document();
-    platform::RtfReader::read(bytes, document);
-    document.setUndoRedoEnabled(false);
-    QTextCursor whole(&document);
-    whole.select(QTextCursor::Document);
-    platform::applyChosenAlignment(whole);
-    document.setUndoRedoEnabled(true);
+    platform::RtfReader::read(bytes, *editor_.document());
+    platform::alignWithoutUndo(*editor_.document());
 }
 
 } // namespace documents

@@ -12,7 +12,7 @@ enum class EditorFileMode { Rich, Plain };
 
 // Loads files into the editor by the rule of its file mode: rich takes RTF as formatted text,
 // plain shows any file but an ".rtf" one as text. Text that is not RTF, or does not parse as RTF,
-// is decoded by its byte-order mark in both, and can be taken back with Undo.
+// is decoded by its byte-order mark in both.
 class EditorLoader {
 public:
     // Larger files are refused unread: past this the editor's layout of a text grows faster than

@@ -85,6 +85,17 @@ std::optional<Qt::Alignment> chosenAlignment(const QTextDocument& document)
     return Qt::Alignment(chosen.toInt());
 }
 
+void alignWithoutUndo(QTextDocument& document)
+{
+    if (!chosenAlignment(document))
+        return;
+    document.setUndoRedoEnabled(false);
+    QTextCursor whole(&document);
+    whole.select(QTextCursor::Document);
+    applyChosenAlignment(whole);
+    document.setUndoRedoEnabled(true);
+}
+
 void chooseAlignment(QTextDocument& document, Qt::Alignment alignment)
 {
     document.setProperty(ChosenAlignmentProperty, static_cast<int>(alignment));
@@ -117,6 +128,13 @@ void replaceEditorText(QTextEdit& editor, const QString& text, UndoStep step)
     whole.endEditBlock();
     editor.setCurrentCharFormat(QTextCharFormat());
     editor.moveCursor(QTextCursor::Start);
+}
+
+void loadEditorText(QTextEdit& editor, const QString& text)
+{
+    editor.setCurrentCharFormat(QTextCharFormat());
+    editor.setPlainText(inDisplayParagraphs(text));
+    alignWithoutUndo(*editor.document());
 }
 
 void appendEditorText(QTextEdit& editor, const QString& text)
