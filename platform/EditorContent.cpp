@@ -1,5 +1,7 @@
 #include "platform/EditorContent.h"
 
+#include "platform/BusyCursor.h"
+
 #include <algorithm>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -114,9 +116,11 @@ void applyChosenAlignment(QTextCursor& cursor)
     cursor.mergeBlockFormat(format);
 }
 
-// The first paragraph's own format would pass to every paragraph the text brings.
+// The first paragraph's own format would pass to every paragraph the text brings. An edit for
+// Undo of megabytes takes seconds.
 void replaceEditorText(QTextEdit& editor, const QString& text, UndoStep step)
 {
+    const BusyCursor busy;
     QTextCursor whole(editor.document());
     beginStep(whole, step);
     whole.select(QTextCursor::Document);
