@@ -52,12 +52,13 @@ AddressBar::AddressBar(QComboBox& box, DocumentOpener& opener, platform::WebBrow
 }
 
 // A file that cannot be loaded reaches the caller, with the box and history as they were; what
-// goes to the browser is never reported, and keeps the box as typed.
+// goes to the browser is never reported, and keeps the box as typed. Blanks alone name nothing:
+// the browser would take them for an empty page and empty the editor.
 void AddressBar::GoToAddress()
 {
-    if (box_.currentText().isEmpty())
-        return;
     const QString address = workingAddress(box_.currentText());
+    if (address.isEmpty())
+        return;
     if (QFileInfo(address).isFile()) {
         if (opener_.OpenDocumentFile(address)) {
             box_.setEditText(address);
