@@ -57,6 +57,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         *loader_, documents::ConverterSetup{[] { return GetDataPath(); }, GetSystemPath()},
         titledMessage());
     opener_ = std::make_unique<documents::DocumentOpener>(*loader_, *converters_, WebBrowser1);
+    history_ = std::make_unique<documents::AddressHistory>(*CUrl);
     addressBar_ = std::make_unique<documents::AddressBar>(
         *CUrl, *opener_, WebBrowser1, [this](const QString& entry) { AddAddressHistory(entry); });
     pageTextCopy_ = std::make_unique<documents::PageTextCopy>(WebBrowser1, *RichEdit1);
@@ -270,15 +271,7 @@ void TFmain::openAndRecord(const QString& path)
 
 void TFmain::AddAddressHistory(const QString& entry)
 {
-    QStringList history;
-    for (int i = 0; i < CUrl->count(); ++i)
-        history << CUrl->itemText(i);
-    if (!documents::addAddressHistory(history, entry))
-        return;
-    // A first item would become the box's text; the box keeps what it shows.
-    const QString shown = CUrl->currentText();
-    CUrl->addItem(entry);
-    CUrl->setEditText(shown);
+    history_->add(entry);
 }
 
 // Systems of major version 5 had the two voices entered while the program runs.
@@ -376,11 +369,8 @@ void TFmain::joinClipboardChain()
 
 void TFmain::loadAddressHistory()
 {
-    if (const std::optional<QStringList> history = dataFiles_.readHistory()) {
-        CUrl->clear();
-        CUrl->addItems(*history);
-        CUrl->setCurrentIndex(-1);
-    }
+    if (const std::optional<QStringList> history = dataFiles_.readHistory())
+        history_->replace(*history);
     dataFiles_.historyApplied();
 }
 
@@ -470,10 +460,7 @@ void TFmain::writeSettings()
 
 void TFmain::saveAddressHistory()
 {
-    QStringList entries;
-    for (int i = 0; i < CUrl->count(); ++i)
-        entries << CUrl->itemText(i);
-    dataFiles_.writeHistory(entries);
+    dataFiles_.writeHistory(history_->entries());
 }
 
 void TFmain::BtnAloudClick()

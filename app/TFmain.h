@@ -9,6 +9,7 @@
 #include "app/TFAbout.h"
 #include "app/TrayMenu.h"
 #include "documents/AddressBar.h"
+#include "documents/AddressHistory.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
@@ -252,6 +253,7 @@ private:
     std::unique_ptr<documents::DocumentConverters> converters_;
     platform::WebEngineBrowser WebBrowser1;
     std::unique_ptr<documents::DocumentOpener> opener_;
+    std::unique_ptr<documents::AddressHistory> history_;
     std::unique_ptr<documents::AddressBar> addressBar_;
     std::unique_ptr<documents::PageTextCopy> pageTextCopy_;
     std::unique_ptr<editor::EditCommands> editCommands_;

@@ -2,8 +2,6 @@
 
 #include "platform/FileIdentity.h"
 
-#include <algorithm>
-
 namespace documents {
 
 QString asciiLowerCase(const QString& text)
@@ -53,42 +51,6 @@ DocumentHandling handlingOf(const QString& extension)
         if (extension == QLatin1String(known))
             return handling;
     return DocumentHandling::Nothing;
-}
-
-namespace {
-
-bool needsQuotes(const QString& entry)
-{
-    return std::any_of(entry.begin(), entry.end(),
-                       [](QChar c) { return c.unicode() <= 0x20 || c == u',' || c == u'"'; });
-}
-
-} // namespace
-
-QString commaText(const QStringList& entries)
-{
-    QStringList parts;
-    for (const QString& entry : entries) {
-        if (!needsQuotes(entry)) {
-            parts << entry;
-            continue;
-        }
-        QString quoted = entry;
-        quoted.replace(u'"', QStringLiteral("\"\""));
-        parts << u'"' + quoted + u'"';
-    }
-    return parts.join(u',');
-}
-
-bool addAddressHistory(QStringList& history, const QString& entry)
-{
-    // The history file holds an entry a line: one with a line break would come back as two.
-    if (entry.contains(u'\n') || entry.contains(u'\r'))
-        return false;
-    if (!entry.isEmpty() && commaText(history).contains(entry))
-        return false;
-    history << entry;
-    return true;
 }
 
 } // namespace documents

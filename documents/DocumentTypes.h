@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace documents {
 
@@ -24,12 +23,5 @@ QString asciiLowerCase(const QString& text);
 // A chosen path as it is opened and recorded: lower-cased where the file system folds case (the
 // lower-cased path names the same file), as given where it tells case apart.
 QString pathAsChosen(const QString& path);
-
-// The history entries joined by commas, each quoted (inner quotes doubled) when it holds a blank,
-// a control character, a comma or a double quote.
-QString commaText(const QStringList& entries);
-// Appends the entry unless the comma text of the history already holds it anywhere, or it holds a
-// line break; an empty entry is always appended. Returns whether it was appended.
-bool addAddressHistory(QStringList& history, const QString& entry);
 
 } // namespace documents

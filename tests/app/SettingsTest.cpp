@@ -4,6 +4,7 @@
 #include "tests/app/FakeServices.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TemporaryConfig.h"
+#include "tests/support/TemporaryFiles.h"
 
 #include <gmock/gmock.h>
 #include <QAction>
@@ -159,22 +160,32 @@ TEST(Settings, TheFontWithItsColourAndTheBackgroundChosenInTheDialogsAreStored)
     EXPECT_TRUE(written.contains("Color=3153936\r\n"));
 }
 
-TEST(History, ElevenOfFifteenEntriesAreKeptAndComeBack)
+// Reopening the sixth of twelve files brings it back to the top of the eleven kept.
+TEST(History, TheElevenAddressesLastOpenedAreWrittenNewestFirstAndComeBack)
 {
     TemporaryConfig config;
+    testsupport::TemporaryFiles files;
+    QStringList opened;
+    for (int i = 1; i <= 12; ++i)
+        opened << files.write(QStringLiteral("%1.txt").arg(i), "text");
     {
         ProgramRun run;
-        for (int i = 1; i <= 15; ++i)
-            run.control<QComboBox>("CUrl")->addItem(QStringLiteral("/docs/%1.txt").arg(i));
+        run.fileDialogs.answers = opened;
+        run.fileDialogs.answers << opened[5];
+        for (int i = 0; i < 13; ++i)
+            run.window->BtnOpenClick();
     }
-    const QByteArray written = config.read(QStringLiteral("files.ini"));
-    EXPECT_TRUE(written.startsWith("\xFF\xFE/\0d\0"));
-    EXPECT_EQ(written.count(QByteArray("\r\0\n\0", 4)), 11);
+    QStringList newestFirst = {opened[5]};
+    for (int i = 11; newestFirst.size() < 11; --i)
+        if (i != 5)
+            newestFirst << opened[i];
+    EXPECT_EQ(config.read(QStringLiteral("files.ini")), HistoryFile::encode(newestFirst));
     ProgramRun again;
     auto* addresses = again.control<QComboBox>("CUrl");
     ASSERT_EQ(addresses->count(), 11);
     EXPECT_TRUE(addresses->currentText().isEmpty()) << "the list is loaded, the box stays empty";
-    EXPECT_EQ(addresses->itemText(10), QStringLiteral("/docs/11.txt"));
+    EXPECT_EQ(addresses->itemText(0), opened[5]);
+    EXPECT_EQ(addresses->itemText(10), opened[1]);
 }
 
 TEST(History, AnEmptyListLeavesTheFileAlone)

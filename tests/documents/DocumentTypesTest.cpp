@@ -28,28 +28,3 @@ TEST(DocumentTypes, EachExtensionHasItsRow)
     for (const char* other : {".text", ".shtml", ".docm", "", ".TXT"})
         EXPECT_EQ(handlingOf(QLatin1String(other)), DocumentHandling::Nothing) << other;
 }
-
-TEST(AddressHistory, EntriesContainedInTheCommaTextAreNotAddedAgain)
-{
-    QStringList history = {QStringLiteral("/a.txt.bak")};
-    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/a.txt")));
-    history = {QStringLiteral("/a.txt")};
-    EXPECT_TRUE(addAddressHistory(history, QStringLiteral("/a.txt.bak")));
-    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/a.txt")));
-    EXPECT_TRUE(addAddressHistory(history, QStringLiteral("/A.txt")));
-    EXPECT_TRUE(addAddressHistory(history, QString()));
-    EXPECT_TRUE(addAddressHistory(history, QString()));
-    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/b.txt\nfoo")));
-    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("/b.txt\rfoo")));
-    EXPECT_EQ(history.size(), 5);
-}
-
-TEST(AddressHistory, TheCommaTextQuotesWhatNeedsIt)
-{
-    EXPECT_EQ(commaText({QStringLiteral("a"), QStringLiteral("b c"), QStringLiteral("x,y"),
-                         QStringLiteral("say \"hi\""), QString()}),
-              QStringLiteral("a,\"b c\",\"x,y\",\"say \"\"hi\"\"\","));
-    // A quote doubled in the comma text is found by an entry holding two quotes.
-    QStringList history = {QStringLiteral("say \"hi\"")};
-    EXPECT_FALSE(addAddressHistory(history, QStringLiteral("\"\"hi")));
-}
