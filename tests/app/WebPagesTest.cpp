@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -33,6 +34,16 @@ struct Window : testsupport::FakeServices {
         address_->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
+    // Types into the emptied box key by key. These keys go where the keyboard's would: to a list
+    // open below the box, else to the box.
+    void type(const QString& address)
+    {
+        ASSERT_TRUE(active);
+        address_->setEditText(QString());
+        address_->setFocus();
+        QTest::keyClicks(nullptr, address);
+    }
+    void press(Qt::Key key) { QTest::keyClick(static_cast<QWidget*>(nullptr), key); }
     QString editorText() const { return editor_->toPlainText(); }
     bool editorComesToShow(const QString& text)
     {
@@ -124,4 +135,35 @@ TEST(AddressBox, EnterGoesOnceAndOnNothingOrLeavingTheBoxDoesNothing)
     qputenv("PATH", path);
     EXPECT_EQ(w.messageBoxes.messages.size(), 4) << "a choice from the list opens it";
     EXPECT_THAT(w.history(), ElementsAre(memo, letter));
+}
+
+// Typing lists the addresses that begin with what is typed below the box and leaves the box as
+// typed, so Enter goes there; moving down the list first goes to the entry picked.
+TEST(AddressBox, EnterGoesToWhatWasTypedUnlessAnEntryOfTheListWasPicked)
+{
+    Window w;
+    const QString notes = w.files.write(QStringLiteral("notes.txt"), "the notes");
+    const QString copy = w.files.write(QStringLiteral("notes.txt.txt"), "the copy");
+    w.fileDialogs.answers = {copy};
+    w.window.BtnOpenClick();
+
+    w.type(notes);
+    const QAbstractItemView* list = w.address_->completer()->popup();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(w.address_->currentText(), notes);
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.editorText(), QStringLiteral("the notes"));
+    EXPECT_FALSE(list->isVisible());
+
+    w.type(notes);
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    w.press(Qt::Key_Down);
+    w.press(Qt::Key_Down);
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.editorText(), QStringLiteral("the copy"));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_THAT(w.history(), ElementsAre(copy, notes));
+    EXPECT_TRUE(w.messageBoxes.errors.isEmpty());
 }
