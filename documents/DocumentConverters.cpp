@@ -36,8 +36,15 @@ void DocumentConverters::LoadDocFile(const QString& path)
         loader_.load(output);
     } catch (const ConversionLock::Busy& busy) {
         showMessage_(QString::fromStdString(busy.what()));
-    } catch (const std::exception&) {
+    } catch (const platform::WordApplication::NotInstalled&) {
         showMessage_(QString::fromUtf8(NoWordProcessor));
+    } catch (const std::exception& error) {
+        // Unlike the error box, the message box adds no full stop.
+        QString message =
+            QStringLiteral("Cannot convert \"%1\". %2").arg(path, QString::fromUtf8(error.what()));
+        if (!message.endsWith(u'.'))
+            message += u'.';
+        showMessage_(message);
     }
 }
 
@@ -64,9 +71,9 @@ void DocumentConverters::LoadPdfFile(const QString& path)
     const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
     // An absolute path cannot be taken for an option, whatever the file is called.
     const QString pdf = QFileInfo(path).absoluteFilePath();
-    const platform::ProgramEnd end =
+    const platform::ProgramRun run =
         platform::runToEnd(converter, {QStringLiteral("-q"), pdf, output}, setup_.timeLimit);
-    if (end == platform::ProgramEnd::Stopped)
+    if (run.end == platform::ProgramEnd::Stopped)
         throw std::runtime_error(
             QStringLiteral("Cannot open file \"%1\". pdftotext did not finish within %2 seconds")
                 .arg(path)

@@ -29,7 +29,7 @@ public:
                        std::function<void(const QString&)> showMessage);
 
     // A word-processor document through the word processor. Never throws: a failure is told in
-    // a message and leaves the editor as it was.
+    // a message, NoWordProcessor when there is none, and leaves the editor as it was.
     void LoadDocFile(const QString& path);
     // A PDF file through pdftotext; nothing happens without it. A failure to load the text
     // throws.

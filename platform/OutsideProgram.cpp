@@ -8,7 +8,21 @@
 
 namespace platform {
 
-ProgramEnd runToEnd(const QString& program, const QStringList& arguments,
+namespace {
+
+// A reason takes a few lines; a program that writes on and on must not fill the memory.
+constexpr qsizetype MaxErrorBytes = 64 << 10;
+
+void keepEnd(QByteArray& kept, const QByteArray& more)
+{
+    kept += more;
+    if (kept.size() > MaxErrorBytes)
+        kept.remove(0, kept.size() - MaxErrorBytes);
+}
+
+} // namespace
+
+ProgramRun runToEnd(const QString& program, const QStringList& arguments,
                     std::chrono::milliseconds limit)
 {
     QProcess process;
@@ -16,7 +30,9 @@ ProgramEnd runToEnd(const QString& program, const QStringList& arguments,
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
+    QByteArray errors;
+    QObject::connect(&process, &QProcess::readyReadStandardError, &process,
+                     [&] { keepEnd(errors, process.readAllStandardError()); });
     // A group of its own, so stopping it reaches what it started (soffice hands the work on).
     process.setChildProcessModifier([] { setpgid(0, 0); });
     QEventLoop waiting;
@@ -26,17 +42,21 @@ ProgramEnd runToEnd(const QString& program, const QStringList& arguments,
     QObject::connect(&limitReached, &QTimer::timeout, &waiting, &QEventLoop::quit);
     process.start();
     if (!process.waitForStarted())
-        return ProgramEnd::NotStarted;
+        return {ProgramEnd::NotStarted, 0, {}};
     limitReached.start(limit);
     if (process.state() != QProcess::NotRunning)
         waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    if (process.state() == QProcess::NotRunning)
-        return ProgramEnd::Finished;
+    if (process.state() == QProcess::NotRunning) {
+        keepEnd(errors, process.readAllStandardError());
+        return {process.exitStatus() == QProcess::CrashExit ? ProgramEnd::Crashed
+                                                            : ProgramEnd::Finished,
+                process.exitCode(), QString::fromLocal8Bit(errors)};
+    }
     // A pid of 0 would name this program's own group.
     if (const auto pid = static_cast<pid_t>(process.processId()); pid > 0)
         ::kill(-pid, SIGKILL);
     process.waitForFinished();
-    return ProgramEnd::Stopped;
+    return {ProgramEnd::Stopped, 0, {}};
 }
 
 } // namespace platform

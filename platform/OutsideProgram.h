@@ -6,12 +6,20 @@
 namespace platform {
 
 // How a run of an outside program ended.
-enum class ProgramEnd { Finished, NotStarted, Stopped };
+enum class ProgramEnd { Finished, NotStarted, Stopped, Crashed };
+
+struct ProgramRun {
+    ProgramEnd end = ProgramEnd::NotStarted;
+    // The status a program that finished exited with.
+    int exitCode = 0;
+    // The end of what it wrote to its standard error, where programs say why they failed.
+    QString standardError;
+};
 
 // Runs the program, each argument passed as it is, until it ends. The windows repaint meanwhile
 // but take no input. A program still running at the time limit is stopped, with every process it
 // started.
-ProgramEnd runToEnd(const QString& program, const QStringList& arguments,
+ProgramRun runToEnd(const QString& program, const QStringList& arguments,
                     std::chrono::milliseconds limit);
 
 } // namespace platform

@@ -8,15 +8,30 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <stdexcept>
 
 namespace platform {
 
 namespace {
 
-[[noreturn]] void refuse(const char* reason)
+[[noreturn]] void refuse(const QString& reason)
 {
-    throw std::runtime_error(reason);
+    throw std::runtime_error(reason.toStdString());
+}
+
+// LibreOffice tells why in lines of their own on its standard error and ends with status 0 all
+// the same; its warnings (no Java) are no reason.
+QString reasonForNoText(const ProgramRun& run)
+{
+    static const QString errorMark = QStringLiteral("Error: ");
+    QStringList errors;
+    for (const QString& line : run.standardError.split(u'\n'))
+        if (line.startsWith(errorMark))
+            errors << line.mid(errorMark.size()).trimmed();
+    if (!errors.isEmpty())
+        return QStringLiteral("LibreOffice: ") + errors.join(QStringLiteral("; "));
+    if (run.exitCode != 0)
+        return QStringLiteral("LibreOffice ended with status %1").arg(run.exitCode);
+    return QStringLiteral("LibreOffice wrote no text");
 }
 
 } // namespace
@@ -29,15 +44,18 @@ WordApplication::WordApplication(const QString& profileFolder, const QString& wo
     , timeLimit_(timeLimit)
 {
     if (soffice_.isEmpty())
-        refuse("No word processor (soffice) is installed");
+        throw NotInstalled("No word processor (soffice) is installed");
 }
 
 void WordApplication::DocumentsOpen(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        refuse("The document is not there");
+    const QFileInfo document(path);
+    if (!document.exists())
+        refuse(QStringLiteral("No such file or directory"));
+    if (!document.isFile())
+        refuse(QStringLiteral("It is not a regular file"));
     // An absolute path cannot be taken for an option, whatever the file is called.
-    document_ = QFileInfo(path).absoluteFilePath();
+    document_ = document.absoluteFilePath();
 }
 
 // LibreOffice names its output after the document, in a folder it is given; a folder of this
@@ -45,21 +63,21 @@ void WordApplication::DocumentsOpen(const QString& path)
 void WordApplication::ActiveDocumentSaveAs(const QString& path, int fileFormat)
 {
     if (document_.isEmpty())
-        refuse("No document is open");
+        refuse(QStringLiteral("No document is open"));
     if (fileFormat != wdFormatText)
-        refuse("Only plain text can be saved");
+        refuse(QStringLiteral("Only plain text can be saved"));
     const QTemporaryDir output(QDir(workFolder_).filePath(QStringLiteral("convert-XXXXXX")));
     if (!output.isValid())
-        refuse("No folder for the conversion");
-    convert(output.path());
+        refuse(QStringLiteral("No folder for the conversion"));
+    const ProgramRun run = convert(output.path());
     const QString text =
         QDir(output.path())
             .filePath(QFileInfo(document_).completeBaseName() + QStringLiteral(".txt"));
     if (!QFileInfo(text).isFile())
-        refuse("The word processor could not read the document");
+        refuse(reasonForNoText(run));
     QFile::remove(path);
     if (!QFile::rename(text, path))
-        refuse("The text could not be saved");
+        refuse(QStringLiteral("The text could not be saved"));
 }
 
 void WordApplication::Quit()
@@ -67,7 +85,7 @@ void WordApplication::Quit()
     document_.clear();
 }
 
-void WordApplication::convert(const QString& outputFolder) const
+ProgramRun WordApplication::convert(const QString& outputFolder) const
 {
     const QStringList arguments{
         QStringLiteral("--headless"),
@@ -78,8 +96,19 @@ void WordApplication::convert(const QString& outputFolder) const
         outputFolder,
         document_,
     };
-    if (runToEnd(soffice_, arguments, timeLimit_) != ProgramEnd::Finished)
-        refuse("The word processor did not finish");
+    const ProgramRun run = runToEnd(soffice_, arguments, timeLimit_);
+    switch (run.end) {
+    case ProgramEnd::NotStarted:
+        throw NotInstalled("The word processor (soffice) does not start");
+    case ProgramEnd::Stopped:
+        refuse(QStringLiteral("LibreOffice did not finish within %1 seconds")
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(timeLimit_).count()));
+    case ProgramEnd::Crashed:
+        refuse(QStringLiteral("LibreOffice stopped unexpectedly"));
+    case ProgramEnd::Finished:
+        break;
+    }
+    return run;
 }
 
 } // namespace platform

@@ -2,14 +2,22 @@
 
 #include <chrono>
 #include <QString>
+#include <stdexcept>
 
 namespace platform {
 
+struct ProgramRun;
+
 // The word processor as an automation server, realised by LibreOffice without a window: the
-// document opened is converted when it is saved. A call the word processor refuses, or cannot
-// make because it is not installed, throws std::runtime_error.
+// document opened is converted when it is saved. A call the word processor refuses throws
+// std::runtime_error with the reason, for the user to read.
 class WordApplication {
 public:
+    // There is no word processor to ask: soffice is not on the PATH, or does not start.
+    struct NotInstalled : std::runtime_error {
+        using std::runtime_error::runtime_error;
+    };
+
     // The word processor's number for plain text.
     static constexpr int wdFormatText = 2;
 
@@ -26,7 +34,7 @@ public:
     void Quit();
 
 private:
-    void convert(const QString& outputFolder) const;
+    ProgramRun convert(const QString& outputFolder) const;
 
     QString soffice_;
     QString profileFolder_;

@@ -48,6 +48,7 @@ struct Converting : testing::Test {
         return QDir(data.folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     }
     std::string text() const { return editor.toPlainText().trimmed().toStdString(); }
+    std::string said() const { return messages.join(u'\n').toStdString(); }
 
     const QByteArray path = qgetenv("PATH");
     testsupport::TemporaryFiles files, data;
@@ -96,33 +97,48 @@ TEST_F(Converting, AWordDocumentsTextReplacesTheEditorsAndNothingIsLeftBehind)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(Converting, EveryWordProcessorFailureIsOneMessageAndLeavesTheEditorAsItWas)
+// "No Word" is for a missing word processor alone; otherwise the user learns which document
+// failed and why.
+TEST_F(Converting, AWordProcessorFailureIsOneMessageSayingWhyAndLeavesTheEditorAsItWas)
 {
     const QString document = files.write(QStringLiteral("report.docx"), "doc");
-    const auto failureLeavesNothing = [&](const char* what) {
-        EXPECT_EQ(messages, QStringList{QStringLiteral("没有安装Word，请先安装Word.")}) << what;
+    const std::string cannot = "Cannot convert \"" + document.toStdString() + "\". ";
+    const auto failureSays = [&](const std::string& message, const char* what) {
+        EXPECT_EQ(said(), message) << what;
         EXPECT_EQ(text(), "before") << what;
         EXPECT_TRUE(leftInDataFolder().isEmpty()) << what;
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << what;
         messages.clear();
     };
-    qputenv("FAKE_CONVERTER_MODE", "nothing");
+    qputenv("FAKE_CONVERTER_MODE", "refuse");
     data.write(QStringLiteral("tempdoc.txt"), "left by an earlier run");
     converters.LoadDocFile(document);
-    failureLeavesNothing("no text written");
+    failureSays(cannot + "LibreOffice: source file could not be loaded.", "damaged");
+
+    qputenv("FAKE_CONVERTER_MODE", "nothing");
+    converters.LoadDocFile(document);
+    failureSays(cannot + "LibreOffice wrote no text.", "no text written");
 
     qputenv("FAKE_CONVERTER_MODE", "hang");
     converters.LoadDocFile(document);
-    failureLeavesNothing("never ends");
+    failureSays(cannot + "LibreOffice did not finish within 2 seconds.", "never ends");
     EXPECT_TRUE(testsupport::waitUntil([&] { return processIsGone(log() + ".child"); }, 5000));
 
-    qputenv("FAKE_CONVERTER_MODE", "text");
-    converters.LoadDocFile(files.folder.filePath(QStringLiteral("missing.doc")));
-    failureLeavesNothing("no such document");
+    const QString missing = files.folder.filePath(QStringLiteral("missing.doc"));
+    converters.LoadDocFile(missing);
+    failureSays("Cannot convert \"" + missing.toStdString() + "\". No such file or directory.",
+                "no document");
 
     qputenv("PATH", "/nonexistent");
     converters.LoadDocFile(document);
-    failureLeavesNothing("no word processor");
+    failureSays(DocumentConverters::NoWordProcessor, "no word processor");
+
+    testsupport::TemporaryFiles broken;
+    QFile::setPermissions(broken.write(QStringLiteral("soffice"), "#!/nonexistent\n"),
+                          QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", broken.folder.path().toLocal8Bit());
+    converters.LoadDocFile(document);
+    failureSays(DocumentConverters::NoWordProcessor, "a word processor that does not start");
 }
 
 TEST_F(Converting, APdfIsReadThroughPdftotextWithItsPathAsOneArgument)
