@@ -6,12 +6,67 @@
 #include "platform/OutsideProgram.h"
 #include "platform/WordApplication.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <stdexcept>
 
 namespace documents {
+
+namespace {
+
+// Why the converters' text cannot be left in the data folder; empty when it can.
+QString unwritable(const QString& dataFolder)
+{
+    const QFileInfo folder(dataFolder);
+    if (folder.isDir() && folder.isWritable())
+        return {};
+    return QStringLiteral("The data folder \"%1\" cannot be written")
+        .arg(QDir::cleanPath(dataFolder));
+}
+
+[[noreturn]] void cannotOpen(const QString& path, const QString& reason)
+{
+    throw std::runtime_error(
+        QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+}
+
+// pdftotext runs quiet, so its exit status is all it tells; empty when it wrote the text.
+QString pdftotextFailure(const platform::ProgramRun& run, const QString& pdf,
+                         const QString& dataFolder, std::chrono::milliseconds limit)
+{
+    switch (run.end) {
+    case platform::ProgramEnd::NotStarted:
+        return QStringLiteral("pdftotext does not start");
+    case platform::ProgramEnd::Stopped:
+        return QStringLiteral("pdftotext did not finish within %1 seconds")
+            .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count());
+    case platform::ProgramEnd::Crashed:
+        return QStringLiteral("pdftotext stopped unexpectedly");
+    case platform::ProgramEnd::Finished:
+        break;
+    }
+    switch (run.exitCode) {
+    case 0:
+        return {};
+    case 1: {
+        // Status 1 is also a file that cannot be read at all, where the system says why.
+        QFile file(pdf);
+        return file.open(QIODevice::ReadOnly)
+                   ? QStringLiteral("It is damaged, needs a password, or is not a PDF file")
+                   : file.errorString();
+    }
+    case 2:
+        return unwritable(dataFolder);
+    case 3:
+        return QStringLiteral("Copying its text is not allowed");
+    default:
+        return QStringLiteral("pdftotext ended with status %1").arg(run.exitCode);
+    }
+}
+
+} // namespace
 
 DocumentConverters::DocumentConverters(EditorLoader& loader, ConverterSetup setup,
                                        std::function<void(const QString&)> showMessage)
@@ -73,12 +128,11 @@ void DocumentConverters::LoadPdfFile(const QString& path)
     const QString pdf = QFileInfo(path).absoluteFilePath();
     const platform::ProgramRun run =
         platform::runToEnd(converter, {QStringLiteral("-q"), pdf, output}, setup_.timeLimit);
-    if (run.end == platform::ProgramEnd::Stopped)
-        throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". pdftotext did not finish within %2 seconds")
-                .arg(path)
-                .arg(std::chrono::duration_cast<std::chrono::seconds>(setup_.timeLimit).count())
-                .toStdString());
+    if (const QString reason = pdftotextFailure(run, pdf, dataFolder, setup_.timeLimit);
+        !reason.isEmpty())
+        cannotOpen(path, reason);
+    if (!QFileInfo(output).isFile())
+        cannotOpen(path, QStringLiteral("pdftotext wrote no text"));
     loader_.load(output);
 }
 

@@ -31,8 +31,8 @@ public:
     // A word-processor document through the word processor. Never throws: a failure is told in
     // a message, NoWordProcessor when there is none, and leaves the editor as it was.
     void LoadDocFile(const QString& path);
-    // A PDF file through pdftotext; nothing happens without it. A failure to load the text
-    // throws.
+    // A PDF file through pdftotext; nothing happens without it. A failure throws
+    // "Cannot open file "<path>". <reason>" and leaves the editor as it was.
     void LoadPdfFile(const QString& path);
 
 private:

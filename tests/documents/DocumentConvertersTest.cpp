@@ -70,6 +70,17 @@ bool processIsGone(const QString& pidFile)
     return !status.open(QIODevice::ReadOnly) || status.readAll().contains(") Z ");
 }
 
+// What opening the PDF throws; empty when nothing is thrown.
+std::string pdfError(DocumentConverters& converters, const QString& pdf)
+{
+    try {
+        converters.LoadPdfFile(pdf);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return {};
+}
+
 } // namespace
 
 TEST_F(Converting, AWordDocumentsTextReplacesTheEditorsAndNothingIsLeftBehind)
@@ -163,19 +174,20 @@ TEST_F(Converting, APdfIsReadThroughPdftotextWithItsPathAsOneArgument)
     EXPECT_FALSE(QFile::exists(log()));
 }
 
-TEST_F(Converting, APdfThatGivesNoTextIsAnErrorAndTheEditorStays)
+TEST_F(Converting, APdfThatGivesNoTextIsAnErrorSayingWhyAndTheEditorStays)
 {
     const QString pdf = files.write(QStringLiteral("broken.pdf"), "not a pdf");
     data.write(QStringLiteral("temppdf.txt"), "left by an earlier run");
-    qputenv("FAKE_CONVERTER_MODE", "nothing");
-    EXPECT_THROW(converters.LoadPdfFile(pdf), std::runtime_error);
-    qputenv("FAKE_CONVERTER_MODE", "hang");
-    try {
-        converters.LoadPdfFile(pdf);
-        ADD_FAILURE() << "a converter that never ends was waited for";
-    } catch (const std::runtime_error& error) {
-        EXPECT_EQ(QString::fromUtf8(error.what()),
-                  "Cannot open file \"" + pdf + "\". pdftotext did not finish within 2 seconds");
+    const std::pair<const char*, const char*> failures[] = {
+        {"exit1", "It is damaged, needs a password, or is not a PDF file"},
+        {"exit3", "Copying its text is not allowed"},
+        {"nothing", "pdftotext wrote no text"},
+        {"hang", "pdftotext did not finish within 2 seconds"},
+    };
+    for (const auto& [mode, reason] : failures) {
+        qputenv("FAKE_CONVERTER_MODE", mode);
+        EXPECT_EQ(pdfError(converters, pdf),
+                  "Cannot open file \"" + pdf.toStdString() + "\". " + reason);
     }
     EXPECT_TRUE(testsupport::waitUntil([&] { return processIsGone(log() + ".child"); }, 5000));
     EXPECT_EQ(text(), "before");
@@ -234,4 +246,27 @@ TEST_F(Converting, RealDocumentsGiveTheirTextChineseIncluded)
     EXPECT_EQ(text(), expected);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(leftInDataFolder(), QStringList{QStringLiteral("LibreOffice")});
+}
+
+TEST_F(Converting, RealDamagedDocumentsSayWhyTheyGaveNoText)
+{
+    qputenv("PATH", path);
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty() ||
+        !QFile::exists(QStringLiteral("/usr/bin/pdftotext")))
+        GTEST_SKIP() << "needs LibreOffice and pdftotext";
+    const auto truncated = [&](const char* name) {
+        QFile whole(RealDocuments + u'/' + QLatin1String(name));
+        return whole.open(QIODevice::ReadOnly) ? files.write(QLatin1String(name), whole.read(2000))
+                                               : QString();
+    };
+    DocumentConverters real(loader, {setup.dataFolder, QStringLiteral("/usr/bin/"), 120s},
+                            [this](const QString& m) { messages << m; });
+    const QString docx = truncated("sample.docx");
+    real.LoadDocFile(docx);
+    EXPECT_EQ(said(), "Cannot convert \"" + docx.toStdString() +
+                          "\". LibreOffice: source file could not be loaded.");
+    const QString pdf = truncated("sample.pdf");
+    EXPECT_EQ(pdfError(real, pdf), "Cannot open file \"" + pdf.toStdString() +
+                                       "\". It is damaged, needs a password, or is not a PDF file");
+    EXPECT_EQ(text(), "before");
 }
