@@ -81,7 +81,7 @@ DocumentConverters::DocumentConverters(EditorLoader& loader, ConverterSetup setu
 void DocumentConverters::LoadDocFile(const QString& path)
 {
     try {
-        const QString dataFolder = setup_.dataFolder();
+        const QString dataFolder = writableDataFolder();
         const QString output = dataFolder + QStringLiteral("tempdoc.txt");
         const platform::BusyCursor busy;
         const ConversionLock lock(dataFolder, setup_.timeLimit, path);
@@ -103,6 +103,16 @@ void DocumentConverters::LoadDocFile(const QString& path)
     }
 }
 
+// Found out before the conversion lock, which would wait its whole time for a lock file it can
+// never write, and then blame another copy of the program.
+QString DocumentConverters::writableDataFolder() const
+{
+    const QString folder = setup_.dataFolder();
+    if (const QString reason = unwritable(folder); !reason.isEmpty())
+        throw std::runtime_error(reason.toStdString());
+    return folder;
+}
+
 void DocumentConverters::convertWordDocument(const QString& path, const QString& dataFolder,
                                              const QString& output)
 {
@@ -118,7 +128,12 @@ void DocumentConverters::LoadPdfFile(const QString& path)
     const QString converter = setup_.systemFolder + QStringLiteral("pdftotext");
     if (!QFileInfo(converter).isFile())
         return;
-    const QString dataFolder = setup_.dataFolder();
+    QString dataFolder;
+    try {
+        dataFolder = writableDataFolder();
+    } catch (const std::runtime_error& error) {
+        cannotOpen(path, QString::fromUtf8(error.what()));
+    }
     const QString output = dataFolder + QStringLiteral("temppdf.txt");
     const platform::BusyCursor busy;
     const ConversionLock lock(dataFolder, setup_.timeLimit, path);

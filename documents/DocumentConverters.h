@@ -36,6 +36,8 @@ public:
     void LoadPdfFile(const QString& path);
 
 private:
+    // The data folder; throws why the converters' text cannot be written there.
+    QString writableDataFolder() const;
     void convertWordDocument(const QString& path, const QString& dataFolder, const QString& output);
 
     EditorLoader& loader_;

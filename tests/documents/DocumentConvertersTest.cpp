@@ -195,6 +195,24 @@ TEST_F(Converting, APdfThatGivesNoTextIsAnErrorSayingWhyAndTheEditorStays)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// A data folder that cannot be written, as in a read-only home: it lies under a regular file, so
+// that not even root can make it.
+TEST_F(Converting, ADataFolderThatCannotBeWrittenIsNamedAndTheEditorStays)
+{
+    const QString pdf = files.write(QStringLiteral("mine.pdf"), "%PDF");
+    const QString doc = files.write(QStringLiteral("mine.odt"), "doc");
+    const QString folder = files.write(QStringLiteral("a file"), "") + "/lectorix";
+    DocumentConverters readOnly{loader,
+                                {[&] { return folder + u'/'; }, setup.systemFolder, 2s},
+                                [this](const QString& m) { messages << m; }};
+    const std::string reason = "The data folder \"" + folder.toStdString() + "\" cannot be written";
+    EXPECT_EQ(pdfError(readOnly, pdf), "Cannot open file \"" + pdf.toStdString() + "\". " + reason);
+    readOnly.LoadDocFile(doc);
+    EXPECT_EQ(said(), "Cannot convert \"" + doc.toStdString() + "\". " + reason + ".");
+    EXPECT_EQ(text(), "before");
+    EXPECT_TRUE(arguments().isEmpty());
+}
+
 // Another copy of the program shares the data folder and its temporary files: while it converts,
 // this one waits, then gives up rather than read the other's text; afterwards it converts.
 TEST_F(Converting, WhileAnotherCopyConvertsNothingIsConvertedOverIt)
