@@ -1,9 +1,8 @@
-#include "bench/NotingSink.h"
+#include "bench/FirstSound.h"
 #include "bench/WindowRig.h"
 
 #include <cstdio>
 #include <ctime>
-#include <optional>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -11,16 +10,12 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
-#include <QToolButton>
 
 // 10 MB of prose opened through the window's address box, once in paragraphs and once as one
 // paragraph without a line end: the time to open, until the window idles, the processor time the
 // idle window then takes (the caret blinking), and Read aloud to its first sound. Run it as
 // build/bin/paragraph-shapes-bench (no display needed, or under xvfb-run -a).
 namespace {
-
-QElapsedTimer sinceClick;
-std::optional<double> firstSoundMs;
 
 QByteArray tenMegabytes(bool inParagraphs)
 {
@@ -68,18 +63,8 @@ double msUntilIdle()
     return static_cast<double>(clock.elapsed()) - 500;
 }
 
-double firstSoundAfterReadAloud(TFmain& window)
-{
-    firstSoundMs.reset();
-    sinceClick.start();
-    window.findChild<QToolButton*>(QStringLiteral("BtnAloud"))->click();
-    while (!firstSoundMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    window.BtnStopClick();
-    return *firstSoundMs;
-}
-
-void timeShape(TFmain& window, const QTemporaryDir& folder, bool inParagraphs)
+void timeShape(FirstSound& firstSound, TFmain& window, const QTemporaryDir& folder,
+               bool inParagraphs)
 {
     const QString path = folder.filePath(inParagraphs ? QStringLiteral("paragraphs.txt")
                                                       : QStringLiteral("one-paragraph.txt"));
@@ -95,7 +80,7 @@ void timeShape(TFmain& window, const QTemporaryDir& folder, bool inParagraphs)
     const double idleCpu = processorMsPerSecond(3000);
     double sound = 1e9;
     for (int run = 0; run < 3; ++run)
-        sound = std::min(sound, firstSoundAfterReadAloud(window));
+        sound = std::min(sound, firstSound.afterReadAloud(window));
     std::printf("10 MB %-16s | open %6.0f ms | busy until %6.0f ms after | idle window %5.1f ms "
                 "processor per s | Read aloud to first sound %5.1f ms (best of 3)\n",
                 inParagraphs ? "in paragraphs" : "in one paragraph", openMs, idleMs, idleCpu,
@@ -109,17 +94,13 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    WindowRig rig(argc, argv, [](int rate) {
-        return std::make_unique<NotingSink>(rate, [] {
-            if (!firstSoundMs)
-                firstSoundMs = sinceClick.nsecsElapsed() / 1e6;
-        });
-    });
+    FirstSound firstSound;
+    WindowRig rig(argc, argv, firstSound.output());
     rig.window.resize(900, 700);
     rig.window.show();
     rig.window.activateWindow();
     const QTemporaryDir folder;
     for (const bool inParagraphs : {true, false})
-        timeShape(rig.window, folder, inParagraphs);
+        timeShape(firstSound, rig.window, folder, inParagraphs);
     return 0;
 }

@@ -1,16 +1,10 @@
-#include "bench/NotingSink.h"
+#include "bench/FirstSound.h"
 #include "bench/WindowRig.h"
 
 #include <cstdio>
-#include <optional>
-#include <QElapsedTimer>
 #include <QTextEdit>
-#include <QToolButton>
 
 namespace {
-
-QElapsedTimer sinceClick;
-std::optional<double> firstSoundMs;
 
 QString tenMegabytes(bool inParagraphs)
 {
@@ -22,17 +16,11 @@ QString tenMegabytes(bool inParagraphs)
     return text;
 }
 
-double firstSoundAfterReadAloud(TFmain& window, const QString& text)
+double firstSoundAfterReadAloud(FirstSound& firstSound, TFmain& window, const QString& text)
 {
     window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->setPlainText(text);
     QCoreApplication::processEvents();
-    firstSoundMs.reset();
-    sinceClick.start();
-    window.findChild<QToolButton*>(QStringLiteral("BtnAloud"))->click();
-    while (!firstSoundMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    window.BtnStopClick();
-    return *firstSoundMs;
+    return firstSound.afterReadAloud(window);
 }
 
 } // namespace
@@ -43,12 +31,8 @@ double firstSoundAfterReadAloud(TFmain& window, const QString& text)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    WindowRig rig(argc, argv, [](int rate) {
-        return std::make_unique<NotingSink>(rate, [] {
-            if (!firstSoundMs)
-                firstSoundMs = sinceClick.nsecsElapsed() / 1e6;
-        });
-    });
+    FirstSound firstSound;
+    WindowRig rig(argc, argv, firstSound.output());
     TFmain& window = rig.window;
     const std::pair<const char*, QString> texts[] = {
         {"short text", QStringLiteral("A short text to read.")},
@@ -56,10 +40,10 @@ int main(int argc, char* argv[])
         {"10 MB in one paragraph", tenMegabytes(false)},
     };
     for (const auto& [name, text] : texts) {
-        firstSoundAfterReadAloud(window, text);
+        firstSoundAfterReadAloud(firstSound, window, text);
         double best = 1e9;
         for (int run = 0; run < 3; ++run)
-            best = std::min(best, firstSoundAfterReadAloud(window, text));
+            best = std::min(best, firstSoundAfterReadAloud(firstSound, window, text));
         std::printf("Read aloud to first sound, %s: %.1f ms (best of 3)\n", name, best);
     }
     return 0;
