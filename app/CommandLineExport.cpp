@@ -5,6 +5,7 @@
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
 #include "platform/EspeakEngine.h"
+#include "platform/FileIdentity.h"
 #include "platform/NullPcmSink.h"
 #include "platform/TerminationSignals.h"
 #include "speech/ReadingWidgets.h"
@@ -119,6 +120,10 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
                             .arg(request.voice));
         widgets.voices.setCurrentIndex(voice);
     }
+    // Through whatever path, the export would read the document and then write over it.
+    if (platform::sameFile(request.input, request.output))
+        return fail(QStringLiteral("\"%1\" is the document \"%2\" itself; export to another file")
+                        .arg(request.output, request.input));
     reading.applyRateAndVolume(request.rate.value_or(speech::ReadingControl::DefaultRate),
                                request.volume.value_or(speech::Voice::MaxVolume));
     openDocument(request.input, widgets.editor);

@@ -79,6 +79,9 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     const QTemporaryDir& folder = files.folder;
     files.write(QStringLiteral("in.txt"), "Some text.");
     files.write(QStringLiteral("blank.txt"), " \r\n\t\n");
+    const QByteArray sound("RIFF\x24\0\0\0WAVEfmt ", 16);
+    const QString same = files.write(QStringLiteral("same.wav"), sound);
+    QFile::link(same, folder.filePath(QStringLiteral("link.wav")));
     const ProgramRun voices = lectorix({QStringLiteral("--list-voices")}, folder.path());
     EXPECT_EQ(voices.status, 0);
     EXPECT_THAT(voices.out.toStdString(), HasSubstr("en-US\tEnglish (America)\n"));
@@ -98,6 +101,10 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
          "OUT's extension gives the type: .wav, .mp3, .opus, .ogg, .oga or .flac"},
         {{QStringLiteral("blank.txt"), QStringLiteral("a.wav")},
          "\"blank.txt\" has no text to export"},
+        {{QStringLiteral("same.wav"), QStringLiteral("./same.wav")},
+         "\"./same.wav\" is the document \"same.wav\" itself"},
+        {{QStringLiteral("same.wav"), QStringLiteral("link.wav")},
+         "\"link.wav\" is the document \"same.wav\" itself"},
     };
     for (const auto& [arguments, message] : mistakes) {
         const ProgramRun run =
@@ -107,4 +114,5 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     }
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.wav"))));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.mp4"))));
+    EXPECT_EQ(contentsOf(same), sound);
 }
