@@ -3,6 +3,7 @@
 #include "i18n/TextProperties.h"
 #include "platform/ProfileFile.h"
 
+#include <cstdio>
 #include <QDialog>
 #include <QFileInfo>
 #include <QWidget>
@@ -52,39 +53,54 @@ UnicodeLanguage::UnicodeLanguage(QList<QWidget*> windows, QString dataFolder)
 
 QStringList UnicodeLanguage::languageFiles(const QString& name) const
 {
+    // A name is looked up in the language folders only, never as a path to somewhere else.
+    if (name.contains(u'/') || name.contains(u'\\') || name == QLatin1String("..") ||
+        name == QLatin1String("."))
+        return {};
     const QString file = name + QStringLiteral(".ini");
     return {dataFolder_ + file, dataFolder_ + QStringLiteral("Language/") + file};
 }
 
 QString UnicodeLanguage::ApplyLanguage(const QString& name)
 {
-    bool found = false;
-    for (QWidget* window : windows_) {
-        for (const QString& path : languageFiles(name)) {
-            if (!QFileInfo(path).isFile())
-                continue;
+    QStringList usable;
+    for (const QString& path : languageFiles(name))
+        if (isUsable(path))
+            usable << path;
+    for (QWidget* window : windows_)
+        for (const QString& path : usable)
             ApplyLanguageFile(*window, path);
-            found = true;
-        }
-    }
-    return found ? name : QString();
+    return usable.isEmpty() ? QString() : name;
+}
+
+// A file past the limit is no language file: it would hold up the window for its reading.
+bool UnicodeLanguage::isUsable(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return false;
+    if (file.size() <= MaxFileBytes)
+        return true;
+    std::fprintf(stderr, "lectorix: the language file %s is larger than %lld MB and is skipped\n",
+                 qPrintable(path), static_cast<long long>(MaxFileBytes >> 20));
+    return false;
 }
 
 void UnicodeLanguage::ApplyLanguageFile(QWidget& window, const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return;
-    const platform::ProfileFile file(path);
+    const QHash<QString, QString> texts = platform::ProfileFile(path).readSection(Section);
+    const auto text = [&](const QString& key) { return texts.value(key.toCaseFolded()); };
     const QString windowName = window.objectName();
-    applyValue(window, "windowTitle",
-               file.readString(Section, windowName + QStringLiteral(".Caption"), {}));
+    applyValue(window, "windowTitle", text(windowName + QStringLiteral(".Caption")));
     window.setFont(QFont(QStringLiteral("Tahoma"), 9));
     for (QObject* element : elementsOf(window)) {
         const QString prefix = windowName + u'.' + element->objectName() + u'.';
         for (const QString& name : textPropertyNames()) {
             const QByteArray property = qtPropertyOf(*element, name);
             if (!property.isEmpty())
-                applyValue(*element, property, file.readString(Section, prefix + name, {}));
+                applyValue(*element, property, text(prefix + name));
         }
     }
 }

@@ -181,6 +181,19 @@ QString ProfileFile::readString(const QString& section, const QString& key,
     return line < 0 ? defaultValue : valueOf(lines[line]);
 }
 
+QHash<QString, QString> ProfileFile::readSection(const QString& section) const
+{
+    const QStringList lines = readLines(path_).lines;
+    const SectionSpan span = findSection(lines, section);
+    QHash<QString, QString> values;
+    for (qsizetype i = span.header + 1; span.header >= 0 && i < span.end; ++i) {
+        const QString key = keyOf(lines[i]).toCaseFolded();
+        if (!isComment(lines[i]) && !sectionName(lines[i]) && !values.contains(key))
+            values.insert(key, valueOf(lines[i]));
+    }
+    return values;
+}
+
 // A file that was not read whole is refused rather than cut short, and so is one that would grow
 // past what is read: it would hold settings that are never read again.
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value)

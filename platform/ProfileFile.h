@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 namespace platform {
@@ -21,6 +22,9 @@ public:
 
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue) const;
+    // The section's keys, case-folded, with their values as readString gives them: for files
+    // of many keys, which would be read anew for each.
+    QHash<QString, QString> readSection(const QString& section) const;
     // Throws "Unable to write to <path>" when the file cannot be written.
     void writeString(const QString& section, const QString& key, const QString& value);
 

@@ -103,3 +103,24 @@ TEST(UnicodeLanguage, ACaptionWithoutParenthesesNamesTheFileDotIni)
     w.apply(i18n::languageNameOf(QStringLiteral("Deutsch")));
     EXPECT_EQ(w.button->text(), QString(2047, u'x')) << "a value keeps its first 2047 characters";
 }
+
+TEST(UnicodeLanguage, ANameIsNoPathAndAFilePastTheLimitIsSkipped)
+{
+    Windows w;
+    QDir(w.files.folder.path()).mkdir(QStringLiteral("program"));
+    w.files.write(QStringLiteral("outside.ini"), "[Language]\r\nFmain.Caption=Outside\r\n");
+    const QString program = w.files.folder.filePath(QStringLiteral("program/"));
+    EXPECT_EQ(i18n::UnicodeLanguage({&w.main}, program).ApplyLanguage(QStringLiteral("../outside")),
+              QString());
+    EXPECT_EQ(w.main.windowTitle(), QStringLiteral("标题"));
+
+    const QByteArray texts = "[Language]\r\nFmain.Caption=Large\r\nFmain.BtnOpen.Caption=Open\r\n";
+    const QByteArray padding(i18n::UnicodeLanguage::MaxFileBytes, ';');
+    w.files.write(QStringLiteral("Language/Large.ini"), texts + padding);
+    EXPECT_EQ(w.apply(QStringLiteral("Large")), QString());
+    EXPECT_EQ(w.main.windowTitle(), QStringLiteral("标题"));
+    w.files.write(QStringLiteral("Language/Large.ini"), texts + padding.left(1000));
+    EXPECT_EQ(w.apply(QStringLiteral("Large")), QStringLiteral("Large"));
+    EXPECT_EQ(w.main.windowTitle(), QStringLiteral("Large"));
+    EXPECT_EQ(w.button->text(), QStringLiteral("Open"));
+}
