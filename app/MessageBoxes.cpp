@@ -1,5 +1,6 @@
 #include "app/MessageBoxes.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -12,11 +13,19 @@ QString MessageBoxes::errorText(const QString& message)
 
 void QtMessageBoxes::showError(const QString& message)
 {
+    if (toStandardError_) {
+        std::fprintf(stderr, "lectorix: %s\n", qPrintable(errorText(message)));
+        return;
+    }
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
                           errorText(message), QMessageBox::Ok);
 }
 
 void QtMessageBoxes::showMessage(const QString& caption, const QString& text)
 {
+    if (toStandardError_) {
+        std::fprintf(stderr, "lectorix: %s\n", qPrintable(text));
+        return;
+    }
     QMessageBox::information(nullptr, caption, text, QMessageBox::Ok);
 }

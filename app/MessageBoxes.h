@@ -35,4 +35,11 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     void showError(const QString& message) override;
     void showMessage(const QString& caption, const QString& text) override;
+
+    // From now on what would be shown goes to standard error: while the program closes by a
+    // signal, nobody is there to press OK, and the session would wait for it.
+    void writeToStandardError() { toStandardError_ = true; }
+
+private:
+    bool toStandardError_ = false;
 };

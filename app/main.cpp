@@ -58,7 +58,10 @@ int main(int argc, char* argv[])
         QObject::connect(&window, &TFmain::closed, &application, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &window,
-                         &QWidget::close);
+                         [&] {
+                             messageBoxes.writeToStandardError();
+                             window.close();
+                         });
         window.showMaximized();
         if (!commandLine.language.isEmpty() && window.ApplyLanguage(commandLine.language).isEmpty())
             std::fprintf(stderr, "lectorix: there is no language file %s.ini\n",

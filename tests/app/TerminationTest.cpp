@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -29,8 +30,11 @@ bool catches(qint64 pid, int signal)
 
 // The program on a first start in an empty home folder.
 struct ProgramInEmptyHome {
-    ProgramInEmptyHome()
+    // The settings file may be made a folder first, which can never be written over.
+    explicit ProgramInEmptyHome(bool settingsUnwritable = false)
     {
+        if (settingsUnwritable)
+            QDir(home.path()).mkpath(QStringLiteral(".config/lectorix/set.ini"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), home.path());
         environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
@@ -78,4 +82,16 @@ TEST(Program, ASignalIgnoredAtStartStaysIgnored)
     EXPECT_FALSE(catches(program.processId(), SIGHUP));
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     EXPECT_TRUE(program.waitForFinished(30000));
+}
+
+// Closing by a signal, an error is said on standard error: no box waits for an OK that never comes.
+TEST(Program, ASignalClosesWithoutABoxWhenTheSettingsCannotBeWritten)
+{
+    ProgramInEmptyHome started(true);
+    QProcess& program = started.program;
+    ASSERT_TRUE(program.waitForStarted());
+    ASSERT_TRUE(testsupport::waitUntil([&] { return catches(program.processId(), SIGTERM); }));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(30000)) << "waiting for OK";
+    EXPECT_TRUE(program.readAllStandardError().contains("lectorix: Unable to write to "));
 }
