@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <QWebEngineSettings>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -44,6 +45,9 @@ void WebEngineBrowser::Navigate(const QString& address)
     const QUrl url = urlOf(address);
     if (!address.isEmpty() && !url.isValid())
         throw std::runtime_error("The browser cannot go to this address");
+    // A downloaded page's scripts would run with the user's files at hand; only its text is
+    // wanted. Pages from the web keep theirs, which many need to show their text at all.
+    page().settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, !url.isLocalFile());
     page().load(url);
     showLoading(true);
 }
@@ -74,6 +78,9 @@ QWebEnginePage& WebEngineBrowser::page()
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     page_ = std::make_unique<QWebEnginePage>();
+    // No page reaches local files, nor does local content reach the network.
+    page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     QObject::connect(page_.get(), &QWebEnginePage::loadFinished, [this] {
         showLoading(false);
         if (documentComplete_)

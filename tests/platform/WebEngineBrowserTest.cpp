@@ -44,3 +44,24 @@ TEST(WebEngineBrowser, ARelativePathOpensTheFileOfTheWorkingFolder)
     EXPECT_TRUE(testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000));
     EXPECT_EQ(text.trimmed(), QStringLiteral("Text of the page"));
 }
+
+// A downloaded page whose script reads a file beside it and shows it as its text.
+TEST(WebEngineBrowser, ALocalPageRunsNoScriptAndReachesNoOtherFile)
+{
+    testsupport::TemporaryFiles files;
+    files.write(QStringLiteral("secret.txt"), "the user's secret");
+    const QString page = files.write(
+        QStringLiteral("page.html"),
+        "<html><body>Only this<script>var read = new XMLHttpRequest();"
+        "read.open('GET', 'secret.txt', false); read.send();"
+        "document.body.innerText = 'read: ' + read.responseText;</script></body></html>");
+    platform::WebEngineBrowser browser;
+    bool completed = false;
+    browser.setDocumentCompleteHandler([&] { completed = true; });
+    browser.Navigate(page);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return completed; }, 30000));
+    QString text;
+    browser.readBodyText([&](const QString& body) { text = body; });
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000));
+    EXPECT_EQ(text.trimmed(), QStringLiteral("Only this"));
+}
