@@ -15,9 +15,13 @@ PageTextCopy::PageTextCopy(platform::WebBrowser& browser, QTextEdit& editor)
 {
     nextPiece_.setInterval(0);
     QObject::connect(&nextPiece_, &QTimer::timeout, [this] { showNextPiece(); });
+    // A page the user has left, by typing or opening a document, is stopped: it would run on,
+    // and one that reloads itself would replace their text again.
     QObject::connect(editor_.document(), &QTextDocument::contentsChanged, &nextPiece_, [this] {
-        if (!editing_)
-            ownText_ = false;
+        if (editing_ || !ownText_)
+            return;
+        ownText_ = false;
+        browser_.Stop();
     });
 }
 

@@ -19,6 +19,8 @@ public:
     // Hands the body's text to the handler once it is read; without a document or a body the
     // handler is not called.
     virtual void readBodyText(std::function<void(const QString&)> handler) = 0;
+    // Stops and unloads the page: its scripts and its timers end, and it completes no more.
+    virtual void Stop() = 0;
 };
 
 } // namespace platform

@@ -32,11 +32,18 @@ WebEngineBrowser::WebEngineBrowser(std::chrono::milliseconds loadingCursorLimit)
     QObject::connect(&loadingCursorLimit_, &QTimer::timeout, [this] { showLoading(false); });
 }
 
-// A page going away may still report a load; nobody is left to hear it.
 WebEngineBrowser::~WebEngineBrowser()
+{
+    Stop();
+}
+
+// A page going away may still report a load; nobody is left to hear it. The next address gets a
+// page of its own.
+void WebEngineBrowser::Stop()
 {
     if (page_)
         QObject::disconnect(page_.get(), nullptr, nullptr, nullptr);
+    page_.reset();
     showLoading(false);
 }
 

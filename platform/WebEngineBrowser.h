@@ -21,6 +21,7 @@ public:
     void Navigate(const QString& address) override;
     void setDocumentCompleteHandler(std::function<void()> handler) override;
     void readBodyText(std::function<void(const QString&)> handler) override;
+    void Stop() override;
 
 private:
     QWebEnginePage& page();

@@ -139,7 +139,9 @@ TEST_F(AddressBarTest, ALongPageArrivesAPieceAtATimeUntilTheUserChangesTheEditor
     EXPECT_EQ(text(), "before") << "the pieces are one edit";
 
     pageText.documentComplete();
+    const int stops = browser.stops;
     QTextCursor(editor.document()).insertText(QStringLiteral("typed "));
+    EXPECT_EQ(browser.stops, stops + 1) << "the page the user left is stopped";
     const QString typed = editor.toPlainText();
     QTest::qWait(100);
     EXPECT_EQ(editor.toPlainText(), typed);

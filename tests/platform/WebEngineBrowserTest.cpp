@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTcpServer>
+#include <QTest>
 
 using namespace std::chrono_literals;
 
@@ -64,4 +65,24 @@ TEST(WebEngineBrowser, ALocalPageRunsNoScriptAndReachesNoOtherFile)
     browser.readBodyText([&](const QString& body) { text = body; });
     ASSERT_TRUE(testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000));
     EXPECT_EQ(text.trimmed(), QStringLiteral("Only this"));
+}
+
+// A page that reloads itself every half second completes no more once stopped.
+TEST(WebEngineBrowser, AStoppedPageCompletesNoMore)
+{
+    testsupport::TemporaryFiles files;
+    const QString page =
+        files.write(QStringLiteral("again.html"),
+                    "<html><head><meta http-equiv=\"refresh\" content=\"0.5\"></head>"
+                    "<body>Again</body></html>");
+    platform::WebEngineBrowser browser;
+    int completed = 0;
+    browser.setDocumentCompleteHandler([&] { ++completed; });
+    browser.Navigate(page);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return completed >= 2; }, 30000)) << "it reloads";
+    browser.Stop();
+    const int atStop = completed;
+    QTest::qWait(2000);
+    EXPECT_EQ(completed, atStop);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -26,7 +26,10 @@ public:
             handler(bodyText);
     }
 
+    void Stop() override { ++stops; }
+
     QStringList navigated;
+    int stops = 0;
     bool refusing = false;
     // A null text stands for a page without a body.
     QString bodyText;
