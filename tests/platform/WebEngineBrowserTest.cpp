@@ -12,6 +12,25 @@
 
 using namespace std::chrono_literals;
 
+namespace {
+
+// The body text of the page at the address, once it is complete; nothing when it never is.
+QString bodyTextOf(const QString& address)
+{
+    platform::WebEngineBrowser browser;
+    bool completed = false;
+    browser.setDocumentCompleteHandler([&] { completed = true; });
+    browser.Navigate(address);
+    if (!testsupport::waitUntil([&] { return completed; }, 30000))
+        return {};
+    QString text;
+    browser.readBodyText([&](const QString& body) { text = body; });
+    testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000);
+    return text.trimmed();
+}
+
+} // namespace
+
 // A server that takes the connection and never answers: the page never completes.
 TEST(WebEngineBrowser, APageThatNeverCompletesLeavesTheBusyCursorForNoLongerThanItsLimit)
 {
@@ -34,16 +53,9 @@ TEST(WebEngineBrowser, ARelativePathOpensTheFileOfTheWorkingFolder)
     files.write(QStringLiteral("page.html"), "<html><body>Text of the page</body></html>");
     const QString here = QDir::currentPath();
     QDir::setCurrent(files.folder.path());
-    platform::WebEngineBrowser browser;
-    bool completed = false;
-    browser.setDocumentCompleteHandler([&] { completed = true; });
-    browser.Navigate(QStringLiteral("page.html"));
+    const QString text = bodyTextOf(QStringLiteral("page.html"));
     QDir::setCurrent(here);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return completed; }, 30000));
-    QString text;
-    browser.readBodyText([&](const QString& body) { text = body; });
-    EXPECT_TRUE(testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000));
-    EXPECT_EQ(text.trimmed(), QStringLiteral("Text of the page"));
+    EXPECT_EQ(text, QStringLiteral("Text of the page"));
 }
 
 // A downloaded page whose script reads a file beside it and shows it as its text.
@@ -56,15 +68,7 @@ TEST(WebEngineBrowser, ALocalPageRunsNoScriptAndReachesNoOtherFile)
         "<html><body>Only this<script>var read = new XMLHttpRequest();"
         "read.open('GET', 'secret.txt', false); read.send();"
         "document.body.innerText = 'read: ' + read.responseText;</script></body></html>");
-    platform::WebEngineBrowser browser;
-    bool completed = false;
-    browser.setDocumentCompleteHandler([&] { completed = true; });
-    browser.Navigate(page);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return completed; }, 30000));
-    QString text;
-    browser.readBodyText([&](const QString& body) { text = body; });
-    ASSERT_TRUE(testsupport::waitUntil([&] { return !text.isEmpty(); }, 10000));
-    EXPECT_EQ(text.trimmed(), QStringLiteral("Only this"));
+    EXPECT_EQ(bodyTextOf(page), QStringLiteral("Only this"));
 }
 
 // A page that reloads itself every half second completes no more once stopped.
