@@ -88,6 +88,7 @@ QWebEnginePage& WebEngineBrowser::page()
     // No page reaches local files, nor does local content reach the network.
     page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    page_->setUrlRequestInterceptor(&requestRules_);
     QObject::connect(page_.get(), &QWebEnginePage::loadFinished, [this] {
         showLoading(false);
         if (documentComplete_)

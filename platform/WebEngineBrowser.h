@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PageRequestRules.h"
 #include "platform/WebBrowser.h"
 
 #include <memory>
@@ -28,6 +29,7 @@ private:
     void showLoading(bool loading);
 
     std::function<void()> documentComplete_;
+    PageRequestRules requestRules_;
     std::unique_ptr<QWebEnginePage> page_;
     QTimer loadingCursorLimit_;
     bool loadingCursorShown_ = false;

@@ -1,8 +1,10 @@
 #include "platform/WebEngineBrowser.h"
 
+#include "tests/support/PageServer.h"
 #include "tests/support/TemporaryFiles.h"
 #include "tests/support/WaitUntil.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <QCursor>
 #include <QDir>
@@ -89,4 +91,24 @@ TEST(WebEngineBrowser, AStoppedPageCompletesNoMore)
     QTest::qWait(2000);
     EXPECT_EQ(completed, atStop);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// A page from the web keeps its scripts, but the channel its script opens back to the server
+// never connects; the image it asks for afterwards shows the script ran to its end.
+TEST(WebEngineBrowser, APageFromTheWebRunsItsScriptsButOpensNoWebSocket)
+{
+    testsupport::PageServer server;
+    server.pages["/page"] =
+        "<html><body>Waiting<script>var channel = new WebSocket('ws://' + location.host + '/ws');"
+        "new Image().src = '/image'; document.body.innerText = 'Scripted';</script></body></html>";
+    EXPECT_EQ(bodyTextOf(QStringLiteral("http://") + server.address(QStringLiteral("/page"))),
+              QStringLiteral("Scripted"));
+    const auto asked = [&](const char* path) {
+        return std::ranges::any_of(server.requests, [&](const QByteArray& request) {
+            return request.startsWith(QByteArray("GET ") + path + ' ');
+        });
+    };
+    ASSERT_TRUE(testsupport::waitUntil([&] { return asked("/image"); }, 10000));
+    QTest::qWait(500);
+    EXPECT_FALSE(asked("/ws"));
 }

@@ -5,11 +5,12 @@
 #include <QByteArray>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <vector>
 
 namespace testsupport {
 
 // Serves pages on 127.0.0.1 from the test's own event loop. Paths are told apart by case, as
-// most servers do; an unknown path gets "Not found".
+// most servers do; an unknown path gets "Not found". Every request is kept as it came.
 class PageServer {
 public:
     PageServer()
@@ -24,6 +25,7 @@ public:
     }
 
     std::map<QByteArray, QByteArray> pages;
+    std::vector<QByteArray> requests;
 
 private:
     void answerNext()
@@ -31,6 +33,7 @@ private:
         QTcpSocket* client = server_.nextPendingConnection();
         QObject::connect(client, &QTcpSocket::readyRead, [this, client] {
             const QByteArray request = client->readAll();
+            requests.push_back(request);
             const QByteArray path = request.split(' ').value(1);
             const auto page = pages.find(path);
             const bool found = page != pages.end();
