@@ -2,7 +2,6 @@
 
 #include "platform/FileWriting.h"
 
-#include <QFileInfo>
 #include <sndfile.h>
 
 namespace platform {
@@ -43,19 +42,19 @@ EncodedFile& fileOf(void* user)
 
 sf_count_t fileLength(void* user)
 {
-    return fileOf(user).file.size();
+    return fileOf(user).file.device().size();
 }
 
 sf_count_t seekFile(sf_count_t offset, int whence, void* user)
 {
-    QFile& file = fileOf(user).file;
+    QFileDevice& file = fileOf(user).file.device();
     const qint64 base = whence == SEEK_CUR ? file.pos() : whence == SEEK_END ? file.size() : 0;
     return file.seek(base + offset) ? file.pos() : -1;
 }
 
 sf_count_t readFile(void* data, sf_count_t count, void* user)
 {
-    return std::max<qint64>(fileOf(user).file.read(static_cast<char*>(data), count), 0);
+    return std::max<qint64>(fileOf(user).file.device().read(static_cast<char*>(data), count), 0);
 }
 
 sf_count_t writeFile(const void* data, sf_count_t count, void* user)
@@ -63,7 +62,7 @@ sf_count_t writeFile(const void* data, sf_count_t count, void* user)
     EncodedFile& out = fileOf(user);
     if (!out.writeError.isEmpty())
         return 0;
-    if (!writeFully(out.file, static_cast<const char*>(data), count)) {
+    if (!writeFully(out.file.device(), static_cast<const char*>(data), count)) {
         out.writeError = out.file.errorString();
         return 0;
     }
@@ -72,7 +71,7 @@ sf_count_t writeFile(const void* data, sf_count_t count, void* user)
 
 sf_count_t tellFile(void* user)
 {
-    return fileOf(user).file.pos();
+    return fileOf(user).file.device().pos();
 }
 
 SF_VIRTUAL_IO fileAccess{fileLength, seekFile, readFile, writeFile, tellFile};
@@ -103,11 +102,9 @@ void CompressedFileStream::Open(const QString& path, int mode, bool)
     checkOpenMode(mode);
     if (isOpen())
         Close();
-    out_.file.setFileName(path);
     out_.writeError.clear();
-    if (!out_.file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (!out_.file.open(path))
         throw error(QStringLiteral("Cannot create \"%1\": %2").arg(path, out_.file.errorString()));
-    isPlainFile_ = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
     engineRate_ = 0;
 }
 
@@ -135,8 +132,9 @@ void CompressedFileStream::startEncoder(int sampleRate)
     info.format = encoding.format;
     encoder_.reset(sf_open_virtual(&fileAccess, SFM_WRITE, &info, &out_));
     if (!encoder_)
-        throw error(QStringLiteral("Cannot write \"%1\": %2")
-                        .arg(out_.file.fileName(), QString::fromUtf8(sf_strerror(nullptr))));
+        throw error(
+            QStringLiteral("Cannot write \"%1\": %2")
+                .arg(out_.file.device().fileName(), QString::fromUtf8(sf_strerror(nullptr))));
     if (type_ == speech::AudioFileType::Mp3) {
         int constant = SF_BITRATE_MODE_CONSTANT;
         sf_command(encoder_.get(), SFC_SET_BITRATE_MODE, &constant, sizeof constant);
@@ -181,10 +179,14 @@ void CompressedFileStream::Close()
     } catch (const std::runtime_error& startFailed) {
         failure = QString::fromStdString(startFailed.what());
     }
-    const QString path = out_.file.fileName();
-    out_.file.close();
-    if (!failure.isEmpty())
-        failWriting(path, isPlainFile_, failure);
+    finishWriting(out_.file, failure);
+}
+
+void CompressedFileStream::Discard()
+{
+    encoder_.reset();
+    resampler_.reset();
+    out_.file.discard();
 }
 
 } // namespace platform

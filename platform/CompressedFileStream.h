@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/OutputFile.h"
 #include "platform/Resampler.h"
 #include "platform/SampleFile.h"
 #include "speech/AudioFileType.h"
 
 #include <memory>
-#include <QFile>
 
 struct sf_private_tag;
 
@@ -13,13 +13,13 @@ namespace platform {
 
 // The file an encoder writes through, with the first reason a write failed.
 struct EncodedFile {
-    QFile file;
+    OutputFile file;
     QString writeError;
 };
 
 // An MP3, Ogg Opus, Ogg Vorbis or FLAC file that a voice renders into, encoded by libsndfile:
 // mono, at the engine's own rate whatever the format type says (Opus at 24 kHz), compressed for
-// speech. A file that could not be written whole is removed by Close.
+// speech. A file that could not be written whole leaves what was there before.
 class CompressedFileStream final : public SampleFile {
 public:
     explicit CompressedFileStream(speech::AudioFileType type);
@@ -27,6 +27,7 @@ public:
 
     void Open(const QString& path, int mode, bool doEvents) override;
     void Close() override;
+    void Discard() override;
 
     bool isOpen() const override { return out_.file.isOpen(); }
     void adoptSampleRate(int) override {}
@@ -43,7 +44,6 @@ private:
 
     speech::AudioFileType type_;
     EncodedFile out_;
-    bool isPlainFile_ = false;
     std::unique_ptr<sf_private_tag, SndfileCloser> encoder_;
     std::unique_ptr<Resampler> resampler_;
     int engineRate_ = 0;

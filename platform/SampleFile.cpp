@@ -1,7 +1,5 @@
 #include "platform/SampleFile.h"
 
-#include <QFile>
-
 namespace platform {
 
 std::runtime_error SampleFile::error(const QString& message)
@@ -22,11 +20,15 @@ void SampleFile::checkOpenMode(int mode)
         throw error(QStringLiteral("Unsupported file stream mode %1").arg(mode));
 }
 
-void SampleFile::failWriting(const QString& path, bool removable, const QString& reason)
+void SampleFile::finishWriting(OutputFile& file, QString failure)
 {
-    if (removable)
-        QFile::remove(path);
-    throw error(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason));
+    if (failure.isEmpty() && !file.commit())
+        failure = file.errorString();
+    if (failure.isEmpty())
+        return;
+    const QString path = file.device().fileName();
+    file.discard();
+    throw error(QStringLiteral("Cannot write \"%1\": %2").arg(path, failure));
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/OutputFile.h"
 #include "platform/SampleSink.h"
 #include "speech/FileStream.h"
 
@@ -22,10 +23,9 @@ public:
 protected:
     static std::runtime_error error(const QString& message);
     static void checkOpenMode(int mode);
-    // A file cut short would pass for a shorter text's sound: it goes, unless it is a device or a
-    // link, and the reason is thrown.
-    [[noreturn]] static void failWriting(const QString& path, bool removable,
-                                         const QString& reason);
+    // Puts the file in place unless writing it failed: a file cut short would pass for a shorter
+    // text's sound, so then it is discarded and the reason thrown.
+    static void finishWriting(OutputFile& file, QString failure);
 
 private:
     int formatType_ = Format16kHz16BitMono;

@@ -3,7 +3,6 @@
 #include "platform/FileWriting.h"
 
 #include <cstring>
-#include <QFileInfo>
 #include <QtEndian>
 
 namespace platform {
@@ -32,11 +31,8 @@ void WavFileStream::Open(const QString& path, int mode, bool)
     checkOpenMode(mode);
     if (file_.isOpen())
         Close();
-    file_.setFileName(path);
-    // Unbuffered, so a failed write is seen with the system's reason, not as a later flush's.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (!file_.open(path))
         throw error(QStringLiteral("Cannot create \"%1\": %2").arg(path, file_.errorString()));
-    isPlainFile_ = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
     adoptedRate_ = 0;
     resampler_.reset();
     dataBytes_ = 0;
@@ -85,7 +81,7 @@ void WavFileStream::writeBytes(const char* data, qint64 size)
         writeError_ = QStringLiteral("the file would exceed 4 GB");
         return;
     }
-    if (!writeFully(file_, data, size)) {
+    if (!writeFully(file_.device(), data, size)) {
         writeError_ = file_.errorString();
         return;
     }
@@ -110,7 +106,8 @@ void WavFileStream::writeHeader(std::uint32_t dataBytes)
     put16(34, 16);
     std::memcpy(header + 36, "data", 4);
     put32(40, dataBytes);
-    if ((file_.pos() != 0 && !file_.seek(0)) || !writeFully(file_, header, HeaderSize))
+    QFileDevice& file = file_.device();
+    if ((file.pos() != 0 && !file.seek(0)) || !writeFully(file, header, HeaderSize))
         writeError_ = file_.errorString();
 }
 
@@ -122,12 +119,15 @@ void WavFileStream::Close()
         resampler_->drain([this](auto out) { writeSamples(out); });
     resampler_.reset();
     // A pipe or device keeps the sizes unknown: it cannot go back to the header.
-    if (writeError_.isEmpty() && !file_.isSequential())
+    if (writeError_.isEmpty() && !file_.device().isSequential())
         writeHeader(dataBytes_);
-    const QString path = file_.fileName();
-    file_.close();
-    if (!writeError_.isEmpty())
-        failWriting(path, isPlainFile_, writeError_);
+    finishWriting(file_, writeError_);
+}
+
+void WavFileStream::Discard()
+{
+    resampler_.reset();
+    file_.discard();
 }
 
 } // namespace platform

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "platform/OutputFile.h"
 #include "platform/Resampler.h"
 #include "platform/SampleFile.h"
 
 #include <memory>
-#include <QFile>
 
 namespace platform {
 
 // A WAV file (RIFF, PCM, 16 bit, mono) that a voice renders into, resampled with libsoxr to the
 // file's rate. The sizes in the header are filled in by Close; a file that could not be written
-// whole is removed there.
+// whole leaves what was there before.
 class WavFileStream final : public SampleFile {
 public:
     WavFileStream();
@@ -18,6 +18,7 @@ public:
 
     void Open(const QString& path, int mode, bool doEvents) override;
     void Close() override;
+    void Discard() override;
 
     bool isOpen() const override { return file_.isOpen(); }
     void adoptSampleRate(int sampleRate) override;
@@ -30,9 +31,7 @@ private:
     void writeHeader(std::uint32_t dataBytes);
 
     int adoptedRate_ = 0;
-    QFile file_;
-    // Not a device or a link, so removing it on failure takes nothing else with it.
-    bool isPlainFile_ = false;
+    OutputFile file_;
     std::unique_ptr<Resampler> resampler_;
     std::uint32_t dataBytes_ = 0;
     QString writeError_;

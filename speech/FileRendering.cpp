@@ -2,7 +2,6 @@
 
 #include "speech/ExportFeedback.h"
 
-#include <QFile>
 #include <QScopeGuard>
 
 namespace speech {
@@ -10,15 +9,6 @@ namespace speech {
 namespace {
 
 constexpr int ProgressIntervalMs = 50;
-
-void discard(FileStream& stream, const QString& path)
-{
-    try {
-        stream.Close();
-    } catch (const std::runtime_error&) {
-    }
-    QFile::remove(path);
-}
 
 } // namespace
 
@@ -38,7 +28,7 @@ void speakIntoFile(Voice& voice, const std::shared_ptr<FileStream>& stream, cons
                 text.isEmpty() ? 1.0 : double(voice.InputWordPosition()) / text.size();
             if (!progress(done)) {
                 speakAloudOnFailure.dismiss();
-                discard(*stream, path);
+                stream->Discard();
                 throw ExportStopped(path);
             }
         }

@@ -19,6 +19,8 @@ public:
     virtual void Open(const QString& path, int mode, bool doEvents) = 0;
     // Completes the file; a write that failed earlier is reported here.
     virtual void Close() = 0;
+    // Ends the file unfinished: what the path named before stays as it was.
+    virtual void Discard() = 0;
 };
 
 } // namespace speech

@@ -95,10 +95,14 @@ TEST(ExportProgress, ReadingAloudEndsAnExportAndIsHeard)
         << e.speech.secondsHeard();
 }
 
-TEST(ExportProgress, TheStopCommandEndsAnExportAndItsUnfinishedFileGoes)
+TEST(ExportProgress, TheStopCommandEndsAnExportAndTheFileItWouldReplaceStays)
 {
     Exporting e;
     const QString path = e.folder.filePath(QStringLiteral("book.wav"));
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("yesterday's export");
+    earlier.close();
     testsupport::RecordingFeedback stopper;
     stopper.goOnWhen = [&] {
         if (stopper.shares.back() > 0.2)
@@ -111,7 +115,9 @@ TEST(ExportProgress, TheStopCommandEndsAnExportAndItsUnfinishedFileGoes)
     } catch (const speech::ExportStopped& stopped) {
         EXPECT_THAT(stopped.what(), testing::HasSubstr("book.wav"));
     }
-    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "yesterday's export");
+    EXPECT_EQ(QDir(e.folder.path()).entryList(QDir::Files).size(), 1) << "nothing left beside it";
     EXPECT_LT(stopper.shares.back(), 0.5);
     e.widgets.editor.setPlainText(QStringLiteral("One line.\nAnother line."));
     // Once the first of the two lines is written, however slowly the machine renders.
@@ -121,6 +127,6 @@ TEST(ExportProgress, TheStopCommandEndsAnExportAndItsUnfinishedFileGoes)
         return true;
     };
     EXPECT_THROW(e.exporter.exportLines(e.folder.path(), stopper), speech::ExportStopped);
-    EXPECT_EQ(QDir(e.folder.path()).entryList(QDir::Files).size(), 1)
+    EXPECT_EQ(QDir(e.folder.path()).entryList(QDir::Files).size(), 2)
         << "the line written before the stop stays, and no later one is written";
 }

@@ -3,11 +3,14 @@
 #include "tests/support/FileSizeLimit.h"
 
 #include <cmath>
+#include <future>
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <sys/stat.h>
 #include <vector>
 
 using platform::WavFileStream;
@@ -20,6 +23,13 @@ std::vector<std::int16_t> tone(int sampleRate, int count)
     for (int i = 0; i < count; ++i)
         samples[i] = static_cast<std::int16_t>(10000 * std::sin(2 * M_PI * 440 * i / sampleRate));
     return samples;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 QByteArray contents(const QString& path)
@@ -82,7 +92,7 @@ TEST(WavFileStream, FailuresAreReportedWithThePath)
     EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists()) << "only files are removed";
 }
 
-TEST(WavFileStream, AFileThatCannotBeWrittenWholeIsRemoved)
+TEST(WavFileStream, AFileThatCannotBeWrittenWholeOrIsDiscardedLeavesWhatWasThere)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.wav"));
@@ -94,4 +104,60 @@ TEST(WavFileStream, AFileThatCannotBeWrittenWholeIsRemoved)
         EXPECT_THROW(stream.Close(), std::runtime_error);
     }
     EXPECT_FALSE(QFileInfo::exists(path));
+    writeFile(path, "an earlier export");
+    stream.Open(path, speech::FileStream::CreateForWrite, false);
+    stream.write(tone(16000, 1600), 16000);
+    stream.Discard();
+    EXPECT_EQ(contents(path), "an earlier export");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.wav")});
+}
+
+// The second to finish wins whole; before, both wrote into one file and left it corrupt.
+TEST(WavFileStream, TwoExportsToOneNameAtOnceLeaveOneWholeFile)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("same.wav"));
+    WavFileStream first;
+    WavFileStream second;
+    first.Open(path, speech::FileStream::CreateForWrite, false);
+    second.Open(path, speech::FileStream::CreateForWrite, false);
+    first.write(tone(16000, 3000), 16000);
+    second.write(tone(16000, 1000), 16000);
+    first.Close();
+    second.Close();
+    const QByteArray wav = contents(path);
+    EXPECT_EQ(wav.size(), 44 + 2000);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 40), 2000u);
+}
+
+// A link is followed and stays a link; a FIFO gets the sound and stays, stopped or not.
+TEST(WavFileStream, ALinkAndAFifoStayWhatTheyAre)
+{
+    const QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("target.wav"));
+    const QString link = folder.filePath(QStringLiteral("link.wav"));
+    writeFile(target, "old");
+    ASSERT_TRUE(QFile::link(target, link));
+    WavFileStream stream;
+    stream.Open(link, speech::FileStream::CreateForWrite, false);
+    stream.write(tone(16000, 500), 16000);
+    stream.Close();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contents(target).size(), 44 + 1000);
+
+    const QString fifo = folder.filePath(QStringLiteral("fifo.wav"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const bool stop : {false, true}) {
+        std::future<QByteArray> heard =
+            std::async(std::launch::async, [&] { return contents(fifo); });
+        stream.Open(fifo, speech::FileStream::CreateForWrite, false);
+        stream.write(tone(16000, 500), 16000);
+        if (stop)
+            stream.Discard();
+        else
+            stream.Close();
+        EXPECT_EQ(heard.get().size(), 44 + 1000);
+        EXPECT_FALSE(QFileInfo(fifo).isFile());
+        EXPECT_TRUE(QFileInfo::exists(fifo));
+    }
 }

@@ -168,6 +168,7 @@ public:
         engine_.calls << QStringLiteral("open %1 %2").arg(path).arg(mode);
     }
     void Close() override { engine_.calls << QStringLiteral("close"); }
+    void Discard() override { engine_.calls << QStringLiteral("discard"); }
 
 private:
     FakeSpeechEngine& engine_;
