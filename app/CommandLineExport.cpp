@@ -7,6 +7,7 @@
 #include "platform/EspeakEngine.h"
 #include "platform/FileIdentity.h"
 #include "platform/NullPcmSink.h"
+#include "platform/OutsideProgram.h"
 #include "platform/TerminationSignals.h"
 #include "speech/ReadingWidgets.h"
 #include "speech/WavExport.h"
@@ -24,13 +25,15 @@ int fail(const QString& message)
 }
 
 // The share done, on one line that each step rewrites; nothing when standard error is a file.
-// A termination signal stops the export.
+// A termination signal stops the export, and the converter opening the document.
 class TerminalProgress final : public speech::ExportFeedback {
 public:
     TerminalProgress()
     {
-        QObject::connect(&signals_, &platform::TerminationSignals::received,
-                         [this] { stopped_ = true; });
+        QObject::connect(&signals_, &platform::TerminationSignals::received, [this] {
+            stopped_ = true;
+            platform::interruptOutsidePrograms();
+        });
     }
     ~TerminalProgress() override
     {
@@ -50,6 +53,7 @@ public:
         }
         return !stopped_;
     }
+    bool stopped() const { return stopped_; }
 
 private:
     platform::TerminationSignals signals_;
@@ -58,8 +62,9 @@ private:
     bool stopped_ = false;
 };
 
-// The document's text in the editor, as the window opens it; web pages need the window.
-void openDocument(const QString& path, QTextEdit& editor)
+// The document's text in the editor, as the window opens it; web pages need the window. A stop
+// while a converter runs ends the export.
+void openDocument(const QString& path, QTextEdit& editor, const TerminalProgress& progress)
 {
     documents::EditorLoader loader(editor);
     QString converterMessage;
@@ -81,6 +86,8 @@ void openDocument(const QString& path, QTextEdit& editor)
         loader.load(path);
         break;
     }
+    if (progress.stopped())
+        throw speech::ExportStopped();
     if (!converterMessage.isEmpty())
         throw std::runtime_error(converterMessage.toStdString());
 }
@@ -126,11 +133,11 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
                         .arg(request.output, request.input));
     reading.applyRateAndVolume(request.rate.value_or(speech::ReadingControl::DefaultRate),
                                request.volume.value_or(speech::Voice::MaxVolume));
-    openDocument(request.input, widgets.editor);
+    TerminalProgress progress;
+    openDocument(request.input, widgets.editor, progress);
     if (widgets.editor.toPlainText().trimmed().isEmpty())
         return fail(QStringLiteral("\"%1\" has no text to export").arg(request.input));
     speech::WavExport exporter(holder, engine, reading, widgets.editor);
-    TerminalProgress progress;
     exporter.exportText(request.output, progress);
     return 0;
 }

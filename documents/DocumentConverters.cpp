@@ -44,6 +44,8 @@ QString pdftotextFailure(const platform::ProgramRun& run, const QString& pdf,
             .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count());
     case platform::ProgramEnd::Crashed:
         return QStringLiteral("pdftotext stopped unexpectedly");
+    case platform::ProgramEnd::Interrupted:
+        return QStringLiteral("pdftotext was stopped");
     case platform::ProgramEnd::Finished:
         break;
     }

@@ -13,6 +13,11 @@ namespace {
 // A reason takes a few lines; a program that writes on and on must not fill the memory.
 constexpr qsizetype MaxErrorBytes = 64 << 10;
 
+// Set once, never cleared: the process is on its way out.
+bool interrupted = false;
+// The loop waiting for a program, if one is.
+QEventLoop* waitingLoop = nullptr;
+
 void keepEnd(QByteArray& kept, const QByteArray& more)
 {
     kept += more;
@@ -25,6 +30,8 @@ void keepEnd(QByteArray& kept, const QByteArray& more)
 ProgramRun runToEnd(const QString& program, const QStringList& arguments,
                     std::chrono::milliseconds limit)
 {
+    if (interrupted)
+        return {ProgramEnd::Interrupted, 0, {}};
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -44,9 +51,12 @@ ProgramRun runToEnd(const QString& program, const QStringList& arguments,
     if (!process.waitForStarted())
         return {ProgramEnd::NotStarted, 0, {}};
     limitReached.start(limit);
-    if (process.state() != QProcess::NotRunning)
+    if (process.state() != QProcess::NotRunning) {
+        waitingLoop = &waiting;
         waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    if (process.state() == QProcess::NotRunning) {
+        waitingLoop = nullptr;
+    }
+    if (process.state() == QProcess::NotRunning && !interrupted) {
         keepEnd(errors, process.readAllStandardError());
         return {process.exitStatus() == QProcess::CrashExit ? ProgramEnd::Crashed
                                                             : ProgramEnd::Finished,
@@ -56,7 +66,14 @@ ProgramRun runToEnd(const QString& program, const QStringList& arguments,
     if (const auto pid = static_cast<pid_t>(process.processId()); pid > 0)
         ::kill(-pid, SIGKILL);
     process.waitForFinished();
-    return {ProgramEnd::Stopped, 0, {}};
+    return {interrupted ? ProgramEnd::Interrupted : ProgramEnd::Stopped, 0, {}};
+}
+
+void interruptOutsidePrograms()
+{
+    interrupted = true;
+    if (waitingLoop)
+        waitingLoop->quit();
 }
 
 } // namespace platform

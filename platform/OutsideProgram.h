@@ -5,8 +5,9 @@
 
 namespace platform {
 
-// How a run of an outside program ended.
-enum class ProgramEnd { Finished, NotStarted, Stopped, Crashed };
+// How a run of an outside program ended: Stopped at its time limit, Interrupted because this
+// program is ending.
+enum class ProgramEnd { Finished, NotStarted, Stopped, Crashed, Interrupted };
 
 struct ProgramRun {
     ProgramEnd end = ProgramEnd::NotStarted;
@@ -21,5 +22,9 @@ struct ProgramRun {
 // started.
 ProgramRun runToEnd(const QString& program, const QStringList& arguments,
                     std::chrono::milliseconds limit);
+
+// For a process that is ending: the programs runToEnd waits for are stopped at once, with every
+// process they started, and none is started any more.
+void interruptOutsidePrograms();
 
 } // namespace platform

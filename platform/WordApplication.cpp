@@ -105,6 +105,8 @@ ProgramRun WordApplication::convert(const QString& outputFolder) const
                    .arg(std::chrono::duration_cast<std::chrono::seconds>(timeLimit_).count()));
     case ProgramEnd::Crashed:
         refuse(QStringLiteral("LibreOffice stopped unexpectedly"));
+    case ProgramEnd::Interrupted:
+        refuse(QStringLiteral("LibreOffice was stopped"));
     case ProgramEnd::Finished:
         break;
     }

@@ -3,8 +3,11 @@
 #include "tests/support/ReadingWidgets.h"
 #include "tests/support/RecordingFeedback.h"
 #include "tests/support/TemporaryFiles.h"
+#include "tests/support/WaitUntil.h"
 
+#include <csignal>
 #include <gmock/gmock.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,11 +22,10 @@ struct ProgramRun {
     QString err;
 };
 
-// The program as a script runs it: no display, standard error not a terminal.
-ProgramRun lectorix(const QStringList& arguments, const QString& folder)
+// The program as a script runs it in the folder: no display, standard error not a terminal.
+void startInScript(QProcess& program, const QStringList& arguments, const QString& folder,
+                   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment())
 {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -31,6 +33,12 @@ ProgramRun lectorix(const QStringList& arguments, const QString& folder)
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder);
     program.start(QStringLiteral(LECTORIX_PROGRAM), arguments);
+}
+
+ProgramRun lectorix(const QStringList& arguments, const QString& folder)
+{
+    QProcess program;
+    startInScript(program, arguments, folder);
     program.waitForFinished(60000);
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             QString::fromUtf8(program.readAllStandardOutput()),
@@ -115,4 +123,41 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.wav"))));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.mp4"))));
     EXPECT_EQ(contentsOf(same), sound);
+}
+
+// A kill while LibreOffice converts the document ends the converter with what it started, leaves
+// nothing in the data folder and says the export was stopped.
+TEST(CommandLineExport, ASignalDuringAConversionEndsTheConverterAndLeavesNothing)
+{
+    testsupport::TemporaryFiles files;
+    files.write(QStringLiteral("report.docx"), "a word-processor document");
+    const QString log = files.folder.filePath(QStringLiteral("converter.log"));
+    const QString dataFolder = files.folder.filePath(QStringLiteral("config/lectorix"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), files.folder.filePath("config"));
+    environment.insert(QStringLiteral("PATH"), QStringLiteral(CONVERTERS_DIR ":") +
+                                                   environment.value(QStringLiteral("PATH")));
+    environment.insert(QStringLiteral("FAKE_CONVERTER_MODE"), QStringLiteral("hang"));
+    environment.insert(QStringLiteral("FAKE_CONVERTER_LOG"), log);
+    QProcess program;
+    startInScript(
+        program,
+        {QStringLiteral("--export"), QStringLiteral("report.docx"), QStringLiteral("out.wav")},
+        files.folder.path(), environment);
+    const QString childFile = log + QStringLiteral(".child");
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !contentsOf(childFile).isEmpty(); }, 30000));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_THAT(program.readAllStandardError().toStdString(),
+                HasSubstr("lectorix: The export was stopped."));
+    // Gone, or a zombie that only waits for whoever adopted it.
+    const QString converterChild =
+        QStringLiteral("/proc/%1/stat").arg(contentsOf(childFile).trimmed().toInt());
+    EXPECT_TRUE(
+        testsupport::waitUntil([&] { return !contentsOf(converterChild).contains(") S "); }, 5000));
+    EXPECT_THAT(QDir(dataFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                testing::IsEmpty());
+    EXPECT_FALSE(QFile::exists(files.folder.filePath(QStringLiteral("out.wav"))));
 }
