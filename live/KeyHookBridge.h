@@ -10,7 +10,8 @@
 namespace live {
 
 // Loads the hook library, tells it which window gets the keystrokes and starts it. Every failure
-// leaves the program without key speaking and says nothing; what was obtained is let go at Stop.
+// leaves the program without key speaking and says nothing; what was obtained is let go at Stop,
+// and the keys go back to the copy of the program that had them before.
 class KeyHookBridge {
 public:
     explicit KeyHookBridge(
@@ -37,6 +38,7 @@ private:
 
     bool loadLibrary();
     bool mapMemory();
+    void giveKeysBack();
 
     QString folder_;
     std::unique_ptr<void, LibraryCloser> KeyLibrary;
@@ -44,6 +46,7 @@ private:
     HookProc HookOffProc = nullptr;
     FileDescriptor HookMapping;
     std::unique_ptr<unsigned char, ViewUnmapper> HookView;
+    std::uint32_t window_ = 0;
 };
 
 } // namespace live

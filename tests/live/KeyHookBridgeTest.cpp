@@ -192,6 +192,20 @@ TEST_F(KeyHookEndToEndTest, WindowHearsAHeldKeyRepeat)
                 ElementsAre(0x001E0001u, 0x401E0001u, 0xC01E0001u, 0x00300001u, 0xC0300001u));
 }
 
+// A second copy takes the keys while it runs and gives them back when it closes.
+TEST_F(KeyHookEndToEndTest, WindowHearsKeysAgainOnceALaterCopyCloses)
+{
+    const auto own = static_cast<std::uint32_t>(window_.winId());
+    QProcess laterCopy;
+    laterCopy.start(QCoreApplication::applicationDirPath() + "/lectorix", QStringList{});
+    ASSERT_TRUE(testsupport::waitUntil([&] { return windowInBlock() != own; }, 30000));
+    laterCopy.terminate();
+    ASSERT_TRUE(laterCopy.waitForFinished(30000));
+    EXPECT_EQ(windowInBlock(), own);
+    typeThenB({"key", "a"});
+    EXPECT_THAT(received_, ElementsAre(0x001E0001u, 0xC01E0001u, 0x00300001u, 0xC0300001u));
+}
+
 // Another copy of the program, started earlier, listens to the keys too.
 class KeyHookAfterAnotherCopyTest : public KeyHookEndToEndTest {
 protected:
