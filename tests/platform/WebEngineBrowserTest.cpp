@@ -93,14 +93,18 @@ TEST(WebEngineBrowser, AStoppedPageCompletesNoMore)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-// A page from the web keeps its scripts, but the channel its script opens back to the server
-// never connects; the image it asks for afterwards shows the script ran to its end.
-TEST(WebEngineBrowser, APageFromTheWebRunsItsScriptsButOpensNoWebSocket)
+// A page from the web keeps its scripts, but reads no local file, and the channel its script
+// opens back to the server never connects; the image it asks for afterwards shows the script ran
+// to its end.
+TEST(WebEngineBrowser, APageFromTheWebRunsItsScriptsButReadsNoFileAndOpensNoWebSocket)
 {
     testsupport::PageServer server;
     server.pages["/page"] =
         "<html><body>Waiting<script>var channel = new WebSocket('ws://' + location.host + '/ws');"
-        "new Image().src = '/image'; document.body.innerText = 'Scripted';</script></body></html>";
+        "var read = ''; try { var file = new XMLHttpRequest();"
+        "file.open('GET', 'file:///etc/passwd', false); file.send(); read = file.responseText;"
+        "} catch (refused) {} new Image().src = '/image';"
+        "document.body.innerText = 'Scripted' + read;</script></body></html>";
     EXPECT_EQ(bodyTextOf(QStringLiteral("http://") + server.address(QStringLiteral("/page"))),
               QStringLiteral("Scripted"));
     const auto asked = [&](const char* path) {
