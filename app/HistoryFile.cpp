@@ -1,7 +1,7 @@
 #include "app/HistoryFile.h"
 
-#include "platform/FileWriting.h"
-#include "platform/TextDecoding.h"
+#include "formats/FileWriting.h"
+#include "formats/TextDecoding.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -20,7 +20,7 @@ constexpr qsizetype MaxEntries = 10000;
 // empty entry.
 QStringList HistoryFile::decode(const QByteArray& bytes)
 {
-    QString text = platform::decodeByByteOrderMark(bytes);
+    QString text = formats::decodeByByteOrderMark(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))
@@ -50,6 +50,6 @@ void HistoryFile::save(const QString& path, const QStringList& entries)
 {
     if (entries.isEmpty())
         return;
-    if (platform::replaceFile(path, encode(entries)))
+    if (formats::replaceFile(path, encode(entries)))
         throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/StoredSettings.h"
-#include "platform/ProfileFile.h"
+#include "formats/ProfileFile.h"
 
 // What the window holds at exit, to be written to the settings file.
 struct SettingsAtExit {
@@ -44,5 +44,5 @@ private:
     void writeInteger(const char* key, int value);
     void writeBoolean(const char* key, bool value);
 
-    platform::ProfileFile profile_;
+    formats::ProfileFile profile_;
 };

@@ -280,7 +280,7 @@ void TFmain::installVoices()
     if (services_.osMajorVersion != 5)
         return;
     registry_ =
-        std::make_unique<platform::Registry>(GetDataPath() + QStringLiteral("registry.json"));
+        std::make_unique<formats::Registry>(GetDataPath() + QStringLiteral("registry.json"));
     voiceInstaller_ = std::make_unique<speech::InstallTTS>(
         *registry_, platform::ProgramFiles::ofRunningProgram().dataFolder(), QString());
     voiceInstaller_->installVoices();

@@ -21,6 +21,7 @@
 #include "editor/FormatCommands.h"
 #include "editor/Printing.h"
 #include "editor/ReplaceDialog.h"
+#include "formats/Registry.h"
 #include "i18n/UnicodeLanguage.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
@@ -28,7 +29,6 @@
 #include "live/KeySpeaking.h"
 #include "live/KeySpeakOptions.h"
 #include "live/OptionControls.h"
-#include "platform/Registry.h"
 #include "platform/WebEngineBrowser.h"
 #include "speech/InstallTTS.h"
 #include "speech/ReadingControl.h"
@@ -261,7 +261,7 @@ private:
     std::unique_ptr<editor::FindReplace> findReplace_;
     std::unique_ptr<editor::DocumentSaver> saver_;
     std::unique_ptr<editor::Printing> printing_;
-    std::unique_ptr<platform::Registry> registry_;
+    std::unique_ptr<formats::Registry> registry_;
     std::unique_ptr<speech::InstallTTS> voiceInstaller_;
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;

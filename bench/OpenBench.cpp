@@ -1,6 +1,6 @@
 #include "app/EditorAppearance.h"
 #include "documents/EditorLoader.h"
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -49,7 +49,7 @@ QByteArray richText()
         cursor.insertText(QStringLiteral("bold words."), bold);
         cursor.insertText(QStringLiteral("\n"), QTextCharFormat());
     }
-    return platform::RtfWriter::write(document);
+    return formats::RtfWriter::write(document);
 }
 
 template <typename Step> double msOf(Step step)

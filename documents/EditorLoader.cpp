@@ -2,10 +2,10 @@
 
 #include "documents/DocumentFile.h"
 #include "documents/DocumentTypes.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/TextDecoding.h"
 #include "platform/BusyCursor.h"
 #include "platform/EditorContent.h"
-#include "platform/RtfReader.h"
-#include "platform/TextDecoding.h"
 
 #include <QTextEdit>
 #include <stdexcept>
@@ -25,7 +25,7 @@ void EditorLoader::load(const QString& path)
     const platform::BusyCursor busy;
     const QByteArray bytes = file.readAll();
     const bool rich = mode_ == EditorFileMode::Rich || extensionOf(path) == QLatin1String(".rtf");
-    if (rich && platform::RtfReader::looksLikeRtf(bytes)) {
+    if (rich && formats::RtfReader::looksLikeRtf(bytes)) {
         try {
             loadRichText(bytes);
             return;
@@ -33,13 +33,13 @@ void EditorLoader::load(const QString& path)
             // Bytes that do not parse as RTF are shown as the text they are.
         }
     }
-    platform::loadEditorText(editor_, platform::decodeByByteOrderMark(bytes));
+    platform::loadEditorText(editor_, formats::decodeByByteOrderMark(bytes));
 }
 
 // The text keeps its own alignment unless one was chosen for the whole editor.
 void EditorLoader::loadRichText(const QByteArray& bytes)
 {
-    platform::RtfReader::read(bytes, *editor_.document());
+    formats::RtfReader::read(bytes, *editor_.document());
     platform::alignWithoutUndo(*editor_.document());
 }
 

@@ -2,8 +2,8 @@
 
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
-#include "platform/FileWriting.h"
-#include "platform/RtfWriter.h"
+#include "formats/FileWriting.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <QStringEncoder>
 #include <QTextDocument>
@@ -38,8 +38,8 @@ void DocumentSaver::save(const QString& chosenPath)
     loader_.setMode(mode);
     const QTextDocument& document = *editor_.document();
     const bool rich = mode == EditorFileMode::Rich;
-    const auto failure = platform::replaceFile(path, rich ? platform::RtfWriter::write(document)
-                                                          : plainTextFile(document));
+    const auto failure = formats::replaceFile(path, rich ? formats::RtfWriter::write(document)
+                                                         : plainTextFile(document));
     if (!failure)
         return;
     if (!failure->created)

@@ -1,7 +1,7 @@
 #include "i18n/UnicodeLanguage.h"
 
+#include "formats/ProfileFile.h"
 #include "i18n/TextProperties.h"
-#include "platform/ProfileFile.h"
 
 #include <cstdio>
 #include <QDialog>
@@ -90,7 +90,7 @@ void UnicodeLanguage::ApplyLanguageFile(QWidget& window, const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return;
-    const QHash<QString, QString> texts = platform::ProfileFile(path).readSection(Section);
+    const QHash<QString, QString> texts = formats::ProfileFile(path).readSection(Section);
     const auto text = [&](const QString& key) { return texts.value(key.toCaseFolded()); };
     const QString windowName = window.objectName();
     applyValue(window, "windowTitle", text(windowName + QStringLiteral(".Caption")));

@@ -1,6 +1,6 @@
 #include "platform/CompressedFileStream.h"
 
-#include "platform/FileWriting.h"
+#include "formats/FileWriting.h"
 
 #include <sndfile.h>
 
@@ -62,7 +62,7 @@ sf_count_t writeFile(const void* data, sf_count_t count, void* user)
     EncodedFile& out = fileOf(user);
     if (!out.writeError.isEmpty())
         return 0;
-    if (!writeFully(out.file.device(), static_cast<const char*>(data), count)) {
+    if (!formats::writeFully(out.file.device(), static_cast<const char*>(data), count)) {
         out.writeError = out.file.errorString();
         return 0;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OutputFile.h"
+#include "formats/OutputFile.h"
 #include "platform/Resampler.h"
 #include "platform/SampleFile.h"
 #include "speech/AudioFileType.h"
@@ -13,7 +13,7 @@ namespace platform {
 
 // The file an encoder writes through, with the first reason a write failed.
 struct EncodedFile {
-    OutputFile file;
+    formats::OutputFile file;
     QString writeError;
 };
 

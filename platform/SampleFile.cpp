@@ -20,7 +20,7 @@ void SampleFile::checkOpenMode(int mode)
         throw error(QStringLiteral("Unsupported file stream mode %1").arg(mode));
 }
 
-void SampleFile::finishWriting(OutputFile& file, QString failure)
+void SampleFile::finishWriting(formats::OutputFile& file, QString failure)
 {
     if (failure.isEmpty() && !file.commit())
         failure = file.errorString();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OutputFile.h"
+#include "formats/OutputFile.h"
 #include "platform/SampleSink.h"
 #include "speech/FileStream.h"
 
@@ -25,7 +25,7 @@ protected:
     static void checkOpenMode(int mode);
     // Puts the file in place unless writing it failed: a file cut short would pass for a shorter
     // text's sound, so then it is discarded and the reason thrown.
-    static void finishWriting(OutputFile& file, QString failure);
+    static void finishWriting(formats::OutputFile& file, QString failure);
 
 private:
     int formatType_ = Format16kHz16BitMono;

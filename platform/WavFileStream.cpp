@@ -1,6 +1,6 @@
 #include "platform/WavFileStream.h"
 
-#include "platform/FileWriting.h"
+#include "formats/FileWriting.h"
 
 #include <cstring>
 #include <QtEndian>
@@ -81,7 +81,7 @@ void WavFileStream::writeBytes(const char* data, qint64 size)
         writeError_ = QStringLiteral("the file would exceed 4 GB");
         return;
     }
-    if (!writeFully(file_.device(), data, size)) {
+    if (!formats::writeFully(file_.device(), data, size)) {
         writeError_ = file_.errorString();
         return;
     }
@@ -107,7 +107,7 @@ void WavFileStream::writeHeader(std::uint32_t dataBytes)
     std::memcpy(header + 36, "data", 4);
     put32(40, dataBytes);
     QFileDevice& file = file_.device();
-    if ((file.pos() != 0 && !file.seek(0)) || !writeFully(file, header, HeaderSize))
+    if ((file.pos() != 0 && !file.seek(0)) || !formats::writeFully(file, header, HeaderSize))
         writeError_ = file_.errorString();
 }
 

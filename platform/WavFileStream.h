@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OutputFile.h"
+#include "formats/OutputFile.h"
 #include "platform/Resampler.h"
 #include "platform/SampleFile.h"
 
@@ -31,7 +31,7 @@ private:
     void writeHeader(std::uint32_t dataBytes);
 
     int adoptedRate_ = 0;
-    OutputFile file_;
+    formats::OutputFile file_;
     std::unique_ptr<Resampler> resampler_;
     std::uint32_t dataBytes_ = 0;
     QString writeError_;

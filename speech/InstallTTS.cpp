@@ -1,6 +1,6 @@
 #include "speech/InstallTTS.h"
 
-#include "platform/Registry.h"
+#include "formats/Registry.h"
 
 #include <initializer_list>
 #include <QStringList>
@@ -14,8 +14,8 @@ QString tokens()
     return QStringLiteral("\\SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens");
 }
 
-void writeValues(platform::Registry& registry, const QString& key,
-                 std::initializer_list<platform::RegistryValue> values)
+void writeValues(formats::Registry& registry, const QString& key,
+                 std::initializer_list<formats::RegistryValue> values)
 {
     if (!registry.OpenKey(key, true))
         return;
@@ -25,7 +25,7 @@ void writeValues(platform::Registry& registry, const QString& key,
 
 } // namespace
 
-InstallTTS::InstallTTS(platform::Registry& registry, QString dataFolder, QString windowsDrive)
+InstallTTS::InstallTTS(formats::Registry& registry, QString dataFolder, QString windowsDrive)
     : registry_(registry)
     , dataFolder_(std::move(dataFolder))
     , windowsDrive_(std::move(windowsDrive))

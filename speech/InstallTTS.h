@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace formats {
 class Registry;
 }
 
@@ -15,7 +15,7 @@ class InstallTTS {
 public:
     // dataFolder is the program's data folder, ending in a separator; windowsDrive is the Windows
     // folder's drive, as "C:".
-    InstallTTS(platform::Registry& registry, QString dataFolder, QString windowsDrive);
+    InstallTTS(formats::Registry& registry, QString dataFolder, QString windowsDrive);
 
     void RemoveMary();
     void RemoveMike();
@@ -33,7 +33,7 @@ private:
     void removeToken(const QString& voice);
     void installToken(const QString& voice, const QString& gender);
 
-    platform::Registry& registry_;
+    formats::Registry& registry_;
     QString dataFolder_;
     QString windowsDrive_;
 };

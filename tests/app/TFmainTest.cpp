@@ -176,12 +176,12 @@ TEST(TFmain, OnVersionFiveTheTwoVoicesAreEnteredWhileTheProgramRuns)
     w.services.osMajorVersion = 5;
     w.window = std::make_unique<TFmain>(w.services);
     const QString file = w.config.dataFile(QStringLiteral("registry.json"));
-    EXPECT_EQ(platform::Registry(file).ReadString(tokens + QStringLiteral("MSMike"), {}),
+    EXPECT_EQ(formats::Registry(file).ReadString(tokens + QStringLiteral("MSMike"), {}),
               QStringLiteral("Microsoft Mike"));
-    EXPECT_TRUE(platform::Registry(file).KeyExists(tokens + QStringLiteral("MsMary\\LTS")));
+    EXPECT_TRUE(formats::Registry(file).KeyExists(tokens + QStringLiteral("MsMary\\LTS")));
     w.window.reset();
-    EXPECT_FALSE(platform::Registry(file).KeyExists(tokens + QStringLiteral("MsMary")));
-    EXPECT_FALSE(platform::Registry(file).KeyExists(tokens + QStringLiteral("MsMike")));
+    EXPECT_FALSE(formats::Registry(file).KeyExists(tokens + QStringLiteral("MsMary")));
+    EXPECT_FALSE(formats::Registry(file).KeyExists(tokens + QStringLiteral("MsMike")));
 
     Window six;
     six.services.osMajorVersion = 6;

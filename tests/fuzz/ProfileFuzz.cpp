@@ -1,4 +1,4 @@
-#include "platform/ProfileFile.h"
+#include "formats/ProfileFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     file.close();
-    platform::ProfileFile profile(path);
+    formats::ProfileFile profile(path);
     const QString value = profile.readString(QStringLiteral("set"), QStringLiteral("Font"), {});
     profile.writeString(QStringLiteral("set"), QStringLiteral("Rate"), value.left(8));
     profile.readString(QStringLiteral("SET"), QStringLiteral("rate"), {});

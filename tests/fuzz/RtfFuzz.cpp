@@ -1,5 +1,5 @@
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfReader.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QTextDocument document;
     try {
-        platform::RtfReader::read(bytes, document);
+        formats::RtfReader::read(bytes, document);
     } catch (const std::runtime_error&) {
         return 0;
     }
     QTextDocument again;
-    platform::RtfReader::read(platform::RtfWriter::write(document), again);
+    formats::RtfReader::read(formats::RtfWriter::write(document), again);
     return 0;
 }

@@ -1,14 +1,14 @@
 #include "speech/InstallTTS.h"
 
-#include "platform/Registry.h"
+#include "formats/Registry.h"
 #include "tests/support/TemporaryFiles.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
 
-using platform::Registry;
-using platform::RegistryValue;
+using formats::Registry;
+using formats::RegistryValue;
 using speech::InstallTTS;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfWriter.h"
 
 #include <algorithm>
 #include <QColor>
@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -178,4 +178,4 @@ QByteArray RtfWriter::write(const QTextDocument& document)
     return out;
 }
 
-} // namespace platform
+} // namespace formats

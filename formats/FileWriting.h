@@ -6,7 +6,7 @@
 
 class QFileDevice;
 
-namespace platform {
+namespace formats {
 
 // Writes until every byte is written or a write fails; a write cut short by a full disk tells
 // its reason only when the next one fails. The file's error string then says why.
@@ -22,4 +22,4 @@ struct ReplaceFailure {
 // cannot complete (a full disk, a crash) leaves the old file as it was.
 std::optional<ReplaceFailure> replaceFile(const QString& path, const QByteArray& bytes);
 
-} // namespace platform
+} // namespace formats

@@ -1,7 +1,7 @@
-#include "platform/RtfReader.h"
+#include "formats/rtf/RtfReader.h"
 
-#include "platform/RtfTokenizer.h"
-#include "platform/SymbolFont.h"
+#include "formats/rtf/RtfTokenizer.h"
+#include "formats/rtf/SymbolFont.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -948,4 +948,4 @@ void RtfReader::read(const QByteArray& rtf, QTextDocument& document)
     Parser(rtf, document).run();
 }
 
-} // namespace platform
+} // namespace formats

@@ -1,4 +1,4 @@
-#include "platform/TextDecoding.h"
+#include "formats/TextDecoding.h"
 
 #include <algorithm>
 #include <memory>
@@ -7,7 +7,7 @@
 #include <uchardet.h>
 #include <utility>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -207,4 +207,4 @@ QString decodeSystemCodePage(const QByteArray& bytes)
     return QStringDecoder(encodingOf(detectionSample(bytes)).constData()).decode(bytes);
 }
 
-} // namespace platform
+} // namespace formats

@@ -4,7 +4,7 @@
 
 class QTextDocument;
 
-namespace platform {
+namespace formats {
 
 // Writes a text document as Rich Text Format that word processors and RtfReader read: paragraphs
 // with their alignment, line breaks, tabs, and each run's font, size, colour, bold, italic,
@@ -15,4 +15,4 @@ public:
     static QByteArray write(const QTextDocument& document);
 };
 
-} // namespace platform
+} // namespace formats

@@ -1,4 +1,4 @@
-#include "platform/ProfileFile.h"
+#include "formats/ProfileFile.h"
 
 #include "tests/support/FileSizeLimit.h"
 
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using platform::ProfileFile;
+using formats::ProfileFile;
 
 namespace {
 

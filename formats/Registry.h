@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
+namespace formats {
 
 struct RegistryValue {
     QString name;
@@ -52,4 +52,4 @@ private:
     QStringList openKey_;
 };
 
-} // namespace platform
+} // namespace formats

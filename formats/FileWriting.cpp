@@ -1,8 +1,8 @@
-#include "platform/FileWriting.h"
+#include "formats/FileWriting.h"
 
 #include <QSaveFile>
 
-namespace platform {
+namespace formats {
 
 bool writeFully(QFileDevice& file, const char* data, qint64 size)
 {
@@ -28,4 +28,4 @@ std::optional<ReplaceFailure> replaceFile(const QString& path, const QByteArray&
     return std::nullopt;
 }
 
-} // namespace platform
+} // namespace formats

@@ -3,7 +3,7 @@
 #include <QStringView>
 #include <span>
 
-namespace platform {
+namespace formats {
 
 // The characters that word processors' symbol fonts show, for bullets and signs that are to be
 // seen and spoken without the font. Documents give them as private-use code points: Symbol and
@@ -35,4 +35,4 @@ private:
     std::span<const Font> fonts_;
 };
 
-} // namespace platform
+} // namespace formats

@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "formats/Registry.h"
 
 #include "tests/support/TemporaryFiles.h"
 
@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-using platform::Registry;
-using platform::RegistryValue;
+using formats::Registry;
+using formats::RegistryValue;
 
 namespace {
 

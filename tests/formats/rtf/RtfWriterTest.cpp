@@ -1,6 +1,6 @@
-#include "platform/RtfWriter.h"
+#include "formats/rtf/RtfWriter.h"
 
-#include "platform/RtfReader.h"
+#include "formats/rtf/RtfReader.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-using platform::RtfReader;
-using platform::RtfWriter;
+using formats::RtfReader;
+using formats::RtfWriter;
 
 namespace {
 

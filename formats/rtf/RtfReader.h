@@ -4,7 +4,7 @@
 
 class QTextDocument;
 
-namespace platform {
+namespace formats {
 
 // Reads Rich Text Format as word processors and RtfWriter write it: text, paragraphs with their
 // alignment, line breaks and tabs, list bullets, and the bold, italic, underline, strikeout, size,
@@ -21,4 +21,4 @@ public:
     static void read(const QByteArray& rtf, QTextDocument& document);
 };
 
-} // namespace platform
+} // namespace formats

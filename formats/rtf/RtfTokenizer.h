@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace platform {
+namespace formats {
 
 // One piece of RTF: a group's start or end, a control word or symbol, a byte given in hex, a run
 // of text, or the skipped data of \bin.
@@ -47,4 +47,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-} // namespace platform
+} // namespace formats

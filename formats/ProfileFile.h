@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QString>
 
-namespace platform {
+namespace formats {
 
 // A settings file read and written one key at a time, as the Windows profile functions do:
 // sections and keys are matched without regard to case, only the first section of a name and the
@@ -32,4 +32,4 @@ private:
     QString path_;
 };
 
-} // namespace platform
+} // namespace formats

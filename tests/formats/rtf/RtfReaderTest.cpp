@@ -1,4 +1,4 @@
-#include "platform/RtfReader.h"
+#include "formats/rtf/RtfReader.h"
 
 #include <chrono>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include <QTextDocument>
 #include <stdexcept>
 
-using platform::RtfReader;
+using formats::RtfReader;
 
 namespace {
 

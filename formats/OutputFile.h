@@ -4,7 +4,7 @@
 #include <QFileDevice>
 #include <QString>
 
-namespace platform {
+namespace formats {
 
 // The file a sound is written to. A regular file, new or old, also one a link leads to, is
 // written as a temporary file beside it that takes its name only when complete: a stop, a
@@ -27,4 +27,4 @@ private:
     std::unique_ptr<QFileDevice> file_;
 };
 
-} // namespace platform
+} // namespace formats

@@ -1,11 +1,11 @@
-#include "platform/SymbolFont.h"
+#include "formats/rtf/SymbolFont.h"
 
 #include <cstddef>
 #include <optional>
 #include <QString>
 #include <string_view>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -111,4 +111,4 @@ char32_t SymbolFont::character(char32_t code) const
     return code;
 }
 
-} // namespace platform
+} // namespace formats

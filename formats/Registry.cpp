@@ -1,6 +1,6 @@
-#include "platform/Registry.h"
+#include "formats/Registry.h"
 
-#include "platform/FileWriting.h"
+#include "formats/FileWriting.h"
 
 #include <algorithm>
 #include <functional>
@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -227,4 +227,4 @@ QStringList Registry::resolve(const QString& path) const
     return path.startsWith(u'\\') ? names : openKey_ + names;
 }
 
-} // namespace platform
+} // namespace formats

@@ -1,6 +1,6 @@
-#include "platform/ProfileFile.h"
+#include "formats/ProfileFile.h"
 
-#include "platform/FileWriting.h"
+#include "formats/FileWriting.h"
 
 #include <optional>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -222,4 +222,4 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
         throw unableToWrite();
 }
 
-} // namespace platform
+} // namespace formats

@@ -1,10 +1,10 @@
-#include "platform/OutputFile.h"
+#include "formats/OutputFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -46,4 +46,4 @@ void OutputFile::discard()
     file_.reset();
 }
 
-} // namespace platform
+} // namespace formats

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace platform {
+namespace formats {
 
 // Text whose encoding its first bytes tell: FF FE UTF-16 little-endian, FE FF UTF-16 big-endian,
 // EF BB BF UTF-8, anything else the system code page. The mark is not part of the text, and a
@@ -15,4 +15,4 @@ QString decodeByByteOrderMark(const QByteArray& bytes);
 // Big5, Shift_JIS, windows-1252 ...), since files from Windows users come in their ANSI code page.
 QString decodeSystemCodePage(const QByteArray& bytes);
 
-} // namespace platform
+} // namespace formats

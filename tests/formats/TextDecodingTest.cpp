@@ -1,11 +1,11 @@
-#include "platform/TextDecoding.h"
+#include "formats/TextDecoding.h"
 
 #include "app/HistoryFile.h"
 
 #include <gtest/gtest.h>
 #include <QStringEncoder>
 
-using platform::decodeSystemCodePage;
+using formats::decodeSystemCodePage;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "platform/RtfTokenizer.h"
+#include "formats/rtf/RtfTokenizer.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 
-namespace platform {
+namespace formats {
 
 namespace {
 
@@ -128,4 +128,4 @@ RtfToken RtfTokenizer::text()
     return {.type = RtfToken::Type::Text, .name = input_.substr(start, pos_ - start)};
 }
 
-} // namespace platform
+} // namespace formats
