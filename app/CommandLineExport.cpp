@@ -1,12 +1,12 @@
 #include "app/CommandLineExport.h"
 
 #include "app/GetPath.h"
+#include "audio/NullPcmSink.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
 #include "platform/EspeakEngine.h"
 #include "platform/FileIdentity.h"
-#include "platform/NullPcmSink.h"
 #include "platform/OutsideProgram.h"
 #include "platform/TerminationSignals.h"
 #include "speech/ReadingWidgets.h"
@@ -150,7 +150,7 @@ int runWithoutWindow(int& argc, char** argv, const CommandLine& commandLine)
     QApplication application(argc, argv);
     try {
         platform::EspeakEngine engine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
-            return std::make_unique<platform::NullPcmSink>(rate);
+            return std::make_unique<audio::NullPcmSink>(rate);
         });
         speech::VoiceHolder holder(engine);
         speech::ReadingWidgets widgets;

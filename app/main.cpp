@@ -3,12 +3,12 @@
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
+#include "audio/QtPcmSink.h"
 #include "platform/DisplayCheck.h"
 #include "platform/EspeakEngine.h"
 #include "platform/Ole.h"
 #include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
-#include "platform/QtPcmSink.h"
 #include "platform/TerminationSignals.h"
 
 #include <cstdio>
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     int status = 0;
     {
         platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
-                                            platform::defaultPcmSinkFactory());
+                                            audio::defaultPcmSinkFactory());
         QtFileDialogs fileDialogs;
         editor::QtEditorDialogs editorDialogs;
         PlatformServices services{

@@ -12,7 +12,7 @@
 class FirstSound {
 public:
     // The output to give the window: silent, paced in real time, and noting the first sound.
-    platform::PcmSinkFactory output()
+    audio::PcmSinkFactory output()
     {
         return [this](int rate) {
             return std::make_unique<NotingSink>(rate, [this] {

@@ -1,5 +1,5 @@
+#include "audio/NullPcmSink.h"
 #include "platform/EspeakEngine.h"
-#include "platform/NullPcmSink.h"
 #include "speech/ReadingControl.h"
 #include "tests/support/ReadingWidgets.h"
 
@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     platform::EspeakEngine engine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
-        return std::make_unique<platform::NullPcmSink>(rate);
+        return std::make_unique<audio::NullPcmSink>(rate);
     });
     speech::VoiceHolder holder(engine);
     const std::pair<const char*, QString> texts[] = {

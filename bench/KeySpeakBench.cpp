@@ -1,6 +1,6 @@
+#include "audio/QtPcmSink.h"
 #include "bench/NotingSink.h"
 #include "bench/WindowRig.h"
-#include "platform/QtPcmSink.h"
 
 #include <algorithm>
 #include <array>
@@ -236,7 +236,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "xcb");
     std::atomic<Clock::rep> soundAt{0};
-    const platform::PcmSinkFactory output = platform::defaultPcmSinkFactory();
+    const audio::PcmSinkFactory output = audio::defaultPcmSinkFactory();
     WindowRig rig(argc, argv, [&](int rate) {
         return std::make_unique<NotingSink>(
             rate,

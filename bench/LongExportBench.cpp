@@ -1,5 +1,5 @@
+#include "audio/NullPcmSink.h"
 #include "platform/EspeakEngine.h"
-#include "platform/NullPcmSink.h"
 #include "speech/FileRendering.h"
 
 #include <algorithm>
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     platform::EspeakEngine engine(
         platform::EspeakEngine::defaultHelperPath(),
-        [](int rate) { return std::make_unique<platform::NullPcmSink>(rate); },
+        [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
         QStringLiteral("en-us"));
     const int cores = engine.synthesisLanes();
     QTemporaryDir folder;

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "platform/NullPcmSink.h"
+#include "audio/NullPcmSink.h"
 
 #include <functional>
 #include <memory>
 
 // An output that tells when sound reaches it and passes it on: to a silent output paced in real
 // time unless another is given.
-class NotingSink final : public platform::PcmSink {
+class NotingSink final : public audio::PcmSink {
 public:
     NotingSink(int sampleRate, std::function<void()> onSound,
-               std::unique_ptr<platform::PcmSink> output = {})
+               std::unique_ptr<audio::PcmSink> output = {})
         : onSound_(std::move(onSound))
-        , output_(output ? std::move(output) : std::make_unique<platform::NullPcmSink>(sampleRate))
+        , output_(output ? std::move(output) : std::make_unique<audio::NullPcmSink>(sampleRate))
     {
     }
     std::int64_t freeSamples() override { return output_->freeSamples(); }
@@ -29,5 +29,5 @@ public:
 
 private:
     std::function<void()> onSound_;
-    std::unique_ptr<platform::PcmSink> output_;
+    std::unique_ptr<audio::PcmSink> output_;
 };

@@ -1,6 +1,6 @@
+#include "audio/NullPcmSink.h"
 #include "bench/WindowRig.h"
 #include "documents/PageTextCopy.h"
-#include "platform/NullPcmSink.h"
 #include "tests/support/FakeBrowser.h"
 
 #include <cstdio>
@@ -126,8 +126,7 @@ QString writePage(const QDir& folder, const QString& name, const QByteArray& bod
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    WindowRig rig(argc, argv,
-                  [](int rate) { return std::make_unique<platform::NullPcmSink>(rate); });
+    WindowRig rig(argc, argv, [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); });
     TFmain& window = rig.window;
     QTemporaryDir folder;
     const QDir pages(folder.path());

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "audio/NullPcmSink.h"
 #include "platform/EspeakEngine.h"
-#include "platform/NullPcmSink.h"
 #include "speech/ExportFeedback.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
@@ -33,7 +33,7 @@ struct ReadingRig {
 
     platform::EspeakEngine engine{
         platform::EspeakEngine::defaultHelperPath(),
-        [](int rate) { return std::make_unique<platform::NullPcmSink>(rate); },
+        [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
         QStringLiteral("en-us")};
     speech::VoiceHolder holder{engine};
     testsupport::ReadingWidgets widgets;

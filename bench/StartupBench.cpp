@@ -1,10 +1,10 @@
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
+#include "audio/QtPcmSink.h"
 #include "platform/EspeakEngine.h"
 #include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
-#include "platform/QtPcmSink.h"
 
 #include <cstdio>
 #include <QElapsedTimer>
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     LectorixApplication application(argc, argv, messageBoxes);
     const double applicationMs = sinceStart.nsecsElapsed() / 1e6;
     platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
-                                        platform::defaultPcmSinkFactory());
+                                        audio::defaultPcmSinkFactory());
     QElapsedTimer voices;
     voices.start();
     speechEngine.voices();

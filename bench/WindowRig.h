@@ -9,7 +9,7 @@
 // The program's window over the real engine, made as the program makes it, with the sound
 // output the bench chooses.
 struct WindowRig {
-    WindowRig(int& argc, char** argv, platform::PcmSinkFactory output)
+    WindowRig(int& argc, char** argv, audio::PcmSinkFactory output)
         : application(argc, argv, messageBoxes)
         , speechEngine(platform::EspeakEngine::defaultHelperPath(), std::move(output))
     {

@@ -1,9 +1,9 @@
 #include "platform/EspeakEngine.h"
 
-#include "platform/CompressedFileStream.h"
+#include "audio/CompressedFileStream.h"
+#include "audio/WavFileStream.h"
 #include "platform/EspeakVoice.h"
 #include "platform/ProgramFiles.h"
-#include "platform/WavFileStream.h"
 
 #include <QLocale>
 #include <QThread>
@@ -30,7 +30,8 @@ private:
 
 } // namespace
 
-EspeakEngine::EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory, QString languageTag)
+EspeakEngine::EspeakEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
+                           QString languageTag)
     : helperPath_(std::move(helperPath))
     , service_(helperPath_)
     , lanes_(std::clamp(QThread::idealThreadCount(), 1, MostLanes))
@@ -66,8 +67,8 @@ SynthService& EspeakEngine::laneService(int lane)
 std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream(speech::AudioFileType type)
 {
     if (type == speech::AudioFileType::Wav)
-        return std::make_shared<WavFileStream>();
-    return std::make_shared<CompressedFileStream>(type);
+        return std::make_shared<audio::WavFileStream>();
+    return std::make_shared<audio::CompressedFileStream>(type);
 }
 
 const speech::VoiceTokens& EspeakEngine::voices()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PcmSink.h"
+#include "audio/PcmSink.h"
 #include "platform/SynthService.h"
 #include "speech/SpeechEngine.h"
 
@@ -16,7 +16,7 @@ class EspeakVoice;
 // lectorix-synth helper, sound goes to the sinks the factory makes.
 class EspeakEngine final : public speech::SpeechEngine {
 public:
-    EspeakEngine(QString helperPath, PcmSinkFactory sinkFactory,
+    EspeakEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
                  QString languageTag = systemLanguageTag());
 
     std::unique_ptr<speech::Voice> CreateVoice() override;
@@ -47,7 +47,7 @@ private:
     SynthService service_;
     std::vector<std::unique_ptr<SynthService>> otherLanes_;
     int lanes_;
-    PcmSinkFactory sinkFactory_;
+    audio::PcmSinkFactory sinkFactory_;
     QString languageTag_;
     std::optional<speech::VoiceTokens> voices_;
 };

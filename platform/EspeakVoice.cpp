@@ -1,8 +1,8 @@
 #include "platform/EspeakVoice.h"
 
-#include "platform/AudioLevel.h"
+#include "audio/AudioLevel.h"
+#include "audio/SampleFile.h"
 #include "platform/EspeakEngine.h"
-#include "platform/SampleFile.h"
 #include "platform/SpeechText.h"
 
 #include <cmath>
@@ -22,7 +22,8 @@ constexpr int SecondsSynthesisedAhead = 2;
 
 } // namespace
 
-EspeakVoice::EspeakVoice(EspeakEngine& engine, SynthService& service, PcmSinkFactory sinkFactory)
+EspeakVoice::EspeakVoice(EspeakEngine& engine, SynthService& service,
+                         audio::PcmSinkFactory sinkFactory)
     : engine_(engine)
     , service_(service)
     , playback_(std::move(sinkFactory))
@@ -207,7 +208,7 @@ void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
 void EspeakVoice::writeWordSound()
 {
     if (file_ && !wordSound_.empty()) {
-        applyVolume(wordSound_, volume_);
+        audio::applyVolume(wordSound_, volume_);
         file_->write(wordSound_, service_.sampleRate());
     }
     wordSound_.clear();
@@ -485,7 +486,7 @@ void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
 
 void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream)
 {
-    auto file = std::dynamic_pointer_cast<SampleFile>(stream);
+    auto file = std::dynamic_pointer_cast<audio::SampleFile>(stream);
     if (!file)
         throw std::invalid_argument("Not a file stream of this engine");
     if (allowFormatChanges_)
@@ -493,7 +494,7 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
     renderInto(std::move(file));
 }
 
-void EspeakVoice::renderInto(std::shared_ptr<SampleSink> sink)
+void EspeakVoice::renderInto(std::shared_ptr<audio::SampleSink> sink)
 {
     abandonParts();
     writeWordSound();

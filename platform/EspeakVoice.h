@@ -11,10 +11,13 @@
 #include <QObject>
 #include <QTimer>
 
+namespace audio {
+class SampleSink;
+}
+
 namespace platform {
 
 class EspeakEngine;
-class SampleSink;
 
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
 // helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
@@ -27,7 +30,7 @@ class EspeakVoice final : public QObject, public speech::Voice, private SynthLis
     Q_OBJECT
 
 public:
-    EspeakVoice(EspeakEngine& engine, SynthService& service, PcmSinkFactory sinkFactory);
+    EspeakVoice(EspeakEngine& engine, SynthService& service, audio::PcmSinkFactory sinkFactory);
     ~EspeakVoice() override;
 
     void SetEventInterests(int interests) override { interests_ = interests; }
@@ -59,7 +62,7 @@ public:
     void SetEndStreamHandler(EndStreamHandler handler) override;
 
     // Renders into the sink, at the helper's rate, as into a file.
-    void renderInto(std::shared_ptr<SampleSink> sink);
+    void renderInto(std::shared_ptr<audio::SampleSink> sink);
     // False after its helper failed to start, until one starts again.
     bool hasWorkingHelper() const { return service_.isAvailable(); }
 
@@ -132,7 +135,7 @@ private:
     QString failure_;
     PlaybackQueue playback_;
     QTimer pumpTimer_;
-    std::shared_ptr<SampleSink> file_;
+    std::shared_ptr<audio::SampleSink> file_;
     std::unique_ptr<ParallelRendering> parts_;
     // The file's sound since the last word began, written once the next begins: a word the
     // helper dies in is spoken again whole, so its first part must not stay in the file.

@@ -21,7 +21,7 @@ constexpr int WritingMsPerRound = 4;
 } // namespace
 
 // Where a lane renders one part.
-class ParallelRendering::PartSink final : public SampleSink {
+class ParallelRendering::PartSink final : public audio::SampleSink {
 public:
     PartSink(ParallelRendering& rendering, std::size_t part)
         : rendering_(rendering)
@@ -49,7 +49,7 @@ struct ParallelRendering::Lane {
 
 ParallelRendering::ParallelRendering(EspeakEngine& engine, const speech::Voice& settings,
                                      long stream, QString text, std::vector<SpeechPiece> parts,
-                                     std::shared_ptr<SampleSink> sink)
+                                     std::shared_ptr<audio::SampleSink> sink)
     : stream_(stream)
     , text_(std::move(text))
     , sink_(std::move(sink))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SampleSink.h"
+#include "audio/SampleSink.h"
 #include "platform/SpeechText.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ public:
 
     ParallelRendering(EspeakEngine& engine, const speech::Voice& settings, long stream,
                       QString text, std::vector<SpeechPiece> parts,
-                      std::shared_ptr<SampleSink> sink);
+                      std::shared_ptr<audio::SampleSink> sink);
     ~ParallelRendering();
     ParallelRendering(const ParallelRendering&) = delete;
     ParallelRendering& operator=(const ParallelRendering&) = delete;
@@ -73,7 +73,7 @@ private:
     long stream_;
     QString text_;
     std::vector<Part> parts_;
-    std::shared_ptr<SampleSink> sink_;
+    std::shared_ptr<audio::SampleSink> sink_;
     int sampleRate_;
     std::vector<Lane> lanes_;
     // Buffers of parts written, kept for the parts to come with the memory they hold.

@@ -1,6 +1,6 @@
 #include "platform/PlaybackQueue.h"
 
-#include "platform/AudioLevel.h"
+#include "audio/AudioLevel.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ constexpr int LevelBlocksPerSecond = 20;
 
 } // namespace
 
-PlaybackQueue::PlaybackQueue(PcmSinkFactory sinkFactory)
+PlaybackQueue::PlaybackQueue(audio::PcmSinkFactory sinkFactory)
     : sinkFactory_(std::move(sinkFactory))
 {
 }
@@ -109,7 +109,7 @@ void PlaybackQueue::writeSome(Segment& segment, std::int64_t count, int volume)
     std::vector<std::int16_t> out(
         segment.samples.begin() + static_cast<std::ptrdiff_t>(segment.written),
         segment.samples.begin() + static_cast<std::ptrdiff_t>(segment.written + count));
-    applyVolume(out, volume);
+    audio::applyVolume(out, volume);
     meter(out, segment);
     sink_->write(out);
     segment.written += static_cast<std::size_t>(count);
@@ -129,7 +129,7 @@ void PlaybackQueue::meter(std::span<const std::int16_t> samples, const Segment& 
         const auto offset = static_cast<std::int64_t>(segment.written + i + 1);
         levels_.push_back({sinkWritten_ + static_cast<std::int64_t>(i) + 1,
                            {segment.stream, (segment.streamOffset + offset) * 2,
-                            audioLevel(blockSquares_, blockCount_)}});
+                            audio::audioLevel(blockSquares_, blockCount_)}});
         blockSquares_ = 0;
         blockCount_ = 0;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PcmSink.h"
+#include "audio/PcmSink.h"
 #include "speech/Voice.h"
 
 #include <deque>
@@ -22,7 +22,7 @@ struct HeardWord {
 // samples go to the sink, so a change is heard within one sink buffer.
 class PlaybackQueue {
 public:
-    explicit PlaybackQueue(PcmSinkFactory sinkFactory);
+    explicit PlaybackQueue(audio::PcmSinkFactory sinkFactory);
 
     void append(long stream, std::span<const std::int16_t> samples, int sampleRate);
     // Marks the end of a sentence of the stream at the point reached so far.
@@ -73,8 +73,8 @@ private:
     void meter(std::span<const std::int16_t> samples, const Segment& segment);
     void restartOutput();
 
-    PcmSinkFactory sinkFactory_;
-    std::unique_ptr<PcmSink> sink_;
+    audio::PcmSinkFactory sinkFactory_;
+    std::unique_ptr<audio::PcmSink> sink_;
     int sampleRate_ = 0;
     std::int64_t sinkWritten_ = 0;
     bool paused_ = false;

@@ -1,4 +1,4 @@
-#include "platform/WavFileStream.h"
+#include "audio/WavFileStream.h"
 #include "speech/VoiceHolder.h"
 #include "tests/support/EngineFixture.h"
 

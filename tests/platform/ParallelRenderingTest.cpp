@@ -87,7 +87,7 @@ int helperProcesses()
     return helpers;
 }
 
-struct MemorySink final : platform::SampleSink {
+struct MemorySink final : audio::SampleSink {
     void write(std::span<const std::int16_t> samples, int) override
     {
         sound.insert(sound.end(), samples.begin(), samples.end());

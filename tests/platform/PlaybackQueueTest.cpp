@@ -8,7 +8,7 @@ using platform::PlaybackQueue;
 namespace {
 
 // A sink whose clock the test moves by hand.
-struct ManualSink final : platform::PcmSink {
+struct ManualSink final : audio::PcmSink {
     std::int64_t freeSamples() override { return 1 << 20; }
     void write(std::span<const std::int16_t> samples) override
     {

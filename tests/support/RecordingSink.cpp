@@ -59,7 +59,7 @@ void RecordingSink::record()
     recorded_ = played;
 }
 
-platform::PcmSinkFactory recordingSinkFactory(std::shared_ptr<Recording> recording, bool paced)
+audio::PcmSinkFactory recordingSinkFactory(std::shared_ptr<Recording> recording, bool paced)
 {
     return [recording, paced](int sampleRate) {
         return std::make_unique<RecordingSink>(recording, sampleRate, paced);

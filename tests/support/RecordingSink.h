@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/NullPcmSink.h"
+#include "audio/NullPcmSink.h"
 
 #include <memory>
 #include <vector>
@@ -17,7 +17,7 @@ struct Recording {
 
 // A sink that plays in real time like the null sink (or at once, when unpaced) and records what
 // is heard.
-class RecordingSink final : public platform::PcmSink {
+class RecordingSink final : public audio::PcmSink {
 public:
     RecordingSink(std::shared_ptr<Recording> recording, int sampleRate, bool paced);
     ~RecordingSink() override;
@@ -33,14 +33,13 @@ private:
     void record();
 
     std::shared_ptr<Recording> recording_;
-    platform::NullPcmSink clock_;
+    audio::NullPcmSink clock_;
     bool paced_;
     std::vector<std::int16_t> unheard_;
     std::int64_t written_ = 0;
     std::int64_t recorded_ = 0;
 };
 
-platform::PcmSinkFactory recordingSinkFactory(std::shared_ptr<Recording> recording,
-                                              bool paced = true);
+audio::PcmSinkFactory recordingSinkFactory(std::shared_ptr<Recording> recording, bool paced = true);
 
 } // namespace testsupport

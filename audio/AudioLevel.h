@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-namespace platform {
+namespace audio {
 
 constexpr int MaxAudioLevel = 10;
 
@@ -13,4 +13,4 @@ void applyVolume(std::span<std::int16_t> samples, int volume);
 // Loudness on a scale of 0 (silence) to 10, from the samples' root mean square in decibels.
 int audioLevel(double sumOfSquares, std::int64_t count);
 
-} // namespace platform
+} // namespace audio

@@ -5,7 +5,7 @@
 #include <memory>
 #include <span>
 
-namespace platform {
+namespace audio {
 
 // Where a voice's sound goes while it plays: 16-bit mono samples at one rate, written as the sink
 // has room for them.
@@ -26,4 +26,4 @@ public:
 
 using PcmSinkFactory = std::function<std::unique_ptr<PcmSink>(int sampleRate)>;
 
-} // namespace platform
+} // namespace audio

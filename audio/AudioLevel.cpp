@@ -1,9 +1,9 @@
-#include "platform/AudioLevel.h"
+#include "audio/AudioLevel.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace platform {
+namespace audio {
 
 namespace {
 
@@ -34,4 +34,4 @@ int audioLevel(double sumOfSquares, std::int64_t count)
     return static_cast<int>(std::clamp(std::round(scaled), 0.0, double{MaxAudioLevel}));
 }
 
-} // namespace platform
+} // namespace audio

@@ -1,5 +1,5 @@
-#include "platform/QtPcmSink.h"
-#include "tests/platform/SinkWriting.h"
+#include "audio/QtPcmSink.h"
+#include "tests/audio/SinkWriting.h"
 
 #include <gtest/gtest.h>
 #include <QFileInfo>
@@ -56,7 +56,7 @@ TEST(LostSoundServer, EverySampleWrittenCountsAsHeardOnceTheServerIsGone)
         GTEST_SKIP() << "no PulseAudio server to start";
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     ASSERT_FALSE(device.isNull());
-    platform::QtPcmSink sink(device, Rate);
+    audio::QtPcmSink sink(device, Rate);
     testsupport::writeSilence(sink, Rate / 2, Rate);
     ASSERT_TRUE(waitUntil([&] { return sink.playedSamples() > Rate / 10; }, 5000));
     server.stop();

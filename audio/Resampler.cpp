@@ -1,4 +1,4 @@
-#include "platform/Resampler.h"
+#include "audio/Resampler.h"
 
 #include <algorithm>
 #include <soxr.h>
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace audio {
 
 void Resampler::SoxrDeleter::operator()(soxr* resampler) const
 {
@@ -68,4 +68,4 @@ void Resampler::run(const std::int16_t* samples, std::size_t count, const Output
     }
 }
 
-} // namespace platform
+} // namespace audio

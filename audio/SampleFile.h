@@ -1,12 +1,12 @@
 #pragma once
 
+#include "audio/SampleSink.h"
 #include "formats/OutputFile.h"
-#include "platform/SampleSink.h"
 #include "speech/FileStream.h"
 
 #include <stdexcept>
 
-namespace platform {
+namespace audio {
 
 // A file stream of this engine: a voice renders its sound into it, at the engine's rate. Its one
 // format type is 16 kHz, 16 bit, mono; only WAV files take that rate.
@@ -31,4 +31,4 @@ private:
     int formatType_ = Format16kHz16BitMono;
 };
 
-} // namespace platform
+} // namespace audio

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "audio/Resampler.h"
+#include "audio/SampleFile.h"
 #include "formats/OutputFile.h"
-#include "platform/Resampler.h"
-#include "platform/SampleFile.h"
 #include "speech/AudioFileType.h"
 
 #include <memory>
 
 struct sf_private_tag;
 
-namespace platform {
+namespace audio {
 
 // The file an encoder writes through, with the first reason a write failed.
 struct EncodedFile {
@@ -49,4 +49,4 @@ private:
     int engineRate_ = 0;
 };
 
-} // namespace platform
+} // namespace audio

@@ -1,8 +1,8 @@
-#include "platform/NullPcmSink.h"
+#include "audio/NullPcmSink.h"
 
 #include <algorithm>
 
-namespace platform {
+namespace audio {
 
 NullPcmSink::NullPcmSink(int sampleRate)
     : sampleRate_(sampleRate)
@@ -69,4 +69,4 @@ void NullPcmSink::discard()
     clock_.invalidate();
 }
 
-} // namespace platform
+} // namespace audio

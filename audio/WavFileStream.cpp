@@ -1,11 +1,11 @@
-#include "platform/WavFileStream.h"
+#include "audio/WavFileStream.h"
 
 #include "formats/FileWriting.h"
 
 #include <cstring>
 #include <QtEndian>
 
-namespace platform {
+namespace audio {
 
 namespace {
 
@@ -130,4 +130,4 @@ void WavFileStream::Discard()
     file_.discard();
 }
 
-} // namespace platform
+} // namespace audio

@@ -1,4 +1,4 @@
-#include "platform/WavFileStream.h"
+#include "audio/WavFileStream.h"
 
 #include "tests/support/FileSizeLimit.h"
 
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <vector>
 
-using platform::WavFileStream;
+using audio::WavFileStream;
 
 namespace {
 

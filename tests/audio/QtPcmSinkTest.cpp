@@ -1,6 +1,6 @@
-#include "platform/QtPcmSink.h"
+#include "audio/QtPcmSink.h"
 
-#include "tests/platform/SinkWriting.h"
+#include "tests/audio/SinkWriting.h"
 #include "tests/support/EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <QMediaDevices>
 #include <vector>
 
-using platform::QtPcmSink;
+using audio::QtPcmSink;
 using testsupport::waitUntil;
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-namespace platform {
+namespace audio {
 
 // Where a voice object's sound goes when it is not heard.
 class SampleSink {
@@ -13,4 +13,4 @@ public:
     virtual void write(std::span<const std::int16_t> samples, int sampleRate) = 0;
 };
 
-} // namespace platform
+} // namespace audio

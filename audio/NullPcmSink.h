@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/PcmSink.h"
+#include "audio/PcmSink.h"
 
 #include <QElapsedTimer>
 
-namespace platform {
+namespace audio {
 
 // Takes the place of an audio device where there is none: it consumes samples in real time, so
 // pausing, levels and timing behave as they do with sound.
@@ -32,4 +32,4 @@ private:
     bool suspended_ = false;
 };
 
-} // namespace platform
+} // namespace audio

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/NullPcmSink.h"
-#include "platform/PcmSink.h"
+#include "audio/NullPcmSink.h"
+#include "audio/PcmSink.h"
 
 #include <memory>
 #include <QAudioDevice>
 #include <QAudioSink>
 
-namespace platform {
+namespace audio {
 
 // Plays through a Qt audio device in push mode. When the device cannot be opened or fails while
 // playing, the sink goes on without sound in real time, so speech keeps its pace and comes to an
@@ -44,4 +44,4 @@ private:
 // The default output device, or a sink paced in real time where the machine has none.
 PcmSinkFactory defaultPcmSinkFactory();
 
-} // namespace platform
+} // namespace audio

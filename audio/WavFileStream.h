@@ -1,12 +1,12 @@
 #pragma once
 
+#include "audio/Resampler.h"
+#include "audio/SampleFile.h"
 #include "formats/OutputFile.h"
-#include "platform/Resampler.h"
-#include "platform/SampleFile.h"
 
 #include <memory>
 
-namespace platform {
+namespace audio {
 
 // A WAV file (RIFF, PCM, 16 bit, mono) that a voice renders into, resampled with libsoxr to the
 // file's rate. The sizes in the header are filled in by Close; a file that could not be written
@@ -37,4 +37,4 @@ private:
     QString writeError_;
 };
 
-} // namespace platform
+} // namespace audio

@@ -1,8 +1,8 @@
-#include "platform/QtPcmSink.h"
+#include "audio/QtPcmSink.h"
 
 #include <QMediaDevices>
 
-namespace platform {
+namespace audio {
 
 namespace {
 
@@ -129,4 +129,4 @@ PcmSinkFactory defaultPcmSinkFactory()
     };
 }
 
-} // namespace platform
+} // namespace audio

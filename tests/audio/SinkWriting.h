@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PcmSink.h"
+#include "audio/PcmSink.h"
 #include "tests/support/WaitUntil.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@ namespace testsupport {
 
 // Writes `count` samples of silence as the sink makes room, so a run on a desktop plays nothing
 // audible.
-inline void writeSilence(platform::PcmSink& sink, std::int64_t count, int rate)
+inline void writeSilence(audio::PcmSink& sink, std::int64_t count, int rate)
 {
     const std::vector<std::int16_t> silence(static_cast<std::size_t>(rate), 0);
     std::int64_t written = 0;

@@ -8,7 +8,7 @@
 
 struct soxr;
 
-namespace platform {
+namespace audio {
 
 // Changes the rate of 16-bit mono sound with libsoxr at high quality.
 class Resampler {
@@ -40,4 +40,4 @@ private:
     std::vector<std::int16_t> out_;
 };
 
-} // namespace platform
+} // namespace audio

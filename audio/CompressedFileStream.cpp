@@ -1,10 +1,10 @@
-#include "platform/CompressedFileStream.h"
+#include "audio/CompressedFileStream.h"
 
 #include "formats/FileWriting.h"
 
 #include <sndfile.h>
 
-namespace platform {
+namespace audio {
 
 namespace {
 
@@ -189,4 +189,4 @@ void CompressedFileStream::Discard()
     out_.file.discard();
 }
 
-} // namespace platform
+} // namespace audio

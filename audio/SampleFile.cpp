@@ -1,6 +1,6 @@
-#include "platform/SampleFile.h"
+#include "audio/SampleFile.h"
 
-namespace platform {
+namespace audio {
 
 std::runtime_error SampleFile::error(const QString& message)
 {
@@ -31,4 +31,4 @@ void SampleFile::finishWriting(formats::OutputFile& file, QString failure)
     throw error(QStringLiteral("Cannot write \"%1\": %2").arg(path, failure));
 }
 
-} // namespace platform
+} // namespace audio
