@@ -5,7 +5,7 @@
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "platform/FileIdentity.h"
 #include "platform/OutsideProgram.h"
 #include "platform/TerminationSignals.h"
@@ -117,7 +117,7 @@ int listVoices(speech::ReadingWidgets& widgets)
 }
 
 int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
-               platform::EspeakEngine& engine, speech::ReadingWidgets& widgets,
+               engine::EspeakEngine& engine, speech::ReadingWidgets& widgets,
                speech::ReadingControl& reading)
 {
     if (!request.voice.isEmpty()) {
@@ -149,7 +149,7 @@ int runWithoutWindow(int& argc, char** argv, const CommandLine& commandLine)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     try {
-        platform::EspeakEngine engine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
+        engine::EspeakEngine engine(engine::EspeakEngine::defaultHelperPath(), [](int rate) {
             return std::make_unique<audio::NullPcmSink>(rate);
         });
         speech::VoiceHolder holder(engine);

@@ -4,8 +4,8 @@
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "audio/QtPcmSink.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "platform/DisplayCheck.h"
-#include "platform/EspeakEngine.h"
 #include "platform/Ole.h"
 #include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
@@ -43,8 +43,8 @@ int main(int argc, char* argv[])
     platform::CoInitialize();
     int status = 0;
     {
-        platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
-                                            audio::defaultPcmSinkFactory());
+        engine::EspeakEngine speechEngine(engine::EspeakEngine::defaultHelperPath(),
+                                          audio::defaultPcmSinkFactory());
         QtFileDialogs fileDialogs;
         editor::QtEditorDialogs editorDialogs;
         PlatformServices services{

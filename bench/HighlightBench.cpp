@@ -1,5 +1,5 @@
 #include "audio/NullPcmSink.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "speech/ReadingControl.h"
 #include "tests/support/ReadingWidgets.h"
 
@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    platform::EspeakEngine engine(platform::EspeakEngine::defaultHelperPath(), [](int rate) {
+    engine::EspeakEngine engine(engine::EspeakEngine::defaultHelperPath(), [](int rate) {
         return std::make_unique<audio::NullPcmSink>(rate);
     });
     speech::VoiceHolder holder(engine);

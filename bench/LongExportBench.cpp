@@ -1,5 +1,5 @@
 #include "audio/NullPcmSink.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "speech/FileRendering.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ double seconds(const QElapsedTimer& timer)
     return timer.nsecsElapsed() / 1e9;
 }
 
-double exportSeconds(platform::EspeakEngine& engine, int lanes, const QString& text,
+double exportSeconds(engine::EspeakEngine& engine, int lanes, const QString& text,
                      const QString& path)
 {
     engine.setSynthesisLanes(lanes);
@@ -63,8 +63,8 @@ double soundSeconds(const QString& wavPath)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    platform::EspeakEngine engine(
-        platform::EspeakEngine::defaultHelperPath(),
+    engine::EspeakEngine engine(
+        engine::EspeakEngine::defaultHelperPath(),
         [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
         QStringLiteral("en-us"));
     const int cores = engine.synthesisLanes();

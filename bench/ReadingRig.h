@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/NullPcmSink.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "speech/ExportFeedback.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
@@ -31,10 +31,9 @@ struct ReadingRig {
         reading.fillVoiceList(0);
     }
 
-    platform::EspeakEngine engine{
-        platform::EspeakEngine::defaultHelperPath(),
-        [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
-        QStringLiteral("en-us")};
+    engine::EspeakEngine engine{engine::EspeakEngine::defaultHelperPath(),
+                                [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
+                                QStringLiteral("en-us")};
     speech::VoiceHolder holder{engine};
     testsupport::ReadingWidgets widgets;
     QTextEdit& editor = widgets.editor;

@@ -1,5 +1,5 @@
 #include "bench/NotingSink.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ void waitFor(const std::function<bool()>& condition)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
-double firstSoundMs(platform::EspeakEngine& engine, Figures& figures, const QString& text)
+double firstSoundMs(engine::EspeakEngine& engine, Figures& figures, const QString& text)
 {
     figures.heard = false;
     auto voice = engine.CreateVoice();
@@ -41,7 +41,7 @@ double firstSoundMs(platform::EspeakEngine& engine, Figures& figures, const QStr
     return timer.nsecsElapsed() / 1e6;
 }
 
-double releaseMs(platform::EspeakEngine& engine)
+double releaseMs(engine::EspeakEngine& engine)
 {
     auto voice = engine.CreateVoice();
     voice->Speak(textOfSize(5000), speech::Voice::SpeakAsync);
@@ -60,8 +60,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     Figures figures;
-    platform::EspeakEngine engine(
-        platform::EspeakEngine::defaultHelperPath(),
+    engine::EspeakEngine engine(
+        engine::EspeakEngine::defaultHelperPath(),
         [&](int rate) { return std::make_unique<NotingSink>(rate, [&] { figures.heard = true; }); },
         QStringLiteral("en-us"));
     engine.voices();

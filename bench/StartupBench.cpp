@@ -2,7 +2,7 @@
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "audio/QtPcmSink.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
 
@@ -20,8 +20,8 @@ int main(int argc, char* argv[])
     QtMessageBoxes messageBoxes;
     LectorixApplication application(argc, argv, messageBoxes);
     const double applicationMs = sinceStart.nsecsElapsed() / 1e6;
-    platform::EspeakEngine speechEngine(platform::EspeakEngine::defaultHelperPath(),
-                                        audio::defaultPcmSinkFactory());
+    engine::EspeakEngine speechEngine(engine::EspeakEngine::defaultHelperPath(),
+                                      audio::defaultPcmSinkFactory());
     QElapsedTimer voices;
     voices.start();
     speechEngine.voices();

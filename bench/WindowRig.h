@@ -3,7 +3,7 @@
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "platform/OpenFolder.h"
 
 // The program's window over the real engine, made as the program makes it, with the sound
@@ -11,13 +11,13 @@
 struct WindowRig {
     WindowRig(int& argc, char** argv, audio::PcmSinkFactory output)
         : application(argc, argv, messageBoxes)
-        , speechEngine(platform::EspeakEngine::defaultHelperPath(), std::move(output))
+        , speechEngine(engine::EspeakEngine::defaultHelperPath(), std::move(output))
     {
     }
 
     QtMessageBoxes messageBoxes;
     LectorixApplication application;
-    platform::EspeakEngine speechEngine;
+    engine::EspeakEngine speechEngine;
     QtFileDialogs fileDialogs;
     editor::QtEditorDialogs editorDialogs;
     PlatformServices services{speechEngine,         messageBoxes,  [] { return false; },

@@ -1,7 +1,7 @@
 #include "app/TFmain.h"
 
+#include "engine/espeak/EspeakEngine.h"
 #include "platform/DateFormats.h"
-#include "platform/EspeakEngine.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TemporaryConfig.h"
@@ -83,7 +83,7 @@ TEST(TFmain, WithoutTheSpeechHelperTheStartGoesUpToTheVoiceAndTheUsersFilesStayA
     config.write(QStringLiteral("set.ini"), settings);
     config.write(QStringLiteral("files.ini"), history);
     processDateFormats() = {};
-    platform::EspeakEngine engine(
+    engine::EspeakEngine engine(
         QStringLiteral("/nonexistent/lectorix-synth"),
         testsupport::recordingSinkFactory(std::make_shared<testsupport::Recording>()));
     testsupport::RecordingMessageBoxes messageBoxes;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WaitUntil.h"
 
@@ -12,8 +12,8 @@ namespace testsupport {
 // The real engine, with sound recorded in memory instead of played.
 struct EngineUnderTest {
     explicit EngineUnderTest(bool paced, const QString& language = QStringLiteral("en-us"))
-        : engine(platform::EspeakEngine::defaultHelperPath(),
-                 recordingSinkFactory(recording, paced), language)
+        : engine(engine::EspeakEngine::defaultHelperPath(), recordingSinkFactory(recording, paced),
+                 language)
     {
     }
 
@@ -23,7 +23,7 @@ struct EngineUnderTest {
     }
 
     std::shared_ptr<Recording> recording = std::make_shared<Recording>();
-    platform::EspeakEngine engine;
+    engine::EspeakEngine engine;
 };
 
 // Everything the voice says for the text, rendered as fast as the engine can.

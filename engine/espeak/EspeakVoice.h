@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ParallelRendering.h"
-#include "platform/PlaybackQueue.h"
-#include "platform/SpeechText.h"
-#include "platform/SynthService.h"
+#include "engine/espeak/SynthService.h"
+#include "engine/ParallelRendering.h"
+#include "engine/PlaybackQueue.h"
+#include "engine/SpeechText.h"
 #include "speech/Voice.h"
 
 #include <deque>
@@ -15,7 +15,7 @@ namespace audio {
 class SampleSink;
 }
 
-namespace platform {
+namespace engine {
 
 class EspeakEngine;
 
@@ -146,4 +146,4 @@ private:
     EndStreamHandler endStreamHandler_;
 };
 
-} // namespace platform
+} // namespace engine

@@ -1,4 +1,4 @@
-#include "platform/synth/SynthProtocol.h"
+#include "engine/espeak/helper/SynthProtocol.h"
 
 #include <gtest/gtest.h>
 

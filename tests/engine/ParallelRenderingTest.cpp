@@ -1,4 +1,4 @@
-#include "platform/ParallelRendering.h"
+#include "engine/ParallelRendering.h"
 
 #include "speech/FileRendering.h"
 #include "tests/support/EngineFixture.h"
@@ -101,17 +101,17 @@ struct MemorySink final : audio::SampleSink {
 // rendered alone.
 TEST(ParallelRendering, PartsReachTheSinkInTheirOrderWhicheverEndsFirst)
 {
-    const std::vector<platform::SpeechPiece> parts = {
+    const std::vector<engine::SpeechPiece> parts = {
         {book(4), 0, true}, {QStringLiteral("One."), 0, true}, {QStringLiteral("Two."), 0, true}};
     EngineUnderTest unpaced(false);
     unpaced.engine.setSynthesisLanes(3);
     const auto sink = std::make_shared<MemorySink>();
-    platform::ParallelRendering rendering(unpaced.engine, *unpaced.engine.CreateVoice(), 1, {},
-                                          parts, sink);
+    engine::ParallelRendering rendering(unpaced.engine, *unpaced.engine.CreateVoice(), 1, {}, parts,
+                                        sink);
     while (!rendering.advance(50)) {
     }
     std::vector<std::int16_t> expected;
-    for (const platform::SpeechPiece& part : parts) {
+    for (const engine::SpeechPiece& part : parts) {
         const std::vector<std::int16_t> alone = render(part.text);
         expected.insert(expected.end(), alone.begin(), alone.end());
     }
@@ -130,7 +130,7 @@ TEST(ParallelRendering, PartsRenderedSideBySideJoinWithoutLosingOrDoublingAWord)
     const Rendering joined = renderBook(2, text);
     EXPECT_EQ(joined.helpers, 2);
     const auto seams =
-        platform::cutAtParagraphEnds(text, platform::ParallelRendering::PartLength).size() - 1;
+        engine::cutAtParagraphEnds(text, engine::ParallelRendering::PartLength).size() - 1;
     ASSERT_GE(seams, 6u);
     EXPECT_NEAR(joined.seconds, single.seconds, 0.2 * seams);
     EXPECT_LT(std::abs(joined.seconds - single.seconds) / single.seconds, 0.005);

@@ -1,9 +1,9 @@
-#include "platform/SpeechText.h"
+#include "engine/SpeechText.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace platform {
+namespace engine {
 
 namespace {
 
@@ -180,4 +180,4 @@ std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece)
     return words;
 }
 
-} // namespace platform
+} // namespace engine

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/synth/SynthProtocol.h"
+#include "engine/espeak/helper/SynthProtocol.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,11 +1,11 @@
-#include "platform/SynthService.h"
+#include "engine/espeak/SynthService.h"
 
-#include "platform/SpeechText.h"
+#include "engine/SpeechText.h"
 
 #include <QProcessEnvironment>
 #include <stdexcept>
 
-namespace platform {
+namespace engine {
 
 namespace {
 
@@ -265,4 +265,4 @@ qint64 SynthService::helperProcessId() const
     return process_ ? process_->processId() : 0;
 }
 
-} // namespace platform
+} // namespace engine

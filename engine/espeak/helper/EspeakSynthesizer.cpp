@@ -1,4 +1,4 @@
-#include "platform/synth/EspeakSynthesizer.h"
+#include "engine/espeak/helper/EspeakSynthesizer.h"
 
 #include <algorithm>
 #include <espeak-ng/speak_lib.h>

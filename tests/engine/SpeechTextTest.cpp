@@ -1,8 +1,8 @@
-#include "platform/SpeechText.h"
+#include "engine/SpeechText.h"
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace engine;
 
 TEST(CleanForSynthesis, ControlCharactersBecomeBlanksAndLineEndsStay)
 {

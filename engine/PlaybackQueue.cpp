@@ -1,10 +1,10 @@
-#include "platform/PlaybackQueue.h"
+#include "engine/PlaybackQueue.h"
 
 #include "audio/AudioLevel.h"
 
 #include <algorithm>
 
-namespace platform {
+namespace engine {
 
 namespace {
 
@@ -218,4 +218,4 @@ void PlaybackQueue::closeSink()
     words_.clear();
 }
 
-} // namespace platform
+} // namespace engine

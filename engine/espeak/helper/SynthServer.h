@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/synth/EspeakSynthesizer.h"
-#include "platform/synth/SynthProtocol.h"
+#include "engine/espeak/helper/EspeakSynthesizer.h"
+#include "engine/espeak/helper/SynthProtocol.h"
 
 #include <deque>
 

@@ -1,12 +1,12 @@
-#include "platform/SynthService.h"
+#include "engine/espeak/SynthService.h"
 
-#include "platform/EspeakEngine.h"
-#include "platform/synth/EspeakSynthesizer.h"
+#include "engine/espeak/EspeakEngine.h"
+#include "engine/espeak/helper/EspeakSynthesizer.h"
 #include "tests/support/EngineFixture.h"
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace engine;
 
 namespace {
 

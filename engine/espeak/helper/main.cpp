@@ -1,4 +1,4 @@
-#include "platform/synth/SynthServer.h"
+#include "engine/espeak/helper/SynthServer.h"
 
 #include <csignal>
 #include <cstdio>

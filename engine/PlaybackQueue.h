@@ -8,7 +8,7 @@
 #include <QtGlobal>
 #include <vector>
 
-namespace platform {
+namespace engine {
 
 // A word of a stream, by where it starts in the stream's text.
 struct HeardWord {
@@ -88,4 +88,4 @@ private:
     std::int64_t lastStreamLength_ = 0;
 };
 
-} // namespace platform
+} // namespace engine

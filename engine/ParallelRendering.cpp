@@ -1,13 +1,13 @@
-#include "platform/ParallelRendering.h"
+#include "engine/ParallelRendering.h"
 
-#include "platform/EspeakEngine.h"
-#include "platform/EspeakVoice.h"
+#include "engine/espeak/EspeakEngine.h"
+#include "engine/espeak/EspeakVoice.h"
 
 #include <optional>
 #include <QElapsedTimer>
 #include <stdexcept>
 
-namespace platform {
+namespace engine {
 
 namespace {
 
@@ -198,4 +198,4 @@ qsizetype ParallelRendering::charactersRendered() const
     return rendered;
 }
 
-} // namespace platform
+} // namespace engine

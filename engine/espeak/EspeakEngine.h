@@ -1,14 +1,14 @@
 #pragma once
 
 #include "audio/PcmSink.h"
-#include "platform/SynthService.h"
+#include "engine/espeak/SynthService.h"
 #include "speech/SpeechEngine.h"
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-namespace platform {
+namespace engine {
 
 class EspeakVoice;
 
@@ -52,4 +52,4 @@ private:
     std::optional<speech::VoiceTokens> voices_;
 };
 
-} // namespace platform
+} // namespace engine

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/synth/SynthProtocol.h"
+#include "engine/espeak/helper/SynthProtocol.h"
 
 #include <deque>
 #include <functional>
@@ -14,7 +14,7 @@
 #include <span>
 #include <vector>
 
-namespace platform {
+namespace engine {
 
 struct SynthJob {
     QString voice;
@@ -106,4 +106,4 @@ private:
     QTimer watchdog_;
 };
 
-} // namespace platform
+} // namespace engine

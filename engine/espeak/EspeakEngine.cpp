@@ -1,14 +1,14 @@
-#include "platform/EspeakEngine.h"
+#include "engine/espeak/EspeakEngine.h"
 
 #include "audio/CompressedFileStream.h"
 #include "audio/WavFileStream.h"
-#include "platform/EspeakVoice.h"
+#include "engine/espeak/EspeakVoice.h"
 #include "platform/ProgramFiles.h"
 
 #include <QLocale>
 #include <QThread>
 
-namespace platform {
+namespace engine {
 
 namespace {
 
@@ -85,7 +85,7 @@ const speech::VoiceTokens& EspeakEngine::voices()
 
 QString EspeakEngine::defaultHelperPath()
 {
-    return ProgramFiles::ofRunningProgram().helperPath();
+    return platform::ProgramFiles::ofRunningProgram().helperPath();
 }
 
 QString EspeakEngine::systemLanguageTag()
@@ -97,4 +97,4 @@ QString EspeakEngine::systemLanguageTag()
     return locale.name().toLower().replace(u'_', u'-');
 }
 
-} // namespace platform
+} // namespace engine

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/SampleSink.h"
-#include "platform/SpeechText.h"
+#include "engine/SpeechText.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,7 +12,7 @@ namespace speech {
 class Voice;
 }
 
-namespace platform {
+namespace engine {
 
 class EspeakEngine;
 class EspeakVoice;
@@ -86,4 +86,4 @@ private:
     bool broken_ = false;
 };
 
-} // namespace platform
+} // namespace engine

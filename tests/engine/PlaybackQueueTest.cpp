@@ -1,9 +1,9 @@
-#include "platform/PlaybackQueue.h"
+#include "engine/PlaybackQueue.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
-using platform::PlaybackQueue;
+using engine::PlaybackQueue;
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST_F(PlaybackQueueTest, VolumeAndLevelsFollowWhatIsWritten)
 // sink may hold seconds of sound ahead of the ear. A skip drops the words it passes over.
 TEST_F(PlaybackQueueTest, AWordIsHeardWithItsFirstSampleAndSkippedWordsNeverAre)
 {
-    using platform::HeardWord;
+    using engine::HeardWord;
     queue.startWord(1, 0);
     queue.append(1, filled(1, 1000), 20000);
     queue.startWord(1, 4);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-namespace platform {
+namespace engine {
 
 // The text that reaches espeak-ng: control characters other than tab and line ends become blanks
 // (U+0001 would start espeak-ng's embedded commands) and lone surrogates become U+FFFD. The length
@@ -61,4 +61,4 @@ std::vector<SpeechPiece> cutAtParagraphEnds(const QString& text, qsizetype partL
 // Each word of a piece as its own piece; the last one ends a sentence where the piece did.
 std::vector<SpeechPiece> splitIntoWords(const SpeechPiece& piece);
 
-} // namespace platform
+} // namespace engine

@@ -1,9 +1,9 @@
-#include "platform/EspeakVoice.h"
+#include "engine/espeak/EspeakVoice.h"
 
 #include "audio/AudioLevel.h"
 #include "audio/SampleFile.h"
-#include "platform/EspeakEngine.h"
-#include "platform/SpeechText.h"
+#include "engine/espeak/EspeakEngine.h"
+#include "engine/SpeechText.h"
 
 #include <cmath>
 #include <QElapsedTimer>
@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace platform {
+namespace engine {
 
 namespace {
 
@@ -524,4 +524,4 @@ void EspeakVoice::SetEndStreamHandler(EndStreamHandler handler)
     endStreamHandler_ = std::move(handler);
 }
 
-} // namespace platform
+} // namespace engine
