@@ -2,20 +2,8 @@
 
 #include <QIcon>
 
-namespace {
-
-// The web pages' engine shares its graphics contexts, which has to be said before the
-// application object exists.
-int& beforeTheApplication(int& argc)
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    return argc;
-}
-
-} // namespace
-
 LectorixApplication::LectorixApplication(int& argc, char** argv, MessageBoxes& messageBoxes)
-    : QApplication(beforeTheApplication(argc), argv)
+    : QApplication(argc, argv)
     , messageBoxes_(messageBoxes)
 {
     // The window's X11 class; the desktop entry's StartupWMClass repeats it.

@@ -74,6 +74,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     printing_ =
         std::make_unique<editor::Printing>(*RichEdit1, services_.editorDialogs, titledMessage());
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
+    WebBrowser1.setFailureHandler(
+        [this](const QString& reason) { services_.messageBoxes.showError(reason); });
     createTrayIcon();
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,

@@ -29,7 +29,8 @@
 #include "live/KeySpeaking.h"
 #include "live/KeySpeakOptions.h"
 #include "live/OptionControls.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/ProgramFiles.h"
+#include "platform/WebHelperBrowser.h"
 #include "speech/InstallTTS.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
@@ -251,7 +252,8 @@ private:
     std::unique_ptr<EditorAppearance> appearance_;
     std::unique_ptr<documents::EditorLoader> loader_;
     std::unique_ptr<documents::DocumentConverters> converters_;
-    platform::WebEngineBrowser WebBrowser1;
+    platform::WebHelperBrowser WebBrowser1{
+        platform::ProgramFiles::ofRunningProgram().webHelperPath()};
     std::unique_ptr<documents::DocumentOpener> opener_;
     std::unique_ptr<documents::AddressHistory> history_;
     std::unique_ptr<documents::AddressBar> addressBar_;

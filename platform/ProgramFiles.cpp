@@ -25,7 +25,17 @@ ProgramFiles ProgramFiles::ofRunningProgram()
 
 QString ProgramFiles::helperPath() const
 {
-    return (installed_ ? folder(LECTORIX_HELPER_FROM_BIN) : programFolder_) + u'/' + HelperName;
+    return helper(HelperName);
+}
+
+QString ProgramFiles::webHelperPath() const
+{
+    return helper(QStringLiteral("lectorix-web"));
+}
+
+QString ProgramFiles::helper(const QString& name) const
+{
+    return (installed_ ? folder(LECTORIX_HELPER_FROM_BIN) : programFolder_) + u'/' + name;
 }
 
 QString ProgramFiles::libraryFolder() const

@@ -16,12 +16,15 @@ public:
 
     // The synthesis helper, lectorix-synth.
     QString helperPath() const;
+    // The web page reader, lectorix-web.
+    QString webHelperPath() const;
     // The folder that holds the program's own shared libraries.
     QString libraryFolder() const;
     // The folder that holds the "Language" folder, ending in a separator.
     QString dataFolder() const;
 
 private:
+    QString helper(const QString& name) const;
     QString folder(const char* installedFromBin) const;
 
     QString programFolder_;

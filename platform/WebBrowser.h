@@ -7,7 +7,7 @@ namespace platform {
 
 // The browser the window never shows. The program relies on three things only: navigating to
 // an address, being told when a document is complete, and reading the rendered text of the
-// top-level document's body.
+// top-level document's body; and on hearing when a page cannot be read at all.
 class WebBrowser {
 public:
     virtual ~WebBrowser() = default;
@@ -21,6 +21,8 @@ public:
     virtual void readBodyText(std::function<void(const QString&)> handler) = 0;
     // Stops and unloads the page: its scripts and its timers end, and it completes no more.
     virtual void Stop() = 0;
+    // The handler hears why a page the browser went to cannot be read after all.
+    virtual void setFailureHandler(std::function<void(const QString&)> handler) = 0;
 };
 
 } // namespace platform

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QTest>
@@ -84,6 +85,9 @@ TEST(WebPages, APageWrittenPartlyByScriptArrivesWithThePathsCapitalsKept)
     w.enter(w.server.address(QStringLiteral("/news/today.html")));
     EXPECT_TRUE(w.editorComesToShow(QStringLiteral("Not found")));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("libQt6WebEngine")) << "the pages were read elsewhere";
 }
 
 TEST(WebPages, AnArchivedPageAndAFailedLoadShowWhatTheBrowserShows)

@@ -2,6 +2,7 @@
 set(installed_files
     ${BIN_DIR}/lectorix
     ${HELPER_DIR}/lectorix-synth
+    ${HELPER_DIR}/lectorix-web
     ${LIBRARY_DIR}/libKey.so
     ${DATA_DIR}/Language/English.ini
     ${SHARE_DIR}/applications/${APP_ID}.desktop

@@ -27,6 +27,10 @@ public:
     }
 
     void Stop() override { ++stops; }
+    void setFailureHandler(std::function<void(const QString&)> handler) override
+    {
+        failed = std::move(handler);
+    }
 
     QStringList navigated;
     int stops = 0;
@@ -34,6 +38,7 @@ public:
     // A null text stands for a page without a body.
     QString bodyText;
     std::function<void()> complete;
+    std::function<void(const QString&)> failed;
 };
 
 } // namespace testsupport

@@ -1,4 +1,4 @@
-#include "platform/PageRequestRules.h"
+#include "platform/webhelper/PageRequestRules.h"
 
 namespace platform {
 
