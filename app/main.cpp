@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/CommandLine.h"
 #include "app/CommandLineExport.h"
 #include "app/LectorixApplication.h"

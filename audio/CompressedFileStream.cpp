@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "audio/CompressedFileStream.h"
 
 #include "formats/FileWriting.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/EditorAppearance.h"
 #include "documents/EditorLoader.h"
 #include "formats/rtf/RtfWriter.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/TFmain.h"
 #include "tests/app/AppTestMain.h"
 #include "tests/support/EngineFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/HelpText.h"
 #include "app/TFmain.h"
 #include "i18n/TextProperties.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "documents/EditorLoader.h"
 #include "editor/DocumentSaver.h"
 #include "editor/Printing.h"

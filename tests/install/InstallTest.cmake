@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program installed into a fresh prefix, with its desktop entry and AppStream data valid, then
 # moved elsewhere, exports through the helper installed with it: the prefix holds no helper beside
 # the program.

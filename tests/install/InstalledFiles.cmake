@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What an installation holds, relative to its prefix.
 set(installed_files
     ${BIN_DIR}/lectorix
@@ -10,4 +11,7 @@ set(installed_files
     ${SHARE_DIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
     ${SHARE_DIR}/icons/hicolor/16x16/apps/${APP_ID}.png
     ${SHARE_DIR}/icons/hicolor/256x256/apps/${APP_ID}.png
-    ${MAN_DIR}/man1/lectorix.1.gz)
+    ${MAN_DIR}/man1/lectorix.1.gz
+    ${DOC_DIR}/copyright
+    ${DOC_DIR}/LICENSE
+    ${DOC_DIR}/screenshots/main-window.png)

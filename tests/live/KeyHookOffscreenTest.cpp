@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "live/HookChannel.h"
 #include "live/KeyHookBridge.h"
 #include "platform/ProgramFiles.h"
