@@ -11,8 +11,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QCompleter>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
