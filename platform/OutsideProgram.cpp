@@ -42,8 +42,7 @@ ProgramRun runToEnd(const QString& program, const QStringList& arguments,
     QByteArray errors;
     QObject::connect(&process, &QProcess::readyReadStandardError, &process,
                      [&] { keepEnd(errors, process.readAllStandardError()); });
-    // A group of its own, so stopping it reaches what it started (soffice hands the work on).
-    process.setChildProcessModifier([] { setpgid(0, 0); });
+    leadOwnProcessGroup(process);
     QEventLoop waiting;
     QObject::connect(&process, &QProcess::finished, &waiting, &QEventLoop::quit);
     QTimer limitReached;
@@ -64,11 +63,21 @@ ProgramRun runToEnd(const QString& program, const QStringList& arguments,
                                                             : ProgramEnd::Finished,
                 process.exitCode(), QString::fromLocal8Bit(errors)};
     }
+    killProcessGroup(process);
+    return {interrupted ? ProgramEnd::Interrupted : ProgramEnd::Stopped, 0, {}};
+}
+
+void leadOwnProcessGroup(QProcess& process)
+{
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+}
+
+void killProcessGroup(QProcess& process)
+{
     // A pid of 0 would name this program's own group.
     if (const auto pid = static_cast<pid_t>(process.processId()); pid > 0)
         ::kill(-pid, SIGKILL);
     process.waitForFinished();
-    return {interrupted ? ProgramEnd::Interrupted : ProgramEnd::Stopped, 0, {}};
 }
 
 void interruptOutsidePrograms()

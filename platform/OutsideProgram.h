@@ -5,6 +5,8 @@
 #include <chrono>
 #include <QStringList>
 
+class QProcess;
+
 namespace platform {
 
 // How a run of an outside program ended: Stopped at its time limit, Interrupted because this
@@ -24,6 +26,12 @@ struct ProgramRun {
 // started.
 ProgramRun runToEnd(const QString& program, const QStringList& arguments,
                     std::chrono::milliseconds limit);
+
+// Makes the process, once started, lead a group of its own, so that killProcessGroup reaches what
+// it starts in turn (soffice hands the work on; Chromium runs processes of its own).
+void leadOwnProcessGroup(QProcess& process);
+// Kills the process with its group and waits for its end.
+void killProcessGroup(QProcess& process);
 
 // For a process that is ending: the programs runToEnd waits for are stopped at once, with every
 // process they started, and none is started any more.

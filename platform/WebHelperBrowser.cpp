@@ -2,16 +2,15 @@
 
 #include "platform/WebHelperBrowser.h"
 
+#include "platform/OutsideProgram.h"
 #include "platform/WebMessages.h"
 
-#include <csignal>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace platform {
 
@@ -107,13 +106,12 @@ qint64 WebHelperBrowser::helperProcessId() const
     return helper_ ? helper_->processId() : 0;
 }
 
-// In a group of its own, so that ending it ends Chromium's processes with it.
 void WebHelperBrowser::startHelper()
 {
     helper_ = std::make_unique<QProcess>();
     helper_->setProgram(helperPath_);
     helper_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    helper_->setChildProcessModifier([] { ::setpgid(0, 0); });
+    leadOwnProcessGroup(*helper_);
     QObject::connect(helper_.get(), &QProcess::readyReadStandardOutput, [this] { readAnswers(); });
     QObject::connect(
         helper_.get(), &QProcess::finished, helper_.get(), [this] { helperEnded(); },
@@ -132,9 +130,7 @@ std::unique_ptr<QProcess> WebHelperBrowser::endHelper()
     if (!helper_)
         return {};
     QObject::disconnect(helper_.get(), nullptr, nullptr, nullptr);
-    if (const auto pid = static_cast<pid_t>(helper_->processId()); pid > 0)
-        ::kill(-pid, SIGKILL);
-    helper_->waitForFinished();
+    killProcessGroup(*helper_);
     received_.clear();
     return std::move(helper_);
 }
