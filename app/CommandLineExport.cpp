@@ -7,7 +7,7 @@
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "platform/FileIdentity.h"
 #include "platform/OutsideProgram.h"
 #include "platform/TerminationSignals.h"
@@ -119,7 +119,7 @@ int listVoices(speech::ReadingWidgets& widgets)
 }
 
 int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
-               engine::EspeakEngine& engine, speech::ReadingWidgets& widgets,
+               engine::HelperEngine& engine, speech::ReadingWidgets& widgets,
                speech::ReadingControl& reading)
 {
     if (!request.voice.isEmpty()) {
@@ -151,7 +151,7 @@ int runWithoutWindow(int& argc, char** argv, const CommandLine& commandLine)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     try {
-        engine::EspeakEngine engine(engine::EspeakEngine::defaultHelperPath(), [](int rate) {
+        engine::HelperEngine engine(engine::HelperEngine::defaultHelperPath(), [](int rate) {
             return std::make_unique<audio::NullPcmSink>(rate);
         });
         speech::VoiceHolder holder(engine);

@@ -6,7 +6,7 @@
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "audio/QtPcmSink.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "platform/DisplayCheck.h"
 #include "platform/Ole.h"
 #include "platform/OpenFolder.h"
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     platform::CoInitialize();
     int status = 0;
     {
-        engine::EspeakEngine speechEngine(engine::EspeakEngine::defaultHelperPath(),
+        engine::HelperEngine speechEngine(engine::HelperEngine::defaultHelperPath(),
                                           audio::defaultPcmSinkFactory());
         QtFileDialogs fileDialogs;
         editor::QtEditorDialogs editorDialogs;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "audio/NullPcmSink.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "speech/ReadingControl.h"
 #include "tests/support/ReadingWidgets.h"
 
@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    engine::EspeakEngine engine(engine::EspeakEngine::defaultHelperPath(), [](int rate) {
+    engine::HelperEngine engine(engine::HelperEngine::defaultHelperPath(), [](int rate) {
         return std::make_unique<audio::NullPcmSink>(rate);
     });
     speech::VoiceHolder holder(engine);

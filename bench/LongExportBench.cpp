@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "audio/NullPcmSink.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "speech/FileRendering.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ double seconds(const QElapsedTimer& timer)
     return timer.nsecsElapsed() / 1e9;
 }
 
-double exportSeconds(engine::EspeakEngine& engine, int lanes, const QString& text,
+double exportSeconds(engine::HelperEngine& engine, int lanes, const QString& text,
                      const QString& path)
 {
     engine.setSynthesisLanes(lanes);
@@ -65,8 +65,8 @@ double soundSeconds(const QString& wavPath)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    engine::EspeakEngine engine(
-        engine::EspeakEngine::defaultHelperPath(),
+    engine::HelperEngine engine(
+        engine::HelperEngine::defaultHelperPath(),
         [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
         QStringLiteral("en-us"));
     const int cores = engine.synthesisLanes();

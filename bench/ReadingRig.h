@@ -3,7 +3,7 @@
 #pragma once
 
 #include "audio/NullPcmSink.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "speech/ExportFeedback.h"
 #include "speech/ReadingControl.h"
 #include "speech/VoiceHolder.h"
@@ -33,7 +33,7 @@ struct ReadingRig {
         reading.fillVoiceList(0);
     }
 
-    engine::EspeakEngine engine{engine::EspeakEngine::defaultHelperPath(),
+    engine::HelperEngine engine{engine::HelperEngine::defaultHelperPath(),
                                 [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
                                 QStringLiteral("en-us")};
     speech::VoiceHolder holder{engine};

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "bench/NotingSink.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 
 #include <cstdio>
 #include <QCoreApplication>
@@ -32,7 +32,7 @@ void waitFor(const std::function<bool()>& condition)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
-double firstSoundMs(engine::EspeakEngine& engine, Figures& figures, const QString& text)
+double firstSoundMs(engine::HelperEngine& engine, Figures& figures, const QString& text)
 {
     figures.heard = false;
     auto voice = engine.CreateVoice();
@@ -43,7 +43,7 @@ double firstSoundMs(engine::EspeakEngine& engine, Figures& figures, const QStrin
     return timer.nsecsElapsed() / 1e6;
 }
 
-double releaseMs(engine::EspeakEngine& engine)
+double releaseMs(engine::HelperEngine& engine)
 {
     auto voice = engine.CreateVoice();
     voice->Speak(textOfSize(5000), speech::Voice::SpeakAsync);
@@ -62,8 +62,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     Figures figures;
-    engine::EspeakEngine engine(
-        engine::EspeakEngine::defaultHelperPath(),
+    engine::HelperEngine engine(
+        engine::HelperEngine::defaultHelperPath(),
         [&](int rate) { return std::make_unique<NotingSink>(rate, [&] { figures.heard = true; }); },
         QStringLiteral("en-us"));
     engine.voices();

@@ -4,7 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
 #include "audio/QtPcmSink.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "platform/OpenFolder.h"
 #include "platform/OsVersion.h"
 
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QtMessageBoxes messageBoxes;
     LectorixApplication application(argc, argv, messageBoxes);
     const double applicationMs = sinceStart.nsecsElapsed() / 1e6;
-    engine::EspeakEngine speechEngine(engine::EspeakEngine::defaultHelperPath(),
+    engine::HelperEngine speechEngine(engine::HelperEngine::defaultHelperPath(),
                                       audio::defaultPcmSinkFactory());
     QElapsedTimer voices;
     voices.start();

@@ -5,7 +5,7 @@
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "platform/OpenFolder.h"
 
 // The program's window over the real engine, made as the program makes it, with the sound
@@ -13,13 +13,13 @@
 struct WindowRig {
     WindowRig(int& argc, char** argv, audio::PcmSinkFactory output)
         : application(argc, argv, messageBoxes)
-        , speechEngine(engine::EspeakEngine::defaultHelperPath(), std::move(output))
+        , speechEngine(engine::HelperEngine::defaultHelperPath(), std::move(output))
     {
     }
 
     QtMessageBoxes messageBoxes;
     LectorixApplication application;
-    engine::EspeakEngine speechEngine;
+    engine::HelperEngine speechEngine;
     QtFileDialogs fileDialogs;
     editor::QtEditorDialogs editorDialogs;
     PlatformServices services{speechEngine,         messageBoxes,  [] { return false; },

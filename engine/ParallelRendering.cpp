@@ -2,8 +2,8 @@
 
 #include "engine/ParallelRendering.h"
 
-#include "engine/espeak/EspeakEngine.h"
-#include "engine/espeak/EspeakVoice.h"
+#include "engine/HelperEngine.h"
+#include "engine/HelperVoice.h"
 
 #include <optional>
 #include <QElapsedTimer>
@@ -44,12 +44,12 @@ private:
 // Each lane renders every n-th part, so the same text always gives the same sound: a helper's
 // sound for a part depends a little on what it rendered before.
 struct ParallelRendering::Lane {
-    std::unique_ptr<EspeakVoice> voice;
+    std::unique_ptr<HelperVoice> voice;
     std::size_t nextPart = 0;
     std::optional<std::size_t> part;
 };
 
-ParallelRendering::ParallelRendering(EspeakEngine& engine, const speech::Voice& settings,
+ParallelRendering::ParallelRendering(HelperEngine& engine, const speech::Voice& settings,
                                      long stream, QString text, std::vector<SpeechPiece> parts,
                                      std::shared_ptr<audio::SampleSink> sink)
     : stream_(stream)

@@ -16,8 +16,8 @@ class Voice;
 
 namespace engine {
 
-class EspeakEngine;
-class EspeakVoice;
+class HelperEngine;
+class HelperVoice;
 
 // Renders a long text into a sink through several synthesis helpers at once. The text is cut at
 // paragraph ends into parts; each lane renders one part at a time, with the voice, rate and volume
@@ -33,7 +33,7 @@ public:
     // start a part beyond it.
     static constexpr std::size_t MaxKeptSamples = std::size_t{32} << 20;
 
-    ParallelRendering(EspeakEngine& engine, const speech::Voice& settings, long stream,
+    ParallelRendering(HelperEngine& engine, const speech::Voice& settings, long stream,
                       QString text, std::vector<SpeechPiece> parts,
                       std::shared_ptr<audio::SampleSink> sink);
     ~ParallelRendering();

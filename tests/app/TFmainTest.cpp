@@ -2,7 +2,7 @@
 
 #include "app/TFmain.h"
 
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "platform/DateFormats.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/RecordingSink.h"
@@ -85,7 +85,7 @@ TEST(TFmain, WithoutTheSpeechHelperTheStartGoesUpToTheVoiceAndTheUsersFilesStayA
     config.write(QStringLiteral("set.ini"), settings);
     config.write(QStringLiteral("files.ini"), history);
     processDateFormats() = {};
-    engine::EspeakEngine engine(
+    engine::HelperEngine engine(
         QStringLiteral("/nonexistent/lectorix-synth"),
         testsupport::recordingSinkFactory(std::make_shared<testsupport::Recording>()));
     testsupport::RecordingMessageBoxes messageBoxes;

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WaitUntil.h"
 
@@ -14,7 +14,7 @@ namespace testsupport {
 // The real engine, with sound recorded in memory instead of played.
 struct EngineUnderTest {
     explicit EngineUnderTest(bool paced, const QString& language = QStringLiteral("en-us"))
-        : engine(engine::EspeakEngine::defaultHelperPath(), recordingSinkFactory(recording, paced),
+        : engine(engine::HelperEngine::defaultHelperPath(), recordingSinkFactory(recording, paced),
                  language)
     {
     }
@@ -25,7 +25,7 @@ struct EngineUnderTest {
     }
 
     std::shared_ptr<Recording> recording = std::make_shared<Recording>();
-    engine::EspeakEngine engine;
+    engine::HelperEngine engine;
 };
 
 // Everything the voice says for the text, rendered as fast as the engine can.

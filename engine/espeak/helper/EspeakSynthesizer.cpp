@@ -40,7 +40,7 @@ using SonicStream = std::unique_ptr<std::remove_pointer_t<sonicStream>, SonicStr
 // What the synthesis callback needs. espeak-ng is global and synchronous, so one job runs at a
 // time.
 struct Job {
-    const EspeakSynthesizer::Output* output;
+    const Synthesizer::Output* output;
     sonicStream stretch;
     std::vector<std::int16_t> stretched{};
     bool stopped = false;

@@ -2,43 +2,25 @@
 
 #pragma once
 
-#include "engine/espeak/helper/SynthProtocol.h"
+#include "engine/helper/Synthesizer.h"
 
 #include <cstdint>
-#include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
 namespace synth {
 
 // espeak-ng in synchronous mode. Its API is global, so a process holds at most one of these.
-class EspeakSynthesizer {
+class EspeakSynthesizer final : public Synthesizer {
 public:
-    struct Output {
-        std::function<void(std::span<const std::int16_t>)> audio;
-        // Code-point offset of a word in the text.
-        std::function<void(std::uint32_t)> word;
-        // Asked between audio buffers; true ends synthesis early.
-        std::function<bool()> shouldStop;
-        // The sound given so far ends a clause: the text before the code-point offset is spoken.
-        std::function<void(std::uint32_t)> clauseEnd;
-        // The sound given so far ends a sentence; the next starts at the code-point offset.
-        std::function<void(std::uint32_t)> sentenceEnd;
-        // Synthesis ended at a clause end before the end of the text: the code-point offset of
-        // the rest, and whether a sentence starts there.
-        std::function<void(std::uint32_t, bool)> cut;
-    };
-
     EspeakSynthesizer();
-    ~EspeakSynthesizer();
+    ~EspeakSynthesizer() override;
     EspeakSynthesizer(const EspeakSynthesizer&) = delete;
     EspeakSynthesizer& operator=(const EspeakSynthesizer&) = delete;
 
-    int sampleRate() const { return sampleRate_; }
+    int sampleRate() const override { return sampleRate_; }
 
-    // Every voice, the one that best fits `languageTag` (such as "en-us") first, then by name.
-    std::vector<VoiceInfo> voices(const std::string& languageTag) const;
+    std::vector<VoiceInfo> voices(const std::string& languageTag) const override;
 
     // Speaks the text up to the first sentence start past SentenceCutOffset, or up to a clause end
     // past ClauseCutOffset when there is none, so that each cut falls where espeak-ng itself
@@ -46,7 +28,7 @@ public:
     // sentences. Returns false when stopped before the end or the cut.
     static constexpr std::uint32_t SentenceCutOffset = 1000;
     static constexpr std::uint32_t ClauseCutOffset = 1000;
-    bool synthesize(const Message& request, const Output& output);
+    bool synthesize(const Message& request, const Output& output) override;
 
 private:
     void selectVoice(const std::string& identifier);

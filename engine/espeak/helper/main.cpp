@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/helper/SynthServer.h"
+#include "engine/espeak/helper/EspeakSynthesizer.h"
+#include "engine/helper/SynthServer.h"
 
 #include <csignal>
 #include <cstdio>
@@ -17,7 +18,8 @@ int main()
     // meanwhile. Without it, the default size only costs speed.
     fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
     try {
-        synth::SynthServer server(STDIN_FILENO, STDOUT_FILENO);
+        synth::EspeakSynthesizer espeak;
+        synth::SynthServer server(espeak, STDIN_FILENO, STDOUT_FILENO);
         return server.run();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "lectorix-synth: %s\n", error.what());

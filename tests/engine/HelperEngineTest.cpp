@@ -26,7 +26,7 @@ const QString LongText = QStringLiteral(
 
 } // namespace
 
-TEST(EspeakEngine, SpeakReturnsAtOnceAndTheSoundFollows)
+TEST(HelperEngine, SpeakReturnsAtOnceAndTheSoundFollows)
 {
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
@@ -37,7 +37,7 @@ TEST(EspeakEngine, SpeakReturnsAtOnceAndTheSoundFollows)
     EXPECT_GT(peakOf(paced.recording->heard), 3000);
 }
 
-TEST(EspeakEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample)
+TEST(HelperEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample)
 {
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
@@ -54,7 +54,7 @@ TEST(EspeakEngine, PauseHoldsTheSoundAndResumeGoesOnFromTheSameSample)
     EXPECT_EQ(paced.recording->heard, render(ShortText));
 }
 
-TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
+TEST(HelperEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
 {
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
@@ -79,7 +79,7 @@ TEST(EspeakEngine, SkipCutsTheTextBeingSpokenAndTheNextOneFollows)
     EXPECT_NEAR(ends[1].second, paced.secondsHeard(), 0.001) << "a stream ends once all is heard";
 }
 
-TEST(EspeakEngine, EveryStreamEndsOnceEvenOneSkippedBeforeItWasHeard)
+TEST(HelperEngine, EveryStreamEndsOnceEvenOneSkippedBeforeItWasHeard)
 {
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
@@ -95,7 +95,7 @@ TEST(EspeakEngine, EveryStreamEndsOnceEvenOneSkippedBeforeItWasHeard)
     EXPECT_EQ(ends, (std::vector<long>{1, 2, 3}));
 }
 
-TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext)
+TEST(HelperEngine, SkippingOneSentenceGoesOnWithTheNext)
 {
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
@@ -109,7 +109,7 @@ TEST(EspeakEngine, SkippingOneSentenceGoesOnWithTheNext)
     EXPECT_THROW(voice->Skip(QStringLiteral("Word"), 1), std::invalid_argument);
 }
 
-TEST(EspeakEngine, ReleaseSilencesAtOnce)
+TEST(HelperEngine, ReleaseSilencesAtOnce)
 {
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
@@ -122,7 +122,7 @@ TEST(EspeakEngine, ReleaseSilencesAtOnce)
     EXPECT_TRUE(waitUntil([&] { return !paced.engine.synthService().isBusy(); }));
 }
 
-TEST(EspeakEngine, RateTriplesOrThirdsTheDuration)
+TEST(HelperEngine, RateTriplesOrThirdsTheDuration)
 {
     const double normal = double(render(LongText, 0).size());
     EXPECT_NEAR(render(LongText, 10).size() / normal, 1.0 / 3, 0.07);
@@ -131,7 +131,7 @@ TEST(EspeakEngine, RateTriplesOrThirdsTheDuration)
     EXPECT_NEAR(rate5, 1 / std::sqrt(3.0), 0.08);
 }
 
-TEST(EspeakEngine, VolumeScalesTheSamplesLinearly)
+TEST(HelperEngine, VolumeScalesTheSamplesLinearly)
 {
     const auto full = render(LongText, 0, 100);
     const auto half = render(LongText, 0, 50);
@@ -140,7 +140,7 @@ TEST(EspeakEngine, VolumeScalesTheSamplesLinearly)
     EXPECT_EQ(peakOf(render(LongText, 0, 0)), 0);
 }
 
-TEST(EspeakEngine, RateAndVolumeReadBackTheValueInForce)
+TEST(HelperEngine, RateAndVolumeReadBackTheValueInForce)
 {
     EngineUnderTest unpaced(false);
     auto voice = unpaced.engine.CreateVoice();
@@ -157,7 +157,7 @@ TEST(EspeakEngine, RateAndVolumeReadBackTheValueInForce)
     EXPECT_EQ(voice->Volume(), 0);
 }
 
-TEST(EspeakEngine, VoicesAreListedWithTheUsersLanguageFirst)
+TEST(HelperEngine, VoicesAreListedWithTheUsersLanguageFirst)
 {
     EngineUnderTest english(false, QStringLiteral("en-us"));
     const auto voices = english.engine.voices();
@@ -172,7 +172,7 @@ TEST(EspeakEngine, VoicesAreListedWithTheUsersLanguageFirst)
     EXPECT_THROW(voice->GetVoices(QStringLiteral("Gender=Female"), {}), std::invalid_argument);
 }
 
-TEST(EspeakEngine, TwoVoicesSoundDifferent)
+TEST(HelperEngine, TwoVoicesSoundDifferent)
 {
     const QString text = QStringLiteral("Hello, this is a test.");
     const auto american = render(text, 0, 100, QStringLiteral("gmw/en-US"));
@@ -181,7 +181,7 @@ TEST(EspeakEngine, TwoVoicesSoundDifferent)
     EXPECT_NE(american, german);
 }
 
-TEST(EspeakEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking)
+TEST(HelperEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking)
 {
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();
@@ -213,7 +213,7 @@ TEST(EspeakEngine, AudioLevelsArriveOnTheUserInterfaceThreadWhileSpeaking)
     EXPECT_EQ(*std::min_element(levels.begin(), levels.end()), 0);
 }
 
-TEST(EspeakEngine, EmbeddedCommandsAreReadAsText)
+TEST(HelperEngine, EmbeddedCommandsAreReadAsText)
 {
     const auto blank = render(QStringLiteral("Here we go \x20"
                                              "80S on and on."));
@@ -234,7 +234,7 @@ struct WavHeader {
 
 } // namespace
 
-TEST(EspeakEngine, SpeechRendersIntoAWavFile)
+TEST(HelperEngine, SpeechRendersIntoAWavFile)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("out.wav"));
@@ -272,7 +272,7 @@ TEST(EspeakEngine, SpeechRendersIntoAWavFile)
     EXPECT_NEAR(fileSeconds, renderedSeconds, 0.01);
 }
 
-TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath)
+TEST(HelperEngine, AFileThatCannotBeCreatedNamesItsPath)
 {
     EngineUnderTest unpaced(false);
     auto stream = unpaced.engine.CreateFileStream(speech::AudioFileType::Wav);
@@ -287,7 +287,7 @@ TEST(EspeakEngine, AFileThatCannotBeCreatedNamesItsPath)
     }
 }
 
-TEST(EspeakEngine, ALevelHandlerMayReleaseTheVoiceWhileItIsWaitedFor)
+TEST(HelperEngine, ALevelHandlerMayReleaseTheVoiceWhileItIsWaitedFor)
 {
     EngineUnderTest paced(true);
     speech::VoiceHolder holder(paced.engine);
@@ -299,7 +299,7 @@ TEST(EspeakEngine, ALevelHandlerMayReleaseTheVoiceWhileItIsWaitedFor)
     EXPECT_LT(paced.secondsHeard(), 0.3);
 }
 
-TEST(EspeakEngine, SwitchingToAFileWhileSpeakingStillComesToAnEnd)
+TEST(HelperEngine, SwitchingToAFileWhileSpeakingStillComesToAnEnd)
 {
     QTemporaryDir folder;
     EngineUnderTest paced(true);
@@ -342,7 +342,7 @@ double espeakNgSeconds(const QString& text, const QString& voice)
 
 } // namespace
 
-TEST(EspeakEngine, HardWrappedProseSoundsAsEspeakNgMakesIt)
+TEST(HelperEngine, HardWrappedProseSoundsAsEspeakNgMakesIt)
 {
     const QString voice = QStringLiteral("gmw/en-US");
     QString prose =
@@ -361,7 +361,7 @@ TEST(EspeakEngine, HardWrappedProseSoundsAsEspeakNgMakesIt)
 }
 
 // Synthesis runs far ahead of the sound; a word is reported as it is heard, in the text's order.
-TEST(EspeakEngine, WordsArriveAsTheyAreHeard)
+TEST(HelperEngine, WordsArriveAsTheyAreHeard)
 {
     EngineUnderTest paced(true);
     auto voice = paced.engine.CreateVoice();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/helper/SynthProtocol.h"
+#include "engine/helper/SynthProtocol.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/helper/SynthServer.h"
+#include "engine/helper/SynthServer.h"
 
 #include <cerrno>
 #include <poll.h>
@@ -8,15 +8,17 @@
 
 namespace synth {
 
-SynthServer::SynthServer(int input, int output)
-    : input_(input)
+SynthServer::SynthServer(Synthesizer& synthesizer, int input, int output)
+    : synthesizer_(synthesizer)
+    , input_(input)
     , output_(output)
 {
 }
 
 int SynthServer::run()
 {
-    send({.type = MessageType::Hello, .value = static_cast<std::uint32_t>(espeak_.sampleRate())});
+    send({.type = MessageType::Hello,
+          .value = static_cast<std::uint32_t>(synthesizer_.sampleRate())});
     while (!outputBroken_) {
         if (pending_.empty() && (inputEnded_ || !readInto(true)))
             return inputEnded_ ? 0 : 1;
@@ -59,7 +61,7 @@ void SynthServer::handle(const Message& request)
 {
     switch (request.type) {
     case MessageType::ListVoices:
-        send({.type = MessageType::Voices, .voices = espeak_.voices(request.voice)});
+        send({.type = MessageType::Voices, .voices = synthesizer_.voices(request.voice)});
         break;
     case MessageType::Synthesize:
         synthesize(request);
@@ -72,7 +74,7 @@ void SynthServer::handle(const Message& request)
 
 void SynthServer::synthesize(const Message& request)
 {
-    EspeakSynthesizer::Output output{
+    Synthesizer::Output output{
         .audio =
             [&](std::span<const std::int16_t> samples) {
                 send({.type = MessageType::Audio,
@@ -102,7 +104,7 @@ void SynthServer::synthesize(const Message& request)
     };
     bool completed = false;
     try {
-        completed = espeak_.synthesize(request, output);
+        completed = synthesizer_.synthesize(request, output);
     } catch (const std::exception&) {
         completed = false;
     }

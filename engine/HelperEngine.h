@@ -3,7 +3,7 @@
 #pragma once
 
 #include "audio/PcmSink.h"
-#include "engine/espeak/SynthService.h"
+#include "engine/SynthService.h"
 #include "speech/SpeechEngine.h"
 
 #include <memory>
@@ -12,13 +12,13 @@
 
 namespace engine {
 
-class EspeakVoice;
+class HelperVoice;
 
 // The speech engine over espeak-ng: voices are espeak-ng's languages, synthesis runs in the
 // lectorix-synth helper, sound goes to the sinks the factory makes.
-class EspeakEngine final : public speech::SpeechEngine {
+class HelperEngine final : public speech::SpeechEngine {
 public:
-    EspeakEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
+    HelperEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
                  QString languageTag = systemLanguageTag());
 
     std::unique_ptr<speech::Voice> CreateVoice() override;
@@ -35,7 +35,7 @@ public:
     void setSynthesisLanes(int lanes);
     // A voice object that synthesises through the helper of its lane; lane 0 is the one every
     // other voice object uses, the others start when first asked for.
-    std::unique_ptr<EspeakVoice> createLaneVoice(int lane);
+    std::unique_ptr<HelperVoice> createLaneVoice(int lane);
 
     // The running program's lectorix-synth.
     static QString defaultHelperPath();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/EspeakVoice.h"
+#include "engine/HelperVoice.h"
 
 #include "audio/AudioLevel.h"
 #include "audio/SampleFile.h"
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 #include "engine/SpeechText.h"
 
 #include <cmath>
@@ -24,7 +24,7 @@ constexpr int SecondsSynthesisedAhead = 2;
 
 } // namespace
 
-EspeakVoice::EspeakVoice(EspeakEngine& engine, SynthService& service,
+HelperVoice::HelperVoice(HelperEngine& engine, SynthService& service,
                          audio::PcmSinkFactory sinkFactory)
     : engine_(engine)
     , service_(service)
@@ -34,16 +34,16 @@ EspeakVoice::EspeakVoice(EspeakEngine& engine, SynthService& service,
     if (!voices.empty())
         voice_ = voices.front();
     pumpTimer_.setInterval(PumpIntervalMs);
-    connect(&pumpTimer_, &QTimer::timeout, this, &EspeakVoice::pump);
+    connect(&pumpTimer_, &QTimer::timeout, this, &HelperVoice::pump);
 }
 
 // Releasing the voice object silences it at once: the sink goes with the playback queue.
-EspeakVoice::~EspeakVoice()
+HelperVoice::~HelperVoice()
 {
     service_.cancel(*this);
 }
 
-speech::VoiceTokens EspeakVoice::GetVoices(const QString& requiredAttributes,
+speech::VoiceTokens HelperVoice::GetVoices(const QString& requiredAttributes,
                                            const QString& optionalAttributes)
 {
     if (!requiredAttributes.isEmpty() || !optionalAttributes.isEmpty())
@@ -51,7 +51,7 @@ speech::VoiceTokens EspeakVoice::GetVoices(const QString& requiredAttributes,
     return engine_.voices();
 }
 
-void EspeakVoice::SetVoice(const speech::VoiceTokenPtr& token)
+void HelperVoice::SetVoice(const speech::VoiceTokenPtr& token)
 {
     if (!token)
         throw std::invalid_argument("No voice given");
@@ -59,28 +59,28 @@ void EspeakVoice::SetVoice(const speech::VoiceTokenPtr& token)
 }
 
 // Out-of-range values are taken as the nearest end, so a stored value from elsewhere still works.
-void EspeakVoice::SetRate(int rate)
+void HelperVoice::SetRate(int rate)
 {
     rate_ = std::clamp(rate, MinRate, MaxRate);
 }
 
-void EspeakVoice::SetVolume(int volume)
+void HelperVoice::SetVolume(int volume)
 {
     volume_ = std::clamp(volume, 0, MaxVolume);
 }
 
 // Each ten steps of rate triple or third the voice's normal speed.
-int EspeakVoice::wordsPerMinute() const
+int HelperVoice::wordsPerMinute() const
 {
     return static_cast<int>(std::lround(NormalWordsPerMinute * std::pow(3.0, rate_ / 10.0)));
 }
 
-long EspeakVoice::Speak(const QString& text, int flags)
+long HelperVoice::Speak(const QString& text, int flags)
 {
     return Speak(speech::DeferredText{text, {}}, flags);
 }
 
-long EspeakVoice::Speak(const speech::DeferredText& text, int flags)
+long HelperVoice::Speak(const speech::DeferredText& text, int flags)
 {
     const long stream = ++lastStream_;
     if (idle())
@@ -96,7 +96,7 @@ long EspeakVoice::Speak(const speech::DeferredText& text, int flags)
 
 // Only a text known whole, bound for a file, with nothing before it: parts of texts in a queue
 // would need to wait for each other.
-bool EspeakVoice::renderInParts(long stream, const speech::DeferredText& text)
+bool HelperVoice::renderInParts(long stream, const speech::DeferredText& text)
 {
     if (!file_ || text.whole || !idle() || engine_.synthesisLanes() < 2)
         return false;
@@ -109,13 +109,13 @@ bool EspeakVoice::renderInParts(long stream, const speech::DeferredText& text)
     return true;
 }
 
-void EspeakVoice::advanceParts(int timeoutMs)
+void HelperVoice::advanceParts(int timeoutMs)
 {
     if (parts_ && parts_->advance(timeoutMs))
         finishParts();
 }
 
-void EspeakVoice::finishParts()
+void HelperVoice::finishParts()
 {
     if (failure_.isEmpty())
         failure_ = parts_->failure();
@@ -126,7 +126,7 @@ void EspeakVoice::finishParts()
 
 // The output changes while a text renders in parts: what is written stays, and the rest of the
 // text goes to the new output, as the rest of a text spoken by one helper would.
-void EspeakVoice::abandonParts()
+void HelperVoice::abandonParts()
 {
     if (!parts_)
         return;
@@ -137,12 +137,12 @@ void EspeakVoice::abandonParts()
     items_.push_front(std::move(rest));
 }
 
-qsizetype EspeakVoice::InputWordPosition() const
+qsizetype HelperVoice::InputWordPosition() const
 {
     return parts_ ? parts_->charactersRendered() : inputWordPosition_;
 }
 
-void EspeakVoice::feedSynthesis()
+void HelperVoice::feedSynthesis()
 {
     while (!synthesizing_ && !parts_) {
         if (!file_ && playback_.samplesAhead() > service_.sampleRate() * SecondsSynthesisedAhead)
@@ -164,7 +164,7 @@ void EspeakVoice::feedSynthesis()
 }
 
 // Pieces to retry word by word come first, then the next piece of the oldest text.
-std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream)
+std::optional<HelperVoice::Pending> HelperVoice::nextPiece(long onlyStream)
 {
     if (!retries_.empty() && (!onlyStream || retries_.front().stream == onlyStream)) {
         Pending pending = std::move(retries_.front());
@@ -182,19 +182,19 @@ std::optional<EspeakVoice::Pending> EspeakVoice::nextPiece(long onlyStream)
     return std::nullopt;
 }
 
-void EspeakVoice::Item::takeWhole()
+void HelperVoice::Item::takeWhole()
 {
     if (whole)
         cutter.extendTo(std::exchange(whole, {})());
 }
 
-void EspeakVoice::finishPiece(const Pending& pending)
+void HelperVoice::finishPiece(const Pending& pending)
 {
     if (pending.piece.endsSentence && !file_)
         playback_.endSentence(pending.stream);
 }
 
-void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
+void HelperVoice::synthAudio(std::span<const std::int16_t> samples)
 {
     if (file_) {
         wordSound_.insert(wordSound_.end(), samples.begin(), samples.end());
@@ -204,10 +204,10 @@ void EspeakVoice::synthAudio(std::span<const std::int16_t> samples)
     playback_.append(synthesizing_->stream, samples, service_.sampleRate());
     // The first sound need not wait for the next tick.
     if (wasSilent)
-        QMetaObject::invokeMethod(this, &EspeakVoice::pump, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &HelperVoice::pump, Qt::QueuedConnection);
 }
 
-void EspeakVoice::writeWordSound()
+void HelperVoice::writeWordSound()
 {
     if (file_ && !wordSound_.empty()) {
         audio::applyVolume(wordSound_, volume_);
@@ -216,7 +216,7 @@ void EspeakVoice::writeWordSound()
     wordSound_.clear();
 }
 
-void EspeakVoice::synthWord(qsizetype offset)
+void HelperVoice::synthWord(qsizetype offset)
 {
     writeWordSound();
     wordReached_ = offset;
@@ -226,13 +226,13 @@ void EspeakVoice::synthWord(qsizetype offset)
 }
 
 // A helper that dies while it prepares the next clause has spoken this one whole.
-void EspeakVoice::synthClauseEnd(qsizetype end)
+void HelperVoice::synthClauseEnd(qsizetype end)
 {
     writeWordSound();
     wordReached_ = std::max(wordReached_, end);
 }
 
-void EspeakVoice::synthSentenceEnd(qsizetype nextSentence)
+void HelperVoice::synthSentenceEnd(qsizetype nextSentence)
 {
     writeWordSound();
     sentenceReached_ = nextSentence;
@@ -240,12 +240,12 @@ void EspeakVoice::synthSentenceEnd(qsizetype nextSentence)
         playback_.endSentence(synthesizing_->stream);
 }
 
-void EspeakVoice::synthCut(qsizetype restOffset, bool sentenceStarts)
+void HelperVoice::synthCut(qsizetype restOffset, bool sentenceStarts)
 {
     cut_ = {restOffset, sentenceStarts};
 }
 
-void EspeakVoice::synthDone()
+void HelperVoice::synthDone()
 {
     writeWordSound();
     Pending done = std::move(*synthesizing_);
@@ -261,7 +261,7 @@ void EspeakVoice::synthDone()
 
 // What the helper left of a piece is spoken next: a word's rest as a word of its own, a piece's
 // rest with the text that follows it.
-void EspeakVoice::resumeAfter(const Pending& spoken, qsizetype restOffset)
+void HelperVoice::resumeAfter(const Pending& spoken, qsizetype restOffset)
 {
     const SpeechPiece& piece = spoken.piece;
     if (spoken.isWord()) {
@@ -277,7 +277,7 @@ void EspeakVoice::resumeAfter(const Pending& spoken, qsizetype restOffset)
 // What was heard of the piece stays and the rest is spoken again from the word reached. A rest that
 // fails again before its next word goes word by word, and a single word that fails is left out.
 // Without a working helper, the queued texts go.
-void EspeakVoice::synthFailed()
+void HelperVoice::synthFailed()
 {
     const Pending failed = std::move(*synthesizing_);
     synthesizing_.reset();
@@ -300,7 +300,7 @@ void EspeakVoice::synthFailed()
 }
 
 // Spoken whole, the rest keeps espeak-ng's own cadence, which word by word it would not.
-void EspeakVoice::retryRest(const Pending& failed)
+void HelperVoice::retryRest(const Pending& failed)
 {
     const SpeechPiece& piece = failed.piece;
     retries_.push_front(
@@ -309,7 +309,7 @@ void EspeakVoice::retryRest(const Pending& failed)
          Attempt::Again});
 }
 
-void EspeakVoice::retryWordByWord(const Pending& failed)
+void HelperVoice::retryWordByWord(const Pending& failed)
 {
     const QString& text = failed.piece.text;
     const qsizetype end = likelySentenceEnd(text, wordReached_);
@@ -324,7 +324,7 @@ void EspeakVoice::retryWordByWord(const Pending& failed)
         resumeAfter(failed, end);
 }
 
-long EspeakVoice::currentStream()
+long HelperVoice::currentStream()
 {
     if (const long playing = playback_.currentStream())
         return playing;
@@ -337,7 +337,7 @@ long EspeakVoice::currentStream()
     return items_.empty() ? 0 : items_.front().stream;
 }
 
-int EspeakVoice::Skip(const QString& type, int count)
+int HelperVoice::Skip(const QString& type, int count)
 {
     if (type.compare(QStringLiteral("Sentence"), Qt::CaseInsensitive) != 0)
         throw std::invalid_argument("Only sentences can be skipped");
@@ -352,7 +352,7 @@ int EspeakVoice::Skip(const QString& type, int count)
 }
 
 // Drops the stream's pieces not yet heard, through `count` sentence ends.
-int EspeakVoice::skipPendingSentences(long stream, int count)
+int HelperVoice::skipPendingSentences(long stream, int count)
 {
     int skipped = 0;
     if (synthesizing_ && synthesizing_->stream == stream) {
@@ -384,25 +384,25 @@ int EspeakVoice::skipPendingSentences(long stream, int count)
     return skipped;
 }
 
-void EspeakVoice::Pause()
+void HelperVoice::Pause()
 {
     playback_.pause();
 }
 
-void EspeakVoice::Resume()
+void HelperVoice::Resume()
 {
     playback_.resume();
 }
 
-bool EspeakVoice::idle()
+bool HelperVoice::idle()
 {
     return !parts_ && !synthesizing_ && retries_.empty() && items_.empty() && playback_.finished();
 }
 
 // A level handler may release this voice while it waits; nothing is left to wait for then.
-bool EspeakVoice::WaitUntilDone(int timeoutMs)
+bool HelperVoice::WaitUntilDone(int timeoutMs)
 {
-    const QPointer<EspeakVoice> alive(this);
+    const QPointer<HelperVoice> alive(this);
     QElapsedTimer waited;
     waited.start();
     while (!idle()) {
@@ -427,7 +427,7 @@ bool EspeakVoice::WaitUntilDone(int timeoutMs)
     return true;
 }
 
-void EspeakVoice::throwFailure()
+void HelperVoice::throwFailure()
 {
     if (!failure_.isEmpty())
         throw std::runtime_error(std::exchange(failure_, {}).toStdString());
@@ -435,7 +435,7 @@ void EspeakVoice::throwFailure()
 
 // Deferred texts are taken whole once half a second of sound is queued, so neither the first sound
 // waits for a long document to be copied nor does the copy empty the device's buffer.
-void EspeakVoice::takeWholeTexts()
+void HelperVoice::takeWholeTexts()
 {
     if (playback_.samplesAhead() < service_.sampleRate() / 2)
         return;
@@ -443,7 +443,7 @@ void EspeakVoice::takeWholeTexts()
         item.takeWhole();
 }
 
-void EspeakVoice::pump()
+void HelperVoice::pump()
 {
     const std::optional<speech::AudioLevelEvent> level = playback_.pump(volume_);
     const std::optional<HeardWord> word = playback_.newestHeardWord();
@@ -474,19 +474,19 @@ void EspeakVoice::pump()
 // Streams are heard in the order they were spoken: all before the current one have ended, and
 // all of them once none is current. A stream whose sound runs short waits on its synthesis, and
 // stays current. Returns the last stream ended.
-long EspeakVoice::takeEndedStreams()
+long HelperVoice::takeEndedStreams()
 {
     const long current = currentStream();
     endedThrough_ = std::max(endedThrough_, current ? current - 1 : lastStream_);
     return endedThrough_;
 }
 
-void EspeakVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
+void HelperVoice::SetAllowAudioOutputFormatChangesOnNextSet(bool allow)
 {
     allowFormatChanges_ = allow;
 }
 
-void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream)
+void HelperVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> stream)
 {
     auto file = std::dynamic_pointer_cast<audio::SampleFile>(stream);
     if (!file)
@@ -496,14 +496,14 @@ void EspeakVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
     renderInto(std::move(file));
 }
 
-void EspeakVoice::renderInto(std::shared_ptr<audio::SampleSink> sink)
+void HelperVoice::renderInto(std::shared_ptr<audio::SampleSink> sink)
 {
     abandonParts();
     writeWordSound();
     file_ = std::move(sink);
 }
 
-void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
+void HelperVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
 {
     if (token)
         throw std::invalid_argument("Only the default audio output is supported");
@@ -511,17 +511,17 @@ void EspeakVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
     pumpTimer_.start();
 }
 
-void EspeakVoice::SetAudioLevelHandler(AudioLevelHandler handler)
+void HelperVoice::SetAudioLevelHandler(AudioLevelHandler handler)
 {
     audioLevelHandler_ = std::move(handler);
 }
 
-void EspeakVoice::SetWordHandler(WordHandler handler)
+void HelperVoice::SetWordHandler(WordHandler handler)
 {
     wordHandler_ = std::move(handler);
 }
 
-void EspeakVoice::SetEndStreamHandler(EndStreamHandler handler)
+void HelperVoice::SetEndStreamHandler(EndStreamHandler handler)
 {
     endStreamHandler_ = std::move(handler);
 }

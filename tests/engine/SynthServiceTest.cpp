@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/SynthService.h"
+#include "engine/SynthService.h"
 
-#include "engine/espeak/EspeakEngine.h"
 #include "engine/espeak/helper/EspeakSynthesizer.h"
+#include "engine/HelperEngine.h"
 #include "tests/support/EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ struct Outcome final : SynthListener {
 
 TEST(SynthService, JobsOfSeveralListenersRunInTurnWithWordOffsetsInTheirText)
 {
-    SynthService service(EspeakEngine::defaultHelperPath());
+    SynthService service(HelperEngine::defaultHelperPath());
     Outcome first;
     Outcome second;
     // The emoji takes two UTF-16 units but one code point: offsets must count units.
@@ -61,7 +61,7 @@ TEST(SynthService, JobsOfSeveralListenersRunInTurnWithWordOffsetsInTheirText)
 
 TEST(SynthService, ALongTextStopsAtASentenceStartOfEspeakNgsOwn)
 {
-    SynthService service(EspeakEngine::defaultHelperPath());
+    SynthService service(HelperEngine::defaultHelperPath());
     Outcome outcome;
     QString text;
     for (int i = 0; i < 30; ++i)
@@ -83,7 +83,7 @@ TEST(SynthService, ALongTextStopsAtASentenceStartOfEspeakNgsOwn)
 
 TEST(SynthService, ACancelledListenerHearsNothingMore)
 {
-    SynthService service(EspeakEngine::defaultHelperPath());
+    SynthService service(HelperEngine::defaultHelperPath());
     Outcome cancelled;
     Outcome after;
     service.submit({QStringLiteral("gmw/en-US"), 175, QString(300, u'x'), true}, cancelled);

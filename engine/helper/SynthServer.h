@@ -2,18 +2,18 @@
 
 #pragma once
 
-#include "engine/espeak/helper/EspeakSynthesizer.h"
-#include "engine/espeak/helper/SynthProtocol.h"
+#include "engine/helper/Synthesizer.h"
+#include "engine/helper/SynthProtocol.h"
 
 #include <deque>
 
 namespace synth {
 
-// Answers requests read from one file descriptor with replies written to another, until the
-// input ends.
+// Answers requests read from one file descriptor with replies written to another, through the
+// synthesiser, until the input ends.
 class SynthServer {
 public:
-    SynthServer(int input, int output);
+    SynthServer(Synthesizer& synthesizer, int input, int output);
 
     // Returns the process exit status.
     int run();
@@ -25,13 +25,13 @@ private:
     bool stopRequested(std::uint32_t id);
     void send(const Message& reply);
 
+    Synthesizer& synthesizer_;
     int input_;
     int output_;
     bool inputEnded_ = false;
     bool outputBroken_ = false;
     FrameReader frames_;
     std::deque<Message> pending_;
-    EspeakSynthesizer espeak_;
 };
 
 } // namespace synth

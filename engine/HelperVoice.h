@@ -2,10 +2,10 @@
 
 #pragma once
 
-#include "engine/espeak/SynthService.h"
 #include "engine/ParallelRendering.h"
 #include "engine/PlaybackQueue.h"
 #include "engine/SpeechText.h"
+#include "engine/SynthService.h"
 #include "speech/Voice.h"
 
 #include <deque>
@@ -19,7 +19,7 @@ class SampleSink;
 
 namespace engine {
 
-class EspeakEngine;
+class HelperEngine;
 
 // A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
 // helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
@@ -28,12 +28,12 @@ class EspeakEngine;
 // kills it again before its next word is tried word by word, and a word that still kills it is left
 // out, and WaitUntilDone reports it. A long text bound for a file, with nothing queued before it,
 // is rendered in parts by as many helpers as the engine allows.
-class EspeakVoice final : public QObject, public speech::Voice, private SynthListener {
+class HelperVoice final : public QObject, public speech::Voice, private SynthListener {
     Q_OBJECT
 
 public:
-    EspeakVoice(EspeakEngine& engine, SynthService& service, audio::PcmSinkFactory sinkFactory);
-    ~EspeakVoice() override;
+    HelperVoice(HelperEngine& engine, SynthService& service, audio::PcmSinkFactory sinkFactory);
+    ~HelperVoice() override;
 
     void SetEventInterests(int interests) override { interests_ = interests; }
     int EventInterests() const override { return interests_; }
@@ -116,7 +116,7 @@ private:
     void pump();
     void takeWholeTexts();
 
-    EspeakEngine& engine_;
+    HelperEngine& engine_;
     SynthService& service_;
     speech::VoiceTokenPtr voice_;
     int rate_ = 0;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/EspeakEngine.h"
+#include "engine/HelperEngine.h"
 
 #include "audio/CompressedFileStream.h"
 #include "audio/WavFileStream.h"
-#include "engine/espeak/EspeakVoice.h"
+#include "engine/HelperVoice.h"
 #include "platform/ProgramFiles.h"
 
 #include <QLocale>
@@ -14,9 +14,9 @@ namespace engine {
 
 namespace {
 
-class EspeakVoiceToken final : public speech::VoiceToken {
+class HelperVoiceToken final : public speech::VoiceToken {
 public:
-    EspeakVoiceToken(QString id, QString description)
+    HelperVoiceToken(QString id, QString description)
         : id_(std::move(id))
         , description_(std::move(description))
     {
@@ -32,7 +32,7 @@ private:
 
 } // namespace
 
-EspeakEngine::EspeakEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
+HelperEngine::HelperEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
                            QString languageTag)
     : helperPath_(std::move(helperPath))
     , service_(helperPath_)
@@ -42,22 +42,22 @@ EspeakEngine::EspeakEngine(QString helperPath, audio::PcmSinkFactory sinkFactory
 {
 }
 
-std::unique_ptr<speech::Voice> EspeakEngine::CreateVoice()
+std::unique_ptr<speech::Voice> HelperEngine::CreateVoice()
 {
-    return std::make_unique<EspeakVoice>(*this, service_, sinkFactory_);
+    return std::make_unique<HelperVoice>(*this, service_, sinkFactory_);
 }
 
-void EspeakEngine::setSynthesisLanes(int lanes)
+void HelperEngine::setSynthesisLanes(int lanes)
 {
     lanes_ = std::clamp(lanes, 1, MostLanes);
 }
 
-std::unique_ptr<EspeakVoice> EspeakEngine::createLaneVoice(int lane)
+std::unique_ptr<HelperVoice> HelperEngine::createLaneVoice(int lane)
 {
-    return std::make_unique<EspeakVoice>(*this, laneService(lane), sinkFactory_);
+    return std::make_unique<HelperVoice>(*this, laneService(lane), sinkFactory_);
 }
 
-SynthService& EspeakEngine::laneService(int lane)
+SynthService& HelperEngine::laneService(int lane)
 {
     if (lane == 0)
         return service_;
@@ -66,31 +66,31 @@ SynthService& EspeakEngine::laneService(int lane)
     return *otherLanes_[lane - 1];
 }
 
-std::shared_ptr<speech::FileStream> EspeakEngine::CreateFileStream(speech::AudioFileType type)
+std::shared_ptr<speech::FileStream> HelperEngine::CreateFileStream(speech::AudioFileType type)
 {
     if (type == speech::AudioFileType::Wav)
         return std::make_shared<audio::WavFileStream>();
     return std::make_shared<audio::CompressedFileStream>(type);
 }
 
-const speech::VoiceTokens& EspeakEngine::voices()
+const speech::VoiceTokens& HelperEngine::voices()
 {
     if (!voices_) {
         speech::VoiceTokens tokens;
         for (const synth::VoiceInfo& voice : service_.voices(languageTag_))
-            tokens.push_back(std::make_shared<EspeakVoiceToken>(
+            tokens.push_back(std::make_shared<HelperVoiceToken>(
                 QString::fromStdString(voice.identifier), QString::fromStdString(voice.name)));
         voices_ = std::move(tokens);
     }
     return *voices_;
 }
 
-QString EspeakEngine::defaultHelperPath()
+QString HelperEngine::defaultHelperPath()
 {
     return platform::ProgramFiles::ofRunningProgram().helperPath();
 }
 
-QString EspeakEngine::systemLanguageTag()
+QString HelperEngine::systemLanguageTag()
 {
     const QLocale locale = QLocale::system();
     // The C locale says nothing of the user's language; English is the closest guess.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/espeak/SynthService.h"
+#include "engine/SynthService.h"
 
 #include "engine/SpeechText.h"
 

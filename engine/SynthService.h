@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "engine/espeak/helper/SynthProtocol.h"
+#include "engine/helper/SynthProtocol.h"
 
 #include <deque>
 #include <functional>

@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Writes a neural voice folder for the tests: a model with the inputs, output and metadata of a
+# Piper voice converted for sherpa-onnx, whose sound is a tone of SAMPLES_PER_ID samples for each
+# phoneme id it is given (times the length scale), and a tokens.txt of espeak-ng's IPA symbols.
+# Usage: make-test-voice.py FOLDER [--speakers N] [--sample-rate R] [--language L] [--voice V]
+#                                  [--samples-per-id K] [--broken-graph]
+import argparse
+import os
+
+import numpy
+import onnx
+from onnx import TensorProto, helper
+
+SYMBOLS = (
+    "_^$ !'(),-.:;?\"¡¿—…«»“”"
+    "abcdefghijklmnopqrstuvwxyz"
+    "æçðøħŋœǀǁǂǃɐɑɒɓɔɕɖɗɘəɚɛɜɝɞɟɠɡɢɣɤɥɦɧɨɪɫɬɭɮɯɰɱɲɳɴɵɶɸɹɺɻɽɾʀʁʂʃʄʈʉʊʋʌʍʎʏʐʑʒʔʕʘʙʛʜʝʟʡʢʤʧʰʲʷˈˌːˑ˞ˠˤ̩̃̊βθχᵻⱱ"
+    "0123456789"
+)
+
+
+def model(samples_per_id, speakers, broken_graph):
+    # T = round(N * K * length_scale), where N is the number of ids and length_scale is scales[1].
+    nodes = [
+        helper.make_node("Shape", ["input"], ["shape"]),
+        helper.make_node("Gather", ["shape", "one"], ["count"], axis=0),
+        helper.make_node("Cast", ["count"], ["count_f"], to=TensorProto.FLOAT),
+        helper.make_node("Gather", ["scales", "one"], ["length_scale"], axis=0),
+        helper.make_node("Mul", ["count_f", "per_id"], ["base"]),
+        helper.make_node("Mul", ["base", "length_scale"], ["length_f"]),
+        helper.make_node("Round", ["length_f"], ["length_r"]),
+        helper.make_node("Cast", ["length_r"], ["length"], to=TensorProto.INT64),
+        helper.make_node("Range", ["zero", "length", "step"], ["t"]),
+        helper.make_node("Cast", ["t"], ["t_f"], to=TensorProto.FLOAT),
+        helper.make_node("Mul", ["t_f", "omega"], ["phase"]),
+        helper.make_node("Sin", ["phase"], ["wave"]),
+        helper.make_node("Mul", ["wave", "amplitude"], ["loud"]),
+        helper.make_node("Reshape", ["loud", "out_shape"], ["output"]),
+    ]
+    initializers = [
+        helper.make_tensor("one", TensorProto.INT64, [], [1]),
+        helper.make_tensor("zero", TensorProto.INT64, [], [0]),
+        helper.make_tensor("step", TensorProto.INT64, [], [1]),
+        helper.make_tensor("per_id", TensorProto.FLOAT, [], [float(samples_per_id)]),
+        helper.make_tensor("omega", TensorProto.FLOAT, [], [2 * numpy.pi * 440 / 22050]),
+        helper.make_tensor("amplitude", TensorProto.FLOAT, [], [0.5]),
+        helper.make_tensor("out_shape", TensorProto.INT64, [3], [1, 1, -1]),
+    ]
+    inputs = [
+        helper.make_tensor_value_info("input", TensorProto.INT64, [1, "N"]),
+        helper.make_tensor_value_info("input_lengths", TensorProto.INT64, [1]),
+        helper.make_tensor_value_info("scales", TensorProto.FLOAT, [3]),
+    ]
+    if speakers > 1:
+        inputs.append(helper.make_tensor_value_info("sid", TensorProto.INT64, [1]))
+    # The library feeds `input`; a graph that calls its ids `text` fails inside the library.
+    if broken_graph:
+        inputs[0] = helper.make_tensor_value_info("text", TensorProto.INT64, [1, "N"])
+        nodes[0] = helper.make_node("Shape", ["text"], ["shape"])
+    output = helper.make_tensor_value_info("output", TensorProto.FLOAT, [1, 1, "T"])
+    graph = helper.make_graph(nodes, "tone", inputs, [output], initializers)
+    return helper.make_model(graph, opset_imports=[helper.make_opsetid("", 13)], ir_version=7)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("folder")
+    parser.add_argument("--speakers", type=int, default=1)
+    parser.add_argument("--sample-rate", type=int, default=22050)
+    parser.add_argument("--language", default="English")
+    parser.add_argument("--voice", default="en-us")
+    parser.add_argument("--samples-per-id", type=int, default=256)
+    parser.add_argument("--broken-graph", action="store_true")
+    args = parser.parse_args()
+
+    os.makedirs(args.folder, exist_ok=True)
+    voice = model(args.samples_per_id, args.speakers, args.broken_graph)
+    metadata = {
+        "sample_rate": str(args.sample_rate),
+        "n_speakers": str(args.speakers),
+        "language": args.language,
+        "voice": args.voice,
+        "comment": "piper",
+        "add_blank": "1",
+    }
+    for key, value in metadata.items():
+        entry = voice.metadata_props.add()
+        entry.key, entry.value = key, value
+    name = os.path.basename(os.path.normpath(args.folder))
+    onnx.save(voice, os.path.join(args.folder, name + ".onnx"))
+    with open(os.path.join(args.folder, "tokens.txt"), "w", encoding="utf-8") as tokens:
+        for number, symbol in enumerate(SYMBOLS):
+            tokens.write(f"{symbol} {number}\n")
+
+
+if __name__ == "__main__":
+    main()
