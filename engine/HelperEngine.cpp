@@ -5,8 +5,12 @@
 #include "audio/CompressedFileStream.h"
 #include "audio/WavFileStream.h"
 #include "engine/HelperVoice.h"
+#include "engine/HelperVoiceToken.h"
 #include "platform/ProgramFiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QThread>
 
@@ -14,37 +18,40 @@ namespace engine {
 
 namespace {
 
-class HelperVoiceToken final : public speech::VoiceToken {
-public:
-    HelperVoiceToken(QString id, QString description)
-        : id_(std::move(id))
-        , description_(std::move(description))
-    {
-    }
+// A neural voice may take several seconds for a long sentence, and says nothing meanwhile.
+constexpr int NeuralAnswerTimeoutMs = 60000;
 
-    QString Id() const override { return id_; }
-    QString GetDescription(int) const override { return description_; }
+// What one more lane of a neural voice holds besides its model file, measured with a small model.
+constexpr qint64 LaneOverheadBytes = 48ll << 20;
 
-private:
-    QString id_;
-    QString description_;
-};
+qint64 availableMemory()
+{
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : meminfo.readAll().split('\n'))
+        if (line.startsWith("MemAvailable:"))
+            return line.mid(13).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
 
 } // namespace
 
 HelperEngine::HelperEngine(QString helperPath, audio::PcmSinkFactory sinkFactory,
-                           QString languageTag)
+                           QString languageTag, QString neuralVoicesFolder)
     : helperPath_(std::move(helperPath))
+    , neuralHelperPath_(QFileInfo(helperPath_).dir().filePath(QStringLiteral("lectorix-neural")))
     , service_(helperPath_)
     , lanes_(std::clamp(QThread::idealThreadCount(), 1, MostLanes))
     , sinkFactory_(std::move(sinkFactory))
     , languageTag_(std::move(languageTag))
+    , neuralVoicesFolder_(std::move(neuralVoicesFolder))
 {
 }
 
 std::unique_ptr<speech::Voice> HelperEngine::CreateVoice()
 {
-    return std::make_unique<HelperVoice>(*this, service_, sinkFactory_);
+    return std::make_unique<HelperVoice>(*this, 0, sinkFactory_);
 }
 
 void HelperEngine::setSynthesisLanes(int lanes)
@@ -54,7 +61,34 @@ void HelperEngine::setSynthesisLanes(int lanes)
 
 std::unique_ptr<HelperVoice> HelperEngine::createLaneVoice(int lane)
 {
-    return std::make_unique<HelperVoice>(*this, laneService(lane), sinkFactory_);
+    return std::make_unique<HelperVoice>(*this, lane, sinkFactory_);
+}
+
+SynthService& HelperEngine::serviceFor(int lane, const speech::VoiceToken* voice)
+{
+    const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice);
+    if (!helperVoice || !helperVoice->isNeural())
+        return laneService(lane);
+    std::unique_ptr<SynthService>& service = neuralServices_[{lane, helperVoice->neural().folder}];
+    if (!service)
+        service = std::make_unique<SynthService>(
+            neuralHelperPath_, QStringList{helperVoice->neural().folder}, NeuralAnswerTimeoutMs);
+    return *service;
+}
+
+int HelperEngine::synthesisLanes(const speech::VoiceToken* voice) const
+{
+    const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice);
+    if (!helperVoice || !helperVoice->isNeural())
+        return lanes_;
+    qint64 model = 0;
+    for (const QFileInfo& file : QDir(helperVoice->neural().folder).entryInfoList(QDir::Files))
+        model += file.size();
+    const qint64 available = availableMemory();
+    if (available < 0)
+        return lanes_;
+    const auto fitting = static_cast<int>(available / (model + LaneOverheadBytes));
+    return std::clamp(fitting, 1, lanes_);
 }
 
 SynthService& HelperEngine::laneService(int lane)
@@ -77,9 +111,13 @@ const speech::VoiceTokens& HelperEngine::voices()
 {
     if (!voices_) {
         speech::VoiceTokens tokens;
-        for (const synth::VoiceInfo& voice : service_.voices(languageTag_))
+        for (const synth::VoiceInfo& voice : service_.voices(languageTag_)) {
+            const QString identifier = QString::fromStdString(voice.identifier);
             tokens.push_back(std::make_shared<HelperVoiceToken>(
-                QString::fromStdString(voice.identifier), QString::fromStdString(voice.name)));
+                identifier, QString::fromStdString(voice.name), identifier));
+        }
+        for (speech::VoiceTokenPtr& neural : listNeuralVoices(neuralVoicesFolder_))
+            tokens.push_back(std::move(neural));
         voices_ = std::move(tokens);
     }
     return *voices_;

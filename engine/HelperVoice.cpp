@@ -5,6 +5,7 @@
 #include "audio/AudioLevel.h"
 #include "audio/SampleFile.h"
 #include "engine/HelperEngine.h"
+#include "engine/HelperVoiceToken.h"
 #include "engine/SpeechText.h"
 
 #include <cmath>
@@ -24,10 +25,10 @@ constexpr int SecondsSynthesisedAhead = 2;
 
 } // namespace
 
-HelperVoice::HelperVoice(HelperEngine& engine, SynthService& service,
-                         audio::PcmSinkFactory sinkFactory)
+HelperVoice::HelperVoice(HelperEngine& engine, int lane, audio::PcmSinkFactory sinkFactory)
     : engine_(engine)
-    , service_(service)
+    , lane_(lane)
+    , service_(&engine.serviceFor(lane, nullptr))
     , playback_(std::move(sinkFactory))
 {
     const speech::VoiceTokens& voices = engine_.voices();
@@ -40,7 +41,7 @@ HelperVoice::HelperVoice(HelperEngine& engine, SynthService& service,
 // Releasing the voice object silences it at once: the sink goes with the playback queue.
 HelperVoice::~HelperVoice()
 {
-    service_.cancel(*this);
+    service_->cancel(*this);
 }
 
 speech::VoiceTokens HelperVoice::GetVoices(const QString& requiredAttributes,
@@ -56,6 +57,8 @@ void HelperVoice::SetVoice(const speech::VoiceTokenPtr& token)
     if (!token)
         throw std::invalid_argument("No voice given");
     voice_ = token;
+    // A neural voice loads its model meanwhile, so the first text need not wait for it.
+    engine_.serviceFor(lane_, voice_.get()).start();
 }
 
 // Out-of-range values are taken as the nearest end, so a stored value from elsewhere still works.
@@ -67,6 +70,13 @@ void HelperVoice::SetRate(int rate)
 void HelperVoice::SetVolume(int volume)
 {
     volume_ = std::clamp(volume, 0, MaxVolume);
+}
+
+// Only sound already made counts, so nothing waits for a helper to start.
+bool HelperVoice::hasSoundAhead(int seconds)
+{
+    const qint64 ahead = playback_.samplesAhead();
+    return ahead > 0 && ahead > qint64{service_->sampleRate()} * seconds;
 }
 
 // Each ten steps of rate triple or third the voice's normal speed.
@@ -98,7 +108,7 @@ long HelperVoice::Speak(const speech::DeferredText& text, int flags)
 // would need to wait for each other.
 bool HelperVoice::renderInParts(long stream, const speech::DeferredText& text)
 {
-    if (!file_ || text.whole || !idle() || engine_.synthesisLanes() < 2)
+    if (!file_ || text.whole || !idle() || engine_.synthesisLanes(voice_.get()) < 2)
         return false;
     std::vector<SpeechPiece> parts =
         cutAtParagraphEnds(text.beginning, ParallelRendering::PartLength);
@@ -145,7 +155,7 @@ qsizetype HelperVoice::InputWordPosition() const
 void HelperVoice::feedSynthesis()
 {
     while (!synthesizing_ && !parts_) {
-        if (!file_ && playback_.samplesAhead() > service_.sampleRate() * SecondsSynthesisedAhead)
+        if (!file_ && hasSoundAhead(SecondsSynthesisedAhead))
             return;
         std::optional<Pending> pending = nextPiece();
         if (!pending)
@@ -157,9 +167,11 @@ void HelperVoice::feedSynthesis()
         synthesizing_ = std::move(pending);
         wordReached_ = 0;
         sentenceReached_ = 0;
-        service_.submit({voice_ ? voice_->Id() : QString(), wordsPerMinute(),
-                         synthesizing_->piece.text, synthesizing_->piece.endsSentence},
-                        *this);
+        service_ = &engine_.serviceFor(lane_, voice_.get());
+        const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice_.get());
+        service_->submit({helperVoice ? helperVoice->helperVoice() : QString(), wordsPerMinute(),
+                          synthesizing_->piece.text, synthesizing_->piece.endsSentence},
+                         *this);
     }
 }
 
@@ -201,7 +213,7 @@ void HelperVoice::synthAudio(std::span<const std::int16_t> samples)
         return;
     }
     const bool wasSilent = playback_.currentStream() == 0;
-    playback_.append(synthesizing_->stream, samples, service_.sampleRate());
+    playback_.append(synthesizing_->stream, samples, service_->sampleRate());
     // The first sound need not wait for the next tick.
     if (wasSilent)
         QMetaObject::invokeMethod(this, &HelperVoice::pump, Qt::QueuedConnection);
@@ -211,7 +223,7 @@ void HelperVoice::writeWordSound()
 {
     if (file_ && !wordSound_.empty()) {
         audio::applyVolume(wordSound_, volume_);
-        file_->write(wordSound_, service_.sampleRate());
+        file_->write(wordSound_, service_->sampleRate());
     }
     wordSound_.clear();
 }
@@ -283,10 +295,10 @@ void HelperVoice::synthFailed()
     synthesizing_.reset();
     cut_.reset();
     wordSound_.clear();
-    if (!service_.isAvailable()) {
+    if (!service_->isAvailable()) {
         items_.clear();
         retries_.clear();
-        failure_ = QStringLiteral("The speech engine stopped: %1").arg(service_.lastError());
+        failure_ = QStringLiteral("The speech engine stopped: %1").arg(service_->lastError());
     } else if (failed.isWord()) {
         failure_ = QStringLiteral("The speech engine could not speak \"%1\"")
                        .arg(failed.piece.text.trimmed().left(40));
@@ -356,7 +368,7 @@ int HelperVoice::skipPendingSentences(long stream, int count)
 {
     int skipped = 0;
     if (synthesizing_ && synthesizing_->stream == stream) {
-        service_.cancel(*this);
+        service_->cancel(*this);
         const Pending cancelled = std::move(*synthesizing_);
         synthesizing_.reset();
         cut_.reset();
@@ -414,7 +426,7 @@ bool HelperVoice::WaitUntilDone(int timeoutMs)
         if (parts_)
             advanceParts(slice);
         else if (synthesizing_)
-            service_.waitForProgress(slice);
+            service_->waitForProgress(slice);
         else
             QThread::msleep(std::min(slice, PumpIntervalMs / 2));
         if (!alive)
@@ -437,7 +449,7 @@ void HelperVoice::throwFailure()
 // waits for a long document to be copied nor does the copy empty the device's buffer.
 void HelperVoice::takeWholeTexts()
 {
-    if (playback_.samplesAhead() < service_.sampleRate() / 2)
+    if (!hasSoundAhead(0) || playback_.samplesAhead() < service_->sampleRate() / 2)
         return;
     for (Item& item : items_)
         item.takeWhole();
@@ -492,7 +504,7 @@ void HelperVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
     if (!file)
         throw std::invalid_argument("Not a file stream of this engine");
     if (allowFormatChanges_)
-        file->adoptSampleRate(service_.sampleRate());
+        file->adoptSampleRate(engine_.serviceFor(lane_, voice_.get()).sampleRate());
     renderInto(std::move(file));
 }
 

@@ -32,7 +32,7 @@ class HelperVoice final : public QObject, public speech::Voice, private SynthLis
     Q_OBJECT
 
 public:
-    HelperVoice(HelperEngine& engine, SynthService& service, audio::PcmSinkFactory sinkFactory);
+    HelperVoice(HelperEngine& engine, int lane, audio::PcmSinkFactory sinkFactory);
     ~HelperVoice() override;
 
     void SetEventInterests(int interests) override { interests_ = interests; }
@@ -66,7 +66,7 @@ public:
     // Renders into the sink, at the helper's rate, as into a file.
     void renderInto(std::shared_ptr<audio::SampleSink> sink);
     // False after its helper failed to start, until one starts again.
-    bool hasWorkingHelper() const { return service_.isAvailable(); }
+    bool hasWorkingHelper() const { return service_->isAvailable(); }
 
 private:
     struct Item {
@@ -97,6 +97,7 @@ private:
     void synthFailed() override;
 
     int wordsPerMinute() const;
+    bool hasSoundAhead(int seconds);
     bool renderInParts(long stream, const speech::DeferredText& text);
     void advanceParts(int timeoutMs);
     void finishParts();
@@ -117,7 +118,9 @@ private:
     void takeWholeTexts();
 
     HelperEngine& engine_;
-    SynthService& service_;
+    int lane_;
+    // The helper of the voice when the last piece was handed on.
+    SynthService* service_;
     speech::VoiceTokenPtr voice_;
     int rate_ = 0;
     int volume_ = MaxVolume;

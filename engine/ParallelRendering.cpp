@@ -55,11 +55,12 @@ ParallelRendering::ParallelRendering(HelperEngine& engine, const speech::Voice& 
     : stream_(stream)
     , text_(std::move(text))
     , sink_(std::move(sink))
-    , sampleRate_(engine.synthService().sampleRate())
+    , sampleRate_(engine.serviceFor(0, settings.GetVoice().get()).sampleRate())
 {
     for (SpeechPiece& piece : parts)
         parts_.push_back({std::move(piece)});
-    const int lanes = std::min<int>(engine.synthesisLanes(), static_cast<int>(parts_.size()));
+    const int lanes = std::min<int>(engine.synthesisLanes(settings.GetVoice().get()),
+                                    static_cast<int>(parts_.size()));
     for (int i = 0; i < lanes; ++i) {
         Lane& lane = lanes_.emplace_back();
         lane.voice = engine.createLaneVoice(i);

@@ -4,6 +4,7 @@
 
 #include "engine/SpeechText.h"
 
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <stdexcept>
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int StartTimeoutMs = 10000;
 constexpr int WatchdogIntervalMs = 250;
+constexpr qsizetype MostLastWords = 400;
 
 qsizetype utf16Offset(const QString& text, std::uint32_t codePoints)
 {
@@ -27,8 +29,9 @@ qsizetype utf16Offset(const QString& text, std::uint32_t codePoints)
 
 } // namespace
 
-SynthService::SynthService(QString helperPath, int answerTimeoutMs)
+SynthService::SynthService(QString helperPath, QStringList arguments, int answerTimeoutMs)
     : helperPath_(std::move(helperPath))
+    , arguments_(std::move(arguments))
     , answerTimeoutMs_(answerTimeoutMs)
 {
     watchdog_.setInterval(WatchdogIntervalMs);
@@ -55,17 +58,18 @@ void SynthService::ensureStarted()
     // glibc reports a fatal error on the terminal unless told to use standard error.
     environment.insert(QStringLiteral("LIBC_FATAL_STDERR_"), QStringLiteral("1"));
     process_->setProcessEnvironment(environment);
-    process_->setStandardErrorFile(QProcess::nullDevice());
     connect(process_.get(), &QProcess::readyReadStandardOutput, this, &SynthService::readReplies);
+    connect(process_.get(), &QProcess::readyReadStandardError, this, &SynthService::keepLastWords);
     connect(process_.get(), &QProcess::finished, this, &SynthService::helperGone);
     connect(process_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             helperGone();
     });
     frames_ = {};
+    lastWords_.clear();
     helperGreeted_ = false;
     starting_ = true;
-    process_->start(helperPath_, {});
+    process_->start(helperPath_, arguments_);
     starting_ = false;
 }
 
@@ -182,7 +186,12 @@ void SynthService::handle(const synth::Message& reply)
     if (!running_ || running_->id != reply.id)
         return;
     if (reply.type == MessageType::Done) {
+        available_ = true;
         deliverDone();
+        return;
+    }
+    if (reply.type == MessageType::Refused) {
+        refuse(QString::fromStdString(reply.text));
         return;
     }
     SynthListener* listener = running_->listener;
@@ -216,15 +225,43 @@ void SynthService::helperGone()
 {
     if (!process_)
         return;
+    keepLastWords();
+    const QString said = QString::fromUtf8(lastWords_).trimmed();
     lastError_ = process_->error() == QProcess::FailedToStart
                      ? process_->errorString()
-                     : QStringLiteral("lectorix-synth ended unexpectedly");
+                     : QStringLiteral("%1 ended unexpectedly").arg(helperName());
+    if (!said.isEmpty())
+        lastError_ += QStringLiteral(": ") + said.section(u'\n', -1);
     available_ = helperGreeted_;
     process_->disconnect(this);
     process_.release()->deleteLater();
     // A start that fails at once leaves its job to the watchdog rather than starting again here.
     if (!starting_)
         failRunningJob();
+}
+
+// A helper that cannot speak with the voice asked for would not speak with it on a second try
+// either: its jobs fail as a helper's that cannot start, until one is done.
+void SynthService::refuse(const QString& reason)
+{
+    lastError_ = QStringLiteral("%1 could not speak: %2").arg(helperName(), reason);
+    available_ = false;
+    failRunningJob();
+}
+
+QString SynthService::helperName() const
+{
+    return QFileInfo(helperPath_).fileName();
+}
+
+// Only the end is kept: a helper may write much before the words that say why it ended.
+void SynthService::keepLastWords()
+{
+    if (!process_)
+        return;
+    lastWords_ += process_->readAllStandardError();
+    if (lastWords_.size() > MostLastWords)
+        lastWords_ = lastWords_.right(MostLastWords);
 }
 
 void SynthService::failRunningJob()

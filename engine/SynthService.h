@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <span>
 #include <vector>
@@ -46,26 +47,30 @@ protected:
     ~SynthListener() = default;
 };
 
-// Runs lectorix-synth and hands it one job at a time. A helper that dies, or stays silent for
+// Runs a synthesis helper and hands it one job at a time. A helper that dies, or stays silent for
 // longer than the answer timeout while it works, is replaced by a new one before the next job.
 class SynthService : public QObject {
     Q_OBJECT
 
 public:
-    explicit SynthService(QString helperPath, int answerTimeoutMs = 5000);
+    explicit SynthService(QString helperPath, QStringList arguments = {},
+                          int answerTimeoutMs = 5000);
     ~SynthService() override;
 
     // Blocks until the helper has answered; throws when it cannot be started.
     std::vector<synth::VoiceInfo> voices(const QString& languageTag);
     int sampleRate();
 
+    // Starts the helper, if it has not started, without waiting for it.
+    void start() { ensureStarted(); }
     void submit(SynthJob job, SynthListener& listener);
     // Forgets the listener's job; its listener hears nothing more of it.
     void cancel(SynthListener& listener);
     bool isBusy() const { return running_.has_value() || !queue_.empty(); }
-    // False after a helper failed to start, until one starts again.
+    // False after a helper failed to start, until one starts again, and after a helper refused a
+    // job, until it does one.
     bool isAvailable() const { return available_; }
-    // Why the last helper ended or could not start.
+    // Why the last helper ended or could not start, with the last words it wrote.
     QString lastError() const { return lastError_; }
 
     // Handles what the helper sends within the time given, without an event loop.
@@ -87,11 +92,15 @@ private:
     void handle(const synth::Message& reply);
     void deliverDone();
     void helperGone();
+    void keepLastWords();
+    void refuse(const QString& reason);
+    QString helperName() const;
     void failRunningJob();
     void checkAnswerTime();
     void waitFor(const std::function<bool()>& done, const char* what);
 
     QString helperPath_;
+    QStringList arguments_;
     int answerTimeoutMs_;
     std::unique_ptr<QProcess> process_;
     synth::FrameReader frames_;
@@ -100,6 +109,7 @@ private:
     bool starting_ = false;
     bool available_ = true;
     QString lastError_;
+    QByteArray lastWords_;
     std::optional<std::vector<synth::VoiceInfo>> voices_;
     std::deque<Job> queue_;
     std::optional<Job> running_;

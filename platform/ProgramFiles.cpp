@@ -30,6 +30,11 @@ QString ProgramFiles::helperPath() const
     return helper(HelperName);
 }
 
+QString ProgramFiles::neuralHelperPath() const
+{
+    return helper(QStringLiteral("lectorix-neural"));
+}
+
 QString ProgramFiles::webHelperPath() const
 {
     return helper(QStringLiteral("lectorix-web"));

@@ -18,6 +18,8 @@ public:
 
     // The synthesis helper, lectorix-synth.
     QString helperPath() const;
+    // The neural synthesis helper, lectorix-neural.
+    QString neuralHelperPath() const;
     // The web page reader, lectorix-web.
     QString webHelperPath() const;
     // The folder that holds the program's own shared libraries.

@@ -124,6 +124,10 @@ std::string encode(const Message& message)
     case MessageType::Stop:
         out.u32(message.id);
         break;
+    case MessageType::Refused:
+        out.u32(message.id);
+        out.string(message.text);
+        break;
     case MessageType::Hello:
         out.u32(message.value);
         break;
@@ -172,6 +176,10 @@ Message decode(std::span<const char> payload)
         break;
     case MessageType::Stop:
         message.id = in.u32();
+        break;
+    case MessageType::Refused:
+        message.id = in.u32();
+        message.text = in.string();
         break;
     case MessageType::Hello:
         message.value = in.u32();

@@ -28,6 +28,9 @@ enum class MessageType : std::uint8_t {
     SentenceEnd = 16,
     // The sound sent so far ends a clause: the text before the code-point offset is spoken.
     ClauseEnd = 17,
+    // The synthesiser cannot speak the text with the voice asked for, and says why; it ends the
+    // synthesis as Done would.
+    Refused = 18,
 };
 
 struct VoiceInfo {
@@ -48,6 +51,7 @@ struct Message {
     bool flag = false;
     // Synthesize: voice identifier; ListVoices: the user's language tag.
     std::string voice{};
+    // Synthesize: what to speak; Refused: why not.
     std::string text{};
     std::vector<std::int16_t> samples{};
     std::vector<VoiceInfo> voices{};

@@ -102,13 +102,12 @@ void SynthServer::synthesize(const Message& request)
                       .flag = sentence});
             },
     };
-    bool completed = false;
     try {
-        completed = synthesizer_.synthesize(request, output);
-    } catch (const std::exception&) {
-        completed = false;
+        const bool completed = synthesizer_.synthesize(request, output);
+        send({.type = MessageType::Done, .id = request.id, .value = completed ? 0u : 1u});
+    } catch (const std::exception& error) {
+        send({.type = MessageType::Refused, .id = request.id, .text = error.what()});
     }
-    send({.type = MessageType::Done, .id = request.id, .value = completed ? 0u : 1u});
 }
 
 // Takes what has arrived meanwhile; a stop of this synthesis ends it, the rest waits its turn.

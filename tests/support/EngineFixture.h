@@ -13,9 +13,10 @@ namespace testsupport {
 
 // The real engine, with sound recorded in memory instead of played.
 struct EngineUnderTest {
-    explicit EngineUnderTest(bool paced, const QString& language = QStringLiteral("en-us"))
+    explicit EngineUnderTest(bool paced, const QString& language = QStringLiteral("en-us"),
+                             const QString& neuralVoices = engine::userNeuralVoicesFolder())
         : engine(engine::HelperEngine::defaultHelperPath(), recordingSinkFactory(recording, paced),
-                 language)
+                 language, neuralVoices)
     {
     }
 

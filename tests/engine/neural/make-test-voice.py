@@ -4,7 +4,8 @@
 # Piper voice converted for sherpa-onnx, whose sound is a tone of SAMPLES_PER_ID samples for each
 # phoneme id it is given (times the length scale), and a tokens.txt of espeak-ng's IPA symbols.
 # Usage: make-test-voice.py FOLDER [--speakers N] [--sample-rate R] [--language L] [--voice V]
-#                                  [--samples-per-id K] [--broken-graph]
+#                                  [--samples-per-id K] [--metadata KEY=VALUE]... [--without KEY]...
+#                                  [--truncate]
 import argparse
 import os
 
@@ -20,7 +21,7 @@ SYMBOLS = (
 )
 
 
-def model(samples_per_id, speakers, broken_graph):
+def model(samples_per_id, speakers):
     # T = round(N * K * length_scale), where N is the number of ids and length_scale is scales[1].
     nodes = [
         helper.make_node("Shape", ["input"], ["shape"]),
@@ -54,10 +55,6 @@ def model(samples_per_id, speakers, broken_graph):
     ]
     if speakers > 1:
         inputs.append(helper.make_tensor_value_info("sid", TensorProto.INT64, [1]))
-    # The library feeds `input`; a graph that calls its ids `text` fails inside the library.
-    if broken_graph:
-        inputs[0] = helper.make_tensor_value_info("text", TensorProto.INT64, [1, "N"])
-        nodes[0] = helper.make_node("Shape", ["text"], ["shape"])
     output = helper.make_tensor_value_info("output", TensorProto.FLOAT, [1, 1, "T"])
     graph = helper.make_graph(nodes, "tone", inputs, [output], initializers)
     return helper.make_model(graph, opset_imports=[helper.make_opsetid("", 13)], ir_version=7)
@@ -71,11 +68,13 @@ def main():
     parser.add_argument("--language", default="English")
     parser.add_argument("--voice", default="en-us")
     parser.add_argument("--samples-per-id", type=int, default=256)
-    parser.add_argument("--broken-graph", action="store_true")
+    parser.add_argument("--metadata", action="append", default=[])
+    parser.add_argument("--without", action="append", default=[])
+    parser.add_argument("--truncate", action="store_true")
     args = parser.parse_args()
 
     os.makedirs(args.folder, exist_ok=True)
-    voice = model(args.samples_per_id, args.speakers, args.broken_graph)
+    voice = model(args.samples_per_id, args.speakers)
     metadata = {
         "sample_rate": str(args.sample_rate),
         "n_speakers": str(args.speakers),
@@ -84,11 +83,17 @@ def main():
         "comment": "piper",
         "add_blank": "1",
     }
+    metadata.update(item.split("=", 1) for item in args.metadata)
+    for key in args.without:
+        del metadata[key]
     for key, value in metadata.items():
         entry = voice.metadata_props.add()
         entry.key, entry.value = key, value
     name = os.path.basename(os.path.normpath(args.folder))
-    onnx.save(voice, os.path.join(args.folder, name + ".onnx"))
+    path = os.path.join(args.folder, name + ".onnx")
+    onnx.save(voice, path)
+    if args.truncate:
+        os.truncate(path, os.path.getsize(path) // 2)
     with open(os.path.join(args.folder, "tokens.txt"), "w", encoding="utf-8") as tokens:
         for number, symbol in enumerate(SYMBOLS):
             tokens.write(f"{symbol} {number}\n")
