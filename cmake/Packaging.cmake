@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_NAME lectorix)
 set(CPACK_PACKAGE_VENDOR "Lectorix")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Read text and documents aloud")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Lectorix reads typed, pasted or opened text aloud with eSpeak NG, exports it to WAV, MP3, Ogg or FLAC files, and speaks the texts copied anywhere on the desktop and, on X11, the keys typed.")
+    "Lectorix reads typed, pasted or opened text aloud with eSpeak NG or neural voices (Piper, Kokoro), exports it to WAV, MP3, Ogg or FLAC files, and speaks the texts copied anywhere on the desktop and, on X11, the keys typed.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

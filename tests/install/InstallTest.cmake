@@ -41,3 +41,11 @@ file(SIZE ${WORK_DIR}/book.wav bytes)
 if(bytes LESS 32000)
     message(FATAL_ERROR "the installed program wrote ${bytes} bytes, less than a second of sound")
 endif()
+
+# The neural helper finds the speech libraries installed with it, wherever the prefix lies.
+execute_process(COMMAND ldd ${moved}/${HELPER_DIR}/lectorix-neural OUTPUT_VARIABLE libraries)
+foreach(library libsherpa-onnx-c-api.so libonnxruntime.so)
+    if(NOT libraries MATCHES "${library} => ${moved}/${HELPER_DIR}/[./]*${LIBRARY_DIR}/${library}")
+        message(FATAL_ERROR "lectorix-neural does not find ${library} in the prefix: ${libraries}")
+    endif()
+endforeach()

@@ -3,8 +3,11 @@
 set(installed_files
     ${BIN_DIR}/lectorix
     ${HELPER_DIR}/lectorix-synth
+    ${HELPER_DIR}/lectorix-neural
     ${HELPER_DIR}/lectorix-web
     ${LIBRARY_DIR}/libKey.so
+    ${LIBRARY_DIR}/libsherpa-onnx-c-api.so
+    ${LIBRARY_DIR}/libonnxruntime.so
     ${DATA_DIR}/Language/English.ini
     ${SHARE_DIR}/applications/${APP_ID}.desktop
     ${SHARE_DIR}/metainfo/${APP_ID}.metainfo.xml
