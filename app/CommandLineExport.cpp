@@ -95,15 +95,22 @@ void openDocument(const QString& path, QTextEdit& editor, const TerminalProgress
 }
 
 // By its name, with or without its family ("en-us" or "gmw/en-US"), or its description, in any
-// case.
+// case. A neural voice's name is its folder's, with its speaker's number after a slash or, for
+// its first speaker, without ("amy" or "amy/0" for "neural/amy/0").
 int voiceNamed(const QString& name, const QComboBox& voices)
 {
     const auto same = [&](const QString& candidate) {
         return candidate.compare(name, Qt::CaseInsensitive) == 0;
     };
+    const auto neuralNamed = [&](const QString& id) {
+        const QString voice = id.section(u'/', 1);
+        return id.startsWith(QStringLiteral("neural/")) &&
+               (same(voice) || (id.endsWith(QStringLiteral("/0")) && same(voice.chopped(2))));
+    };
     for (int i = 0; i < voices.count(); ++i) {
         const QString id = voices.itemData(i).value<speech::VoiceTokenPtr>()->Id();
-        if (same(id) || same(id.section(u'/', -1)) || same(voices.itemText(i)))
+        if (neuralNamed(id) || same(id) || same(voices.itemText(i)) ||
+            (!id.startsWith(QStringLiteral("neural/")) && same(id.section(u'/', -1))))
             return i;
     }
     return -1;

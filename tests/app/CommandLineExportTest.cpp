@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using testing::HasSubstr;
 
@@ -37,10 +38,11 @@ void startInScript(QProcess& program, const QStringList& arguments, const QStrin
     program.start(QStringLiteral(LECTORIX_PROGRAM), arguments);
 }
 
-ProgramRun lectorix(const QStringList& arguments, const QString& folder)
+ProgramRun lectorix(const QStringList& arguments, const QString& folder,
+                    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess program;
-    startInScript(program, arguments, folder);
+    startInScript(program, arguments, folder, std::move(environment));
     program.waitForFinished(60000);
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             QString::fromUtf8(program.readAllStandardOutput()),
@@ -125,6 +127,43 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.wav"))));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.mp4"))));
     EXPECT_EQ(contentsOf(same), sound);
+}
+
+TEST(CommandLineExport, ListsAndExportsWithTheUsersNeuralVoices)
+{
+    testsupport::TemporaryFiles files;
+    const QTemporaryDir& folder = files.folder;
+    const QDir voice(folder.filePath(QStringLiteral("data/lectorix/voices/amy")));
+    ASSERT_TRUE(voice.mkpath(QStringLiteral(".")));
+    const QDir made(QStringLiteral(TEST_VOICES "/test-en"));
+    for (const QString& file : made.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(made.filePath(file), voice.filePath(file)));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
+    files.write(QStringLiteral("in.txt"), "A short text. Read by a neural voice.");
+
+    const ProgramRun voices =
+        lectorix({QStringLiteral("--list-voices")}, folder.path(), environment);
+    EXPECT_TRUE(voices.out.endsWith(QStringLiteral("\nneural/amy/0\tamy (English)\n")))
+        << voices.out.toStdString();
+    const ProgramRun run =
+        lectorix({QStringLiteral("--export"), QStringLiteral("in.txt"), QStringLiteral("out.wav"),
+                  QStringLiteral("--voice"), QStringLiteral("amy")},
+                 folder.path(), environment);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    // The test voice's sound is a 440 Hz tone at half the full scale, here at the export's rate.
+    const QByteArray wav = contentsOf(folder.filePath(QStringLiteral("out.wav")));
+    ASSERT_GT(wav.size(), 44 + 16000);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 24), 16000u);
+    qint16 peak = 0;
+    int crossings = 0;
+    for (qsizetype at = 46; at + 1 < wav.size(); at += 2) {
+        const qint16 sample = qFromLittleEndian<qint16>(wav.constData() + at);
+        crossings += (sample >= 0) != (qFromLittleEndian<qint16>(wav.constData() + at - 2) >= 0);
+        peak = std::max(peak, sample);
+    }
+    EXPECT_NEAR(peak, 16383, 400);
+    EXPECT_NEAR(crossings / ((wav.size() - 44) / 2 / 16000.0), 880, 10);
 }
 
 // A kill while LibreOffice converts the document ends the converter with what it started, leaves
