@@ -76,6 +76,27 @@ SynthService& HelperEngine::serviceFor(int lane, const speech::VoiceToken* voice
     return *service;
 }
 
+speech::VoiceTokenPtr HelperEngine::typedKeyVoice(const speech::VoiceTokenPtr& voice)
+{
+    const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice.get());
+    if (!helperVoice || !helperVoice->isNeural())
+        return voice;
+    const QString language = helperVoice->neural().espeakLanguage;
+    const QString base = language.section(u'-', 0, 0);
+    speech::VoiceTokenPtr sameBase;
+    for (const speech::VoiceTokenPtr& token : voices()) {
+        const auto& espeak = static_cast<const HelperVoiceToken&>(*token);
+        if (espeak.isNeural())
+            break;
+        const QString name = espeak.helperVoice().section(u'/', -1);
+        if (name.compare(language, Qt::CaseInsensitive) == 0)
+            return token;
+        if (!sameBase && name.compare(base, Qt::CaseInsensitive) == 0)
+            sameBase = token;
+    }
+    return sameBase ? sameBase : voices().front();
+}
+
 int HelperEngine::synthesisLanes(const speech::VoiceToken* voice) const
 {
     const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice);

@@ -34,6 +34,9 @@ public:
     const speech::VoiceTokens& voices();
     // The espeak-ng helper of the first lane.
     SynthService& synthService() { return service_; }
+    // What speaks a typed key for the voice: the voice itself, or for a neural voice the espeak-ng
+    // voice of its language, which starts speaking within milliseconds.
+    speech::VoiceTokenPtr typedKeyVoice(const speech::VoiceTokenPtr& voice);
     // The helper that speaks the voice in the lane; an unknown or null voice is espeak-ng's.
     SynthService& serviceFor(int lane, const speech::VoiceToken* voice);
 

@@ -96,7 +96,8 @@ long HelperVoice::Speak(const speech::DeferredText& text, int flags)
     if (idle())
         inputWordPosition_ = 0;
     if (!renderInParts(stream, text))
-        items_.push_back({stream, PieceCutter(text.beginning), text.whole});
+        items_.push_back({stream, PieceCutter(text.beginning), text.whole,
+                          flags & SpeakTypedKey ? engine_.typedKeyVoice(voice_) : nullptr});
     feedSynthesis();
     pumpTimer_.start();
     if (!(flags & SpeakAsync))
@@ -167,8 +168,9 @@ void HelperVoice::feedSynthesis()
         synthesizing_ = std::move(pending);
         wordReached_ = 0;
         sentenceReached_ = 0;
-        service_ = &engine_.serviceFor(lane_, voice_.get());
-        const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice_.get());
+        const speech::VoiceTokenPtr& voice = synthesizing_->voice ? synthesizing_->voice : voice_;
+        service_ = &engine_.serviceFor(lane_, voice.get());
+        const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice.get());
         service_->submit({helperVoice ? helperVoice->helperVoice() : QString(), wordsPerMinute(),
                           synthesizing_->piece.text, synthesizing_->piece.endsSentence},
                          *this);
@@ -188,7 +190,7 @@ std::optional<HelperVoice::Pending> HelperVoice::nextPiece(long onlyStream)
         if (item.cutter.nextReachesEnd())
             item.takeWhole();
         if (!item.cutter.atEnd())
-            return Pending{item.stream, item.cutter.next()};
+            return Pending{item.stream, item.cutter.next(), Attempt::First, item.voice};
         items_.pop_front();
     }
     return std::nullopt;
@@ -280,7 +282,8 @@ void HelperVoice::resumeAfter(const Pending& spoken, qsizetype restOffset)
         retries_.push_front(
             {spoken.stream,
              {piece.text.mid(restOffset), piece.start + restOffset, piece.endsSentence},
-             Attempt::Word});
+             Attempt::Word,
+             spoken.voice});
     } else if (!items_.empty() && items_.front().stream == spoken.stream) {
         items_.front().cutter.resumeAt(piece.start + restOffset);
     }
@@ -318,7 +321,8 @@ void HelperVoice::retryRest(const Pending& failed)
     retries_.push_front(
         {failed.stream,
          {piece.text.mid(wordReached_), piece.start + wordReached_, piece.endsSentence},
-         Attempt::Again});
+         Attempt::Again,
+         failed.voice});
 }
 
 void HelperVoice::retryWordByWord(const Pending& failed)
@@ -331,7 +335,7 @@ void HelperVoice::retryWordByWord(const Pending& failed)
                            wholePiece ? failed.piece.endsSentence : true};
     const std::vector<SpeechPiece> words = splitIntoWords(rest);
     for (auto word = words.rbegin(); word != words.rend(); ++word)
-        retries_.push_front({failed.stream, *word, Attempt::Word});
+        retries_.push_front({failed.stream, *word, Attempt::Word, failed.voice});
     if (!wholePiece)
         resumeAfter(failed, end);
 }

@@ -74,6 +74,8 @@ private:
         PieceCutter cutter;
         // The whole of a deferred text, until it is taken.
         std::function<QString()> whole;
+        // Null for the voice object's voice, whichever it is when the text is spoken.
+        speech::VoiceTokenPtr voice{};
 
         void takeWhole();
     };
@@ -84,6 +86,7 @@ private:
         long stream = 0;
         SpeechPiece piece;
         Attempt attempt = Attempt::First;
+        speech::VoiceTokenPtr voice{};
 
         bool isWord() const { return attempt == Attempt::Word; }
     };

@@ -4,6 +4,7 @@
 
 #include "live/SpeakAtOnce.h"
 #include "platform/KeyNames.h"
+#include "speech/Voice.h"
 
 #include <QCheckBox>
 #include <QTextEdit>
@@ -59,7 +60,7 @@ void KeySpeaking::keyMessage(std::uint32_t lParam)
     };
     // A voice that cannot be cut short leaves the key unspoken and unshown.
     for (const auto& [box, applies] : modes)
-        if (box.isChecked() && applies && !speakAtOnce(voice_, name))
+        if (box.isChecked() && applies && !speakAtOnce(voice_, name, speech::Voice::SpeakTypedKey))
             return;
     if (boxes_.show.isChecked())
         show(name);

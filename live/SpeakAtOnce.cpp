@@ -8,7 +8,7 @@
 
 namespace live {
 
-bool speakAtOnce(speech::VoiceHolder& voice, const QString& text)
+bool speakAtOnce(speech::VoiceHolder& voice, const QString& text, int flags)
 {
     if (voice.IsExporting())
         return false;
@@ -17,7 +17,7 @@ bool speakAtOnce(speech::VoiceHolder& voice, const QString& text)
     } catch (const std::exception&) {
         return false;
     }
-    voice->Speak(text, speech::Voice::SpeakAsync);
+    voice->Speak(text, speech::Voice::SpeakAsync | flags);
     return true;
 }
 

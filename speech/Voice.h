@@ -38,6 +38,9 @@ struct DeferredText {
 class Voice {
 public:
     static constexpr int SpeakAsync = 1;
+    // The text is a typed key: it is spoken by the engine's quickest voice of the chosen voice's
+    // language, as a key must be heard while the next is typed.
+    static constexpr int SpeakTypedKey = 0x10000;
     static constexpr int EndStreamInterest = 0x4;
     static constexpr int WordBoundaryInterest = 0x20;
     static constexpr int AudioLevelInterest = 0x200;

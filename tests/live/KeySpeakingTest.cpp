@@ -32,7 +32,8 @@ struct KeySpeakingTest : testing::Test {
     {
         QStringList calls;
         for (const QString& name : names)
-            calls << QStringLiteral("skip Sentence 2147483647") << QStringLiteral("speak ") + name;
+            calls << QStringLiteral("skip Sentence 2147483647")
+                  << QStringLiteral("speak-key ") + name;
         return calls.join(u'|').toStdString();
     }
 
@@ -104,6 +105,6 @@ TEST_F(KeySpeakingTest, AVoiceThatCannotBeCutShortLeavesTheKeyUnspokenAndUnshown
 TEST_F(KeySpeakingTest, AFailureToSpeakReachesTheCaller)
 {
     letter.setChecked(true);
-    engine.failing = {"speak"};
+    engine.failing = {"speak-key"};
     EXPECT_THROW(type({0x1E}), std::runtime_error);
 }

@@ -22,7 +22,7 @@ TEST(KeySpeakingWindow, ATypedKeyIsSpokenEvenWhenTheWindowIsHidden)
     TFmain window(fakes.services);
     window.show();
     const auto spoken = [&](const QString& key) {
-        return fakes.engine.calls.contains(QStringLiteral("speak ") + key);
+        return fakes.engine.calls.contains(QStringLiteral("speak-key ") + key);
     };
     EXPECT_EQ(QProcess::execute(QStringLiteral("xdotool"), {"key", "a"}), 0);
     EXPECT_TRUE(testsupport::waitUntil([&] { return spoken(QStringLiteral("A")); }))

@@ -77,8 +77,9 @@ public:
     }
     long Speak(const QString& text, int flags) override
     {
-        record(QStringLiteral("speak%1 ")
-                   .arg(flags == SpeakAsync ? QString() : QStringLiteral("-sync")) +
+        record(QStringLiteral("speak%1%2 ")
+                   .arg(flags & SpeakAsync ? QString() : QStringLiteral("-sync"),
+                        flags & SpeakTypedKey ? QStringLiteral("-key") : QString()) +
                text);
         return ++streams_;
     }

@@ -194,6 +194,27 @@ TEST(NeuralVoice, AnExportHasTheVoicesRateAndLengthWhetherRenderedInLanesOrNot)
     }
 }
 
+// A key must be heard within milliseconds, which espeak-ng manages and a neural voice does not;
+// the clipboard's text and any other is spoken by the chosen voice.
+TEST(NeuralVoice, ATypedKeyIsSpokenByEspeakNgInTheVoicesLanguage)
+{
+    EngineUnderTest unpaced(false, QStringLiteral("en-us"), Voices);
+    QString german;
+    for (const speech::VoiceTokenPtr& token : unpaced.engine.voices())
+        if (token->Id().section(u'/', -1) == QStringLiteral("de"))
+            german = token->Id();
+    auto voice = unpaced.engine.CreateVoice();
+    voice->SetVoice(voiceNamed(unpaced, QStringLiteral("neural/test-duo/0")));
+    voice->Speak(QStringLiteral("k"), speech::Voice::SpeakTypedKey);
+    EXPECT_EQ(unpaced.recording->heard, render(QStringLiteral("k"), 0, 100, german));
+    EXPECT_NE(unpaced.recording->heard, render(QStringLiteral("k")));
+
+    unpaced.recording->heard.clear();
+    voice->Speak(QStringLiteral("Copied."), 0);
+    EXPECT_EQ(unpaced.recording->heard,
+              renderNeural(QStringLiteral("Copied."), 0, QStringLiteral("neural/test-duo/0")));
+}
+
 // One voice makes the library end its process as it loads; the other makes it refuse every text.
 TEST(NeuralVoice, AVoiceTheLibraryCannotUseSaysWhyAndEspeakNgVoicesStillSpeak)
 {
