@@ -3,15 +3,17 @@
 # Writes a neural voice folder for the tests: a model with the inputs, output and metadata of a
 # Piper voice converted for sherpa-onnx, whose sound is a tone of SAMPLES_PER_ID samples for each
 # phoneme id it is given (times the length scale), and a tokens.txt of espeak-ng's IPA symbols.
+# For benchmarks, the model can be made as large as a real voice (--weight-mb) and as slow, with a
+# product of two N by N matrices for each sentence (--work N); neither changes its sound.
 # Usage: make-test-voice.py FOLDER [--speakers N] [--sample-rate R] [--language L] [--voice V]
 #                                  [--samples-per-id K] [--metadata KEY=VALUE]... [--without KEY]...
-#                                  [--truncate]
+#                                  [--truncate] [--weight-mb M] [--work N]
 import argparse
 import os
 
 import numpy
 import onnx
-from onnx import TensorProto, helper
+from onnx import TensorProto, helper, numpy_helper
 
 SYMBOLS = (
     "_^$ !'(),-.:;?\"¡¿—…«»“”"
@@ -21,7 +23,38 @@ SYMBOLS = (
 )
 
 
-def model(samples_per_id, speakers):
+def burden(nodes, initializers, weight_mb, work):
+    """Adds work and weight whose result, times zero, is added to the sound."""
+    parts = []
+    nodes.append(helper.make_node("Cast", ["input_lengths"], ["count_scale"], to=TensorProto.FLOAT))
+    if weight_mb:
+        size = weight_mb * (1 << 20) // 4
+        initializers.append(numpy_helper.from_array(
+            numpy.full(size, 0.001, dtype=numpy.float32), "weight"))
+        nodes.append(helper.make_node("Mul", ["weight", "count_scale"], ["weighted"]))
+        nodes.append(helper.make_node("ReduceSum", ["weighted"], ["weight_sum"], keepdims=0))
+        parts.append("weight_sum")
+    if work:
+        rng = numpy.random.default_rng(1)
+        matrix = (rng.random((work, work), dtype=numpy.float32) - 0.5) * 0.01
+        initializers.append(numpy_helper.from_array(matrix, "matrix"))
+        nodes.append(helper.make_node("Mul", ["matrix", "count_scale"], ["scaled"]))
+        nodes.append(helper.make_node("MatMul", ["scaled", "matrix"], ["product"]))
+        nodes.append(helper.make_node("ReduceSum", ["product"], ["work_sum"], keepdims=0))
+        parts.append("work_sum")
+    if not parts:
+        return "loud"
+    initializers.append(helper.make_tensor("nothing", TensorProto.FLOAT, [], [0.0]))
+    total = parts[0]
+    if len(parts) == 2:
+        nodes.append(helper.make_node("Add", parts, ["both"]))
+        total = "both"
+    nodes.append(helper.make_node("Mul", [total, "nothing"], ["zero_sum"]))
+    nodes.append(helper.make_node("Add", ["loud", "zero_sum"], ["burdened"]))
+    return "burdened"
+
+
+def model(samples_per_id, speakers, weight_mb=0, work=0):
     # T = round(N * K * length_scale), where N is the number of ids and length_scale is scales[1].
     nodes = [
         helper.make_node("Shape", ["input"], ["shape"]),
@@ -37,7 +70,6 @@ def model(samples_per_id, speakers):
         helper.make_node("Mul", ["t_f", "omega"], ["phase"]),
         helper.make_node("Sin", ["phase"], ["wave"]),
         helper.make_node("Mul", ["wave", "amplitude"], ["loud"]),
-        helper.make_node("Reshape", ["loud", "out_shape"], ["output"]),
     ]
     initializers = [
         helper.make_tensor("one", TensorProto.INT64, [], [1]),
@@ -48,6 +80,8 @@ def model(samples_per_id, speakers):
         helper.make_tensor("amplitude", TensorProto.FLOAT, [], [0.5]),
         helper.make_tensor("out_shape", TensorProto.INT64, [3], [1, 1, -1]),
     ]
+    sound = burden(nodes, initializers, weight_mb, work)
+    nodes.append(helper.make_node("Reshape", [sound, "out_shape"], ["output"]))
     inputs = [
         helper.make_tensor_value_info("input", TensorProto.INT64, [1, "N"]),
         helper.make_tensor_value_info("input_lengths", TensorProto.INT64, [1]),
@@ -71,10 +105,12 @@ def main():
     parser.add_argument("--metadata", action="append", default=[])
     parser.add_argument("--without", action="append", default=[])
     parser.add_argument("--truncate", action="store_true")
+    parser.add_argument("--weight-mb", type=int, default=0)
+    parser.add_argument("--work", type=int, default=0)
     args = parser.parse_args()
 
     os.makedirs(args.folder, exist_ok=True)
-    voice = model(args.samples_per_id, args.speakers)
+    voice = model(args.samples_per_id, args.speakers, args.weight_mb, args.work)
     metadata = {
         "sample_rate": str(args.sample_rate),
         "n_speakers": str(args.speakers),
