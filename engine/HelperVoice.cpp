@@ -9,6 +9,7 @@
 #include "engine/SpeechText.h"
 
 #include <cmath>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
@@ -302,6 +303,8 @@ void HelperVoice::synthFailed()
         items_.clear();
         retries_.clear();
         failure_ = QStringLiteral("The speech engine stopped: %1").arg(service_->lastError());
+        // Reading aloud shows no message, so a voice that cannot speak is named here too.
+        qWarning().noquote() << failure_;
     } else if (failed.isWord()) {
         failure_ = QStringLiteral("The speech engine could not speak \"%1\"")
                        .arg(failed.piece.text.trimmed().left(40));

@@ -4,6 +4,7 @@
 
 #include "engine/neural/OnnxMetadata.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -61,6 +62,22 @@ std::vector<std::string> splitAtCommas(const std::string& text)
     return parts;
 }
 
+std::string lexiconsIn(const fs::path& folder)
+{
+    std::vector<std::string> lexicons;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("lexicon") && entry.path().extension() == ".txt")
+            lexicons.push_back(entry.path().string());
+    }
+    std::sort(lexicons.begin(), lexicons.end());
+    std::string joined;
+    for (const std::string& lexicon : lexicons)
+        joined += (joined.empty() ? "" : ",") + lexicon;
+    return joined;
+}
+
 bool isNonEmptyFile(const fs::path& path)
 {
     std::error_code error;
@@ -78,6 +95,7 @@ VoiceFolder readVoiceFolder(const fs::path& folder, const fs::path& systemEspeak
     if (isNonEmptyFile(folder / "voices.bin")) {
         voice.kind = VoiceFolder::Kind::Kokoro;
         voice.styles = folder / "voices.bin";
+        voice.lexicons = lexiconsIn(folder);
     }
     const std::map<std::string, std::string> metadata = readOnnxMetadata(voice.model);
     if (voice.kind == VoiceFolder::Kind::Piper && textIn(metadata, "comment") != "piper")

@@ -18,8 +18,10 @@ struct VoiceFolder {
     std::filesystem::path folder{};
     std::filesystem::path model{};
     std::filesystem::path tokens{};
-    // Kokoro only.
+    // Kokoro only: the speakers' styles, and the lexicons of a voice of several languages,
+    // separated by commas.
     std::filesystem::path styles{};
+    std::string lexicons{};
     std::filesystem::path espeakData{};
     int sampleRate = 0;
     int speakers = 1;

@@ -58,6 +58,7 @@ NeuralSynthesizer::NeuralSynthesizer(VoiceFolder voice, int threads)
         kokoro.tokens = tokens.c_str();
         kokoro.data_dir = data.c_str();
         kokoro.length_scale = 1.0f;
+        kokoro.lexicon = voice_.lexicons.c_str();
     } else {
         SherpaOnnxOfflineTtsVitsModelConfig& vits = config.model.vits;
         vits.model = model.c_str();
