@@ -23,6 +23,9 @@ namespace {
 constexpr int NormalWordsPerMinute = 175;
 constexpr int PumpIntervalMs = 20;
 constexpr int SecondsSynthesisedAhead = 2;
+// A neural voice may take a second or more for a long sentence; the next piece's first sentence
+// must be made before the sound ahead of it runs out.
+constexpr int SecondsSynthesisedAheadOfNeural = 8;
 
 } // namespace
 
@@ -157,7 +160,10 @@ qsizetype HelperVoice::InputWordPosition() const
 void HelperVoice::feedSynthesis()
 {
     while (!synthesizing_ && !parts_) {
-        if (!file_ && hasSoundAhead(SecondsSynthesisedAhead))
+        const auto* chosen = dynamic_cast<const HelperVoiceToken*>(voice_.get());
+        const bool neural = chosen && chosen->isNeural();
+        if (!file_ &&
+            hasSoundAhead(neural ? SecondsSynthesisedAheadOfNeural : SecondsSynthesisedAhead))
             return;
         std::optional<Pending> pending = nextPiece();
         if (!pending)
