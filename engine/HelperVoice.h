@@ -21,13 +21,14 @@ namespace engine {
 
 class HelperEngine;
 
-// A voice object over espeak-ng. Texts queue as items; each is cut into pieces that the synthesis
-// helper renders a little ahead of playback, or as fast as it can into a file. The helper speaks a
-// piece up to one of espeak-ng's own sentence starts and the item goes on from there, so the pauses
-// are espeak-ng's own. A piece whose helper dies is spoken again from the word reached; a rest that
-// kills it again before its next word is tried word by word, and a word that still kills it is left
-// out, and WaitUntilDone reports it. A long text bound for a file, with nothing queued before it,
-// is rendered in parts by as many helpers as the engine allows.
+// A voice object over the synthesis helpers: espeak-ng's, or a neural voice's, as its voice is.
+// Texts queue as items; each is cut into pieces that the helper renders a little ahead of playback,
+// or as fast as it can into a file. The helper speaks a piece up to one of its own sentence starts
+// and the item goes on from there, so the pauses are the synthesiser's own. A piece whose helper
+// dies is spoken again from the word reached; a rest that kills it again before its next word is
+// tried word by word, and a word that still kills it is left out, and WaitUntilDone reports it. A
+// long text bound for a file, with nothing queued before it, is rendered in parts by as many
+// helpers as the engine allows.
 class HelperVoice final : public QObject, public speech::Voice, private SynthListener {
     Q_OBJECT
 

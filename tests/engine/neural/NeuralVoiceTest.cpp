@@ -17,8 +17,9 @@ const QString Voices = QStringLiteral(TEST_VOICES);
 // The test voices make 256 samples for each phoneme id.
 constexpr std::size_t SamplesPerId = 256;
 
+// A letter beyond the 16-bit range, whose offsets the helper counts in code points.
 const QStringList Sentences = {
-    QStringLiteral("Hello world, said the first voice. "),
+    QStringLiteral("Hello world \U0001D49C, said the first voice. "),
     QStringLiteral("This second sentence is a little longer than the first. "),
     QStringLiteral("Third one!"),
 };
