@@ -97,27 +97,32 @@ std::vector<TextSpan> splitWords(const std::u32string& text, TextSpan span)
     return words;
 }
 
+// A byte that does not start a whole sequence becomes U+FFFD, and decoding goes on after it.
 std::u32string decodeUtf8(const std::string& text)
 {
     std::u32string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80    ? 1
-                           : lead >= 0xf0 ? 4
-                           : lead >= 0xe0 ? 3
-                           : lead >= 0xc0 ? 2
-                                          : 0;
-        if (length == 0 || i + length > text.size()) {
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xc2 && lead < 0xe0 ? 2
+                                   : lead >= 0xe0 && lead < 0xf0 ? 3
+                                   : lead >= 0xf0 && lead < 0xf5 ? 4
+                                                                 : 0;
+        char32_t c = length == 1 ? lead : lead & (0x7f >> length);
+        bool whole = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            whole = (next & 0xc0) == 0x80;
+            c = (c << 6) | (next & 0x3f);
+        }
+        if (!whole || c > 0x10ffff || (c >= 0xd800 && c < 0xe000)) {
             decoded.push_back(0xfffd);
             ++i;
             continue;
         }
-        char32_t c = length == 1 ? lead : lead & (0x7f >> length);
-        for (int k = 1; k < length; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3f);
         decoded.push_back(c);
-        i += static_cast<std::size_t>(length);
+        i += length;
     }
     return decoded;
 }
