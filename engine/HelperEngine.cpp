@@ -70,10 +70,16 @@ SynthService& HelperEngine::serviceFor(int lane, const speech::VoiceToken* voice
     const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice);
     if (!helperVoice || !helperVoice->isNeural())
         return laneService(lane);
-    std::unique_ptr<SynthService>& service = neuralServices_[{lane, helperVoice->neural().folder}];
+    const QString& folder = helperVoice->neural().folder;
+    // A lane holds one neural voice's model at a time: going through the voice box must not
+    // load every model it passes.
+    for (const auto& [key, other] : neuralServices_)
+        if (key.first == lane && key.second != folder)
+            other->stopWhenIdle();
+    std::unique_ptr<SynthService>& service = neuralServices_[{lane, folder}];
     if (!service)
-        service = std::make_unique<SynthService>(
-            neuralHelperPath_, QStringList{helperVoice->neural().folder}, NeuralAnswerTimeoutMs);
+        service = std::make_unique<SynthService>(neuralHelperPath_, QStringList{folder},
+                                                 NeuralAnswerTimeoutMs);
     return *service;
 }
 

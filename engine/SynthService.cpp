@@ -49,6 +49,17 @@ SynthService::~SynthService()
     process_->waitForFinished(1000);
 }
 
+void SynthService::stopWhenIdle()
+{
+    if (!process_ || isBusy())
+        return;
+    QProcess* ending = process_.release();
+    ending->disconnect(this);
+    ending->setParent(this);
+    connect(ending, &QProcess::finished, ending, &QObject::deleteLater);
+    ending->closeWriteChannel();
+}
+
 void SynthService::ensureStarted()
 {
     if (process_)

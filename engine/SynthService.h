@@ -63,6 +63,9 @@ public:
 
     // Starts the helper, if it has not started, without waiting for it.
     void start() { ensureStarted(); }
+    // Lets an idle helper end, and what it holds with it, without waiting for it; the next job
+    // starts another.
+    void stopWhenIdle();
     void submit(SynthJob job, SynthListener& listener);
     // Forgets the listener's job; its listener hears nothing more of it.
     void cancel(SynthListener& listener);
