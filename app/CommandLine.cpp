@@ -65,10 +65,18 @@ struct ExportOptions {
         QStringLiteral("N")};
     QCommandLineOption listVoices{QStringLiteral("list-voices"),
                                   QStringLiteral("List the voices, one per line, and end.")};
+    QCommandLineOption installVoice{
+        QStringLiteral("install-voice"),
+        QStringLiteral("Install the neural voice in the archive (.tar.bz2) or folder PATH."),
+        QStringLiteral("PATH")};
+    QCommandLineOption removeVoice{QStringLiteral("remove-voice"),
+                                   QStringLiteral("Remove the neural voice NAME."),
+                                   QStringLiteral("NAME")};
 
     void addTo(QCommandLineParser& parser) const
     {
-        parser.addOptions({exportOption, voice, rate, volume, listVoices});
+        parser.addOptions(
+            {exportOption, voice, rate, volume, listVoices, installVoice, removeVoice});
         parser.addPositionalArgument(QStringLiteral("IN OUT"),
                                      QStringLiteral("With --export: the document and the sound "
                                                     "file."));
@@ -128,6 +136,13 @@ CommandLine readCommandLine(const QStringList& arguments)
             {}, print(stdout, QStringLiteral("lectorix %1\n").arg(LECTORIX_VERSION), 0), {}, false};
     if (parser.isSet(exportOptions.listVoices))
         return {{}, std::nullopt, {}, true};
+    if (parser.isSet(exportOptions.installVoice) || parser.isSet(exportOptions.removeVoice))
+        return {{},
+                std::nullopt,
+                {},
+                false,
+                parser.value(exportOptions.installVoice),
+                parser.value(exportOptions.removeVoice)};
     if (parser.isSet(exportOptions.exportOption))
         return exportCommand(parser, exportOptions);
     return {parser.value(language), std::nullopt, {}, false};

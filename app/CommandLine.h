@@ -23,6 +23,9 @@ struct CommandLine {
     std::optional<int> exitStatus;
     std::optional<ExportRequest> exportRequest;
     bool listVoices = false;
+    // A voice archive or folder to install, or the name of a voice to remove.
+    QString installVoice{};
+    QString removeVoice{};
 };
 
 // Needs no display: `lectorix --help` works anywhere.

@@ -5,6 +5,7 @@
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
 #include "app/TFmain.h"
+#include "app/VoiceCommand.h"
 #include "audio/QtPcmSink.h"
 #include "engine/HelperEngine.h"
 #include "platform/DisplayCheck.h"
@@ -35,6 +36,8 @@ int main(int argc, char* argv[])
         return *commandLine.exitStatus;
     if (commandLine.exportRequest || commandLine.listVoices)
         return runWithoutWindow(argc, argv, commandLine);
+    if (!commandLine.installVoice.isEmpty() || !commandLine.removeVoice.isEmpty())
+        return runVoiceCommand(argc, argv, commandLine);
     if (const QString problem = platform::displayProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "lectorix: %s; start it in a desktop session or with xvfb-run.\n",
                      qPrintable(problem));

@@ -166,6 +166,35 @@ TEST(CommandLineExport, ListsAndExportsWithTheUsersNeuralVoices)
     EXPECT_NEAR(crossings / ((wav.size() - 44) / 2 / 16000.0), 880, 10);
 }
 
+TEST(CommandLineExport, InstallsAndRemovesNeuralVoicesWithStatusZeroOnlyWhenDone)
+{
+    testsupport::TemporaryFiles files;
+    const QString folder = files.folder.path();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       files.folder.filePath(QStringLiteral("data")));
+    const auto run = [&](const QString& option, const QString& value) {
+        return lectorix({option, value}, folder, environment);
+    };
+    const QString voice = QStringLiteral(TEST_VOICES "/test-en");
+    const QString install = QStringLiteral("--install-voice");
+    const QString remove = QStringLiteral("--remove-voice");
+
+    EXPECT_EQ(run(install, voice).status, 0);
+    EXPECT_TRUE(lectorix({QStringLiteral("--list-voices")}, folder, environment)
+                    .out.endsWith(QStringLiteral("neural/test-en/0\ttest-en (English)\n")));
+    const ProgramRun again = run(install, voice);
+    EXPECT_EQ(again.status, 1);
+    EXPECT_THAT(again.err.toStdString(), HasSubstr("The voice \"test-en\" is installed already."));
+    const ProgramRun broken = run(install, QStringLiteral(TEST_VOICES "/truncated"));
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_THAT(broken.err.toStdString(), HasSubstr("is not a voice: the model file is cut short"));
+    EXPECT_EQ(run(remove, QStringLiteral("test-en")).status, 0);
+    const ProgramRun gone = run(remove, QStringLiteral("test-en"));
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_THAT(gone.err.toStdString(), HasSubstr("There is no voice \"test-en\"."));
+}
+
 // A kill while LibreOffice converts the document ends the converter with what it started, leaves
 // nothing in the data folder and says the export was stopped.
 TEST(CommandLineExport, ASignalDuringAConversionEndsTheConverterAndLeavesNothing)

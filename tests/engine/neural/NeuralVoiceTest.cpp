@@ -78,7 +78,7 @@ TEST(NeuralVoice, EachSpeakerOfAUsableFolderIsListedAfterEspeakNgsVoicesAndOther
     EXPECT_EQ(told.count(QStringLiteral(
                   "/wrong-metadata\" is left out: the model's sample_rate \"fast\" is not usable")),
               1);
-    EXPECT_EQ(told.count(u'\n'), 2);
+    EXPECT_EQ(told.count(u'\n'), 2) << said;
 }
 
 TEST(NeuralVoice, ATextIsHeardWholeSentenceBySentenceWithNothingBetweenThem)
