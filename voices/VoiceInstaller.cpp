@@ -2,6 +2,7 @@
 
 #include "voices/VoiceInstaller.h"
 
+#include "engine/helper/SynthProtocol.h"
 #include "engine/neural/OnnxMetadata.h"
 #include "engine/neural/VoiceFolder.h"
 
@@ -58,6 +59,19 @@ void copyFolder(const QString& from, const QString& to, qint64 mostBytes)
                      .arg(mostBytes >> 20));
         if (file.isDir() ? !QDir().mkpath(target) : !QFile::copy(file.filePath(), target))
             fail(QStringLiteral("\"%1\" could not be copied").arg(file.filePath()));
+    }
+}
+
+// The helper greets once the library has loaded the model.
+bool greeted(const QByteArray& replies)
+{
+    synth::FrameReader frames;
+    frames.append({replies.constData(), static_cast<std::size_t>(replies.size())});
+    try {
+        const std::optional<std::string> first = frames.next();
+        return first && synth::decode(*first).type == synth::MessageType::Hello;
+    } catch (const synth::ProtocolError&) {
+        return false;
     }
 }
 
@@ -132,7 +146,8 @@ QString VoiceInstaller::unpack(const QString& source, const QString& staging,
     return ready;
 }
 
-// The helper greets once the library has loaded the model, and ends with its input.
+// A voice is kept once its helper has greeted, that is once the library has loaded its model;
+// the helper then ends with its input.
 void VoiceInstaller::checkLoads(const QString& folder) const
 {
     QProcess helper;
@@ -142,8 +157,7 @@ void VoiceInstaller::checkLoads(const QString& folder) const
     if (!ended)
         helper.kill();
     const QString said = QString::fromUtf8(helper.readAllStandardError()).trimmed();
-    if (!ended || helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0 ||
-        helper.readAllStandardOutput().size() < 5)
+    if (!ended || !greeted(helper.readAllStandardOutput()))
         fail(QStringLiteral("The voice in \"%1\" does not load: %2")
                  .arg(QFileInfo(folder).fileName(),
                       said.isEmpty() ? helper.errorString() : said.section(u'\n', -1)));
