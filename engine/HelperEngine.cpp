@@ -67,10 +67,10 @@ std::unique_ptr<HelperVoice> HelperEngine::createLaneVoice(int lane)
 
 SynthService& HelperEngine::serviceFor(int lane, const speech::VoiceToken* voice)
 {
-    const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice);
-    if (!helperVoice || !helperVoice->isNeural())
+    const HelperVoiceToken::Neural* neural = HelperVoiceToken::neuralOf(voice);
+    if (!neural)
         return laneService(lane);
-    const QString& folder = helperVoice->neural().folder;
+    const QString& folder = neural->folder;
     // A lane holds one neural voice's model at a time: going through the voice box must not
     // load every model it passes.
     for (const auto& [key, other] : neuralServices_)
@@ -85,10 +85,10 @@ SynthService& HelperEngine::serviceFor(int lane, const speech::VoiceToken* voice
 
 speech::VoiceTokenPtr HelperEngine::typedKeyVoice(const speech::VoiceTokenPtr& voice)
 {
-    const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice.get());
-    if (!helperVoice || !helperVoice->isNeural())
+    const HelperVoiceToken::Neural* neural = HelperVoiceToken::neuralOf(voice.get());
+    if (!neural)
         return voice;
-    const QString language = helperVoice->neural().espeakLanguage;
+    const QString& language = neural->espeakLanguage;
     const QString base = language.section(u'-', 0, 0);
     speech::VoiceTokenPtr sameBase;
     for (const speech::VoiceTokenPtr& token : voices()) {
@@ -106,11 +106,11 @@ speech::VoiceTokenPtr HelperEngine::typedKeyVoice(const speech::VoiceTokenPtr& v
 
 int HelperEngine::synthesisLanes(const speech::VoiceToken* voice) const
 {
-    const auto* helperVoice = dynamic_cast<const HelperVoiceToken*>(voice);
-    if (!helperVoice || !helperVoice->isNeural())
+    const HelperVoiceToken::Neural* neural = HelperVoiceToken::neuralOf(voice);
+    if (!neural)
         return lanes_;
     qint64 model = 0;
-    for (const QFileInfo& file : QDir(helperVoice->neural().folder).entryInfoList(QDir::Files))
+    for (const QFileInfo& file : QDir(neural->folder).entryInfoList(QDir::Files))
         model += file.size();
     const qint64 available = availableMemory();
     if (available < 0)

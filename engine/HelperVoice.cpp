@@ -160,8 +160,7 @@ qsizetype HelperVoice::InputWordPosition() const
 void HelperVoice::feedSynthesis()
 {
     while (!synthesizing_ && !parts_) {
-        const auto* chosen = dynamic_cast<const HelperVoiceToken*>(voice_.get());
-        const bool neural = chosen && chosen->isNeural();
+        const bool neural = HelperVoiceToken::neuralOf(voice_.get()) != nullptr;
         if (!file_ &&
             hasSoundAhead(neural ? SecondsSynthesisedAheadOfNeural : SecondsSynthesisedAhead))
             return;

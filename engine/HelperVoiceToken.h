@@ -30,6 +30,12 @@ public:
     const QString& helperVoice() const { return helperVoice_; }
     bool isNeural() const { return !neural_.folder.isEmpty(); }
     const Neural& neural() const { return neural_; }
+    // What a neural voice is; null for espeak-ng's voices and any other token.
+    static const Neural* neuralOf(const speech::VoiceToken* token)
+    {
+        const auto* voice = dynamic_cast<const HelperVoiceToken*>(token);
+        return voice && voice->isNeural() ? &voice->neural_ : nullptr;
+    }
 
 private:
     QString id_;
