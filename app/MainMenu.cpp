@@ -109,6 +109,8 @@ void MainMenu::createSpeakMenu(QMainWindow& window)
     NSpeakI->addSeparator();
     NDefaultRate = addItem(*NSpeakI, window, "NDefaultRate", QStringLiteral("默认语速"));
     NDefaultvolume = addItem(*NSpeakI, window, "NDefaultvolume", QStringLiteral("默认音量"));
+    NSpeakI->addSeparator();
+    NVoiceLibrary = addItem(*NSpeakI, window, "NVoiceLibrary", QStringLiteral("语音库…"));
     // Only these three are radio items; "all keys" is a check item beside them.
     auto* radio = new QActionGroup(&window);
     radio->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

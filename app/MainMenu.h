@@ -55,6 +55,7 @@ public:
     QAction* NshowclipBrdText;
     QAction* NDefaultRate;
     QAction* NDefaultvolume;
+    QAction* NVoiceLibrary;
 
     QMenu* NView;
     QAction* NToolbar;

@@ -31,3 +31,11 @@ void QtMessageBoxes::showMessage(const QString& caption, const QString& text)
     }
     QMessageBox::information(nullptr, caption, text, QMessageBox::Ok);
 }
+
+bool QtMessageBoxes::askYesNo(QWidget* window, const QString& question)
+{
+    if (toStandardError_)
+        return false;
+    return QMessageBox::question(window, QApplication::applicationName(), question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}

@@ -7,9 +7,11 @@
 #include "app/HelpText.h"
 #include "app/StoredSettings.h"
 #include "documents/DocumentTypes.h"
+#include "engine/neural/NeuralVoices.h"
 #include "platform/DateFormats.h"
 #include "platform/Ole.h"
 #include "platform/ProgramFiles.h"
+#include "voices/InstalledVoices.h"
 
 #include <algorithm>
 #include <QAction>
@@ -49,6 +51,9 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     , menu_(*this)
     , editorMenu_(*this)
     , trayMenu_(*this)
+    , FVoiceLibrary(VoiceLibrarySetup{engine::userNeuralVoicesFolder(),
+                                      platform::ProgramFiles::ofRunningProgram().neuralHelperPath(),
+                                      services.fileDialogs, services.messageBoxes})
 {
     setObjectName(QStringLiteral("Fmain"));
     setWindowTitle(QApplication::applicationName());
@@ -72,7 +77,8 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         });
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
     language_ = std::make_unique<i18n::UnicodeLanguage>(
-        QList<QWidget*>{this, &FAbout}, platform::ProgramFiles::ofRunningProgram().dataFolder());
+        QList<QWidget*>{this, &FAbout, &FVoiceLibrary},
+        platform::ProgramFiles::ofRunningProgram().dataFolder());
     printing_ =
         std::make_unique<editor::Printing>(*RichEdit1, services_.editorDialogs, titledMessage());
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
@@ -193,7 +199,8 @@ void TFmain::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
-// Each local file in the order given, in the case given; an error ends the drop.
+// Each local file in the order given, in the case given; an error ends the drop. Voice archives
+// and folders are installed instead.
 void TFmain::dropEvent(QDropEvent* event)
 {
     event->acceptProposedAction();
@@ -201,6 +208,10 @@ void TFmain::dropEvent(QDropEvent* event)
         if (!url.isLocalFile())
             continue;
         const QString path = url.toLocalFile();
+        if (voices::isVoiceSource(path)) {
+            FVoiceLibrary.install(this, path);
+            continue;
+        }
         if (!services_.messageBoxes.reportErrorsOf([&] { openAndRecord(path); }))
             break;
     }
@@ -582,6 +593,16 @@ void TFmain::NHelpClick()
 void TFmain::NAboutClick()
 {
     FAbout.showModal();
+}
+
+void TFmain::NVoiceLibraryClick()
+{
+    FVoiceLibrary.showModal();
+}
+
+void TFmain::FVoiceLibraryVoicesChanged()
+{
+    reading_->reloadVoiceList(services_.speechEngine);
 }
 
 void TFmain::NExitClick()

@@ -9,6 +9,7 @@
 #include "app/MainMenu.h"
 #include "app/PlatformServices.h"
 #include "app/TFAbout.h"
+#include "app/TFVoiceLibrary.h"
 #include "app/TrayMenu.h"
 #include "documents/AddressBar.h"
 #include "documents/AddressHistory.h"
@@ -104,6 +105,7 @@ public slots:
     void NshowclipBrdTextClick();
     void NDefaultRateClick();
     void NDefaultvolumeClick();
+    void NVoiceLibraryClick();
     void NToolbarClick();
     void NAddressBarClick();
     void NProgressbarClick();
@@ -119,6 +121,7 @@ public slots:
     void GoToAddress();
     void WebBrowser1DocumentComplete();
     void cbVoicesChange();
+    void FVoiceLibraryVoicesChanged();
     void TBRateChange();
     void TBVolumeChange();
     void CBSpeakKeyAllClick();
@@ -247,6 +250,7 @@ private:
     TrayMenu trayMenu_;
     QSystemTrayIcon* TrayIcon1 = nullptr;
     TFAbout FAbout;
+    TFVoiceLibrary FVoiceLibrary;
     WindowFileDialogs fileDialogs_{this};
     std::unique_ptr<i18n::UnicodeLanguage> language_;
     bool hiddenMaximized_ = false;

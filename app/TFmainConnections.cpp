@@ -25,6 +25,8 @@ void TFmain::connectHandlers()
     connectMenus();
     connectButtons();
     connect(cbVoices, &QComboBox::currentTextChanged, this, guarded(&TFmain::cbVoicesChange));
+    connect(&FVoiceLibrary, &TFVoiceLibrary::voicesChanged, this,
+            guarded(&TFmain::FVoiceLibraryVoicesChanged));
     connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));
@@ -86,6 +88,7 @@ void TFmain::connectMenus()
         {menu_.NshowclipBrdText, &TFmain::NshowclipBrdTextClick},
         {menu_.NDefaultRate, &TFmain::NDefaultRateClick},
         {menu_.NDefaultvolume, &TFmain::NDefaultvolumeClick},
+        {menu_.NVoiceLibrary, &TFmain::NVoiceLibraryClick},
         {menu_.NToolbar, &TFmain::NToolbarClick},
         {menu_.NAddressBar, &TFmain::NAddressBarClick},
         {menu_.NProgressbar, &TFmain::NProgressbarClick},

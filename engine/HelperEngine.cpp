@@ -86,9 +86,17 @@ SynthService& HelperEngine::serviceFor(int lane, const speech::VoiceToken* voice
 speech::VoiceTokenPtr HelperEngine::typedKeyVoice(const speech::VoiceTokenPtr& voice)
 {
     const HelperVoiceToken::Neural* neural = HelperVoiceToken::neuralOf(voice.get());
-    if (!neural)
-        return voice;
-    const QString& language = neural->espeakLanguage;
+    return neural ? espeakVoiceOf(neural->espeakLanguage) : voice;
+}
+
+speech::VoiceTokenPtr HelperEngine::StandInFor(const speech::VoiceTokenPtr& gone)
+{
+    const HelperVoiceToken::Neural* neural = HelperVoiceToken::neuralOf(gone.get());
+    return espeakVoiceOf(neural ? neural->espeakLanguage : QString());
+}
+
+speech::VoiceTokenPtr HelperEngine::espeakVoiceOf(const QString& language)
+{
     const QString base = language.section(u'-', 0, 0);
     speech::VoiceTokenPtr sameBase;
     for (const speech::VoiceTokenPtr& token : voices()) {
@@ -96,9 +104,9 @@ speech::VoiceTokenPtr HelperEngine::typedKeyVoice(const speech::VoiceTokenPtr& v
         if (espeak.isNeural())
             break;
         const QString name = espeak.helperVoice().section(u'/', -1);
-        if (name.compare(language, Qt::CaseInsensitive) == 0)
+        if (!language.isEmpty() && name.compare(language, Qt::CaseInsensitive) == 0)
             return token;
-        if (!sameBase && name.compare(base, Qt::CaseInsensitive) == 0)
+        if (!sameBase && !base.isEmpty() && name.compare(base, Qt::CaseInsensitive) == 0)
             sameBase = token;
     }
     return sameBase ? sameBase : voices().front();
@@ -149,6 +157,19 @@ const speech::VoiceTokens& HelperEngine::voices()
         voices_ = std::move(tokens);
     }
     return *voices_;
+}
+
+void HelperEngine::ReloadVoices()
+{
+    if (!voices_)
+        return;
+    std::erase_if(*voices_, [](const speech::VoiceTokenPtr& token) {
+        return HelperVoiceToken::neuralOf(token.get()) != nullptr;
+    });
+    for (speech::VoiceTokenPtr& neural : listNeuralVoices(neuralVoicesFolder_))
+        voices_->push_back(std::move(neural));
+    for (const auto& [key, service] : neuralServices_)
+        service->stopWhenIdle();
 }
 
 QString HelperEngine::defaultHelperPath()

@@ -28,6 +28,10 @@ public:
 
     std::unique_ptr<speech::Voice> CreateVoice() override;
     std::shared_ptr<speech::FileStream> CreateFileStream(speech::AudioFileType type) override;
+    // The neural voices are listed anew; a helper holding a voice's model ends once idle, so a
+    // replaced voice is loaded anew.
+    void ReloadVoices() override;
+    speech::VoiceTokenPtr StandInFor(const speech::VoiceTokenPtr& gone) override;
 
     // Every installed voice: espeak-ng's, the one for the language tag first, then the neural
     // ones; throws when the espeak-ng helper fails.
@@ -57,6 +61,9 @@ public:
 
 private:
     SynthService& laneService(int lane);
+    // The espeak-ng voice of the language, such as "en-us": the exact one, else the one of its
+    // base language, else the first.
+    speech::VoiceTokenPtr espeakVoiceOf(const QString& language);
 
     QString helperPath_;
     QString neuralHelperPath_;

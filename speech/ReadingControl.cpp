@@ -72,18 +72,50 @@ VoiceTokenPtr ReadingControl::selectedToken() const
     return selected < 0 ? nullptr : tokenAt(controls_.voices, selected);
 }
 
+void ReadingControl::addVoices()
+{
+    for (const VoiceTokenPtr& token : voice_->GetVoices({}, {}))
+        controls_.voices.addItem(token->GetDescription(0), QVariant::fromValue(token));
+}
+
 void ReadingControl::fillVoiceList(int savedEngine)
 {
     QComboBox& box = controls_.voices;
     {
         // Filling and selecting is not the user's choice; the handler runs once afterwards.
         const QSignalBlocker quiet(box);
-        for (const VoiceTokenPtr& token : voice_->GetVoices({}, {}))
-            box.addItem(token->GetDescription(0), QVariant::fromValue(token));
+        addVoices();
         if (box.count() == 0)
             return;
         const bool named = savedEngine >= 0 && !box.itemText(savedEngine).isEmpty();
         box.setCurrentIndex(named ? savedEngine : 0);
+    }
+    voiceChosen();
+}
+
+void ReadingControl::reloadVoiceList(SpeechEngine& engine)
+{
+    QComboBox& box = controls_.voices;
+    const VoiceTokenPtr chosen = selectedToken();
+    const QString typed = box.currentText();
+    engine.ReloadVoices();
+    {
+        const QSignalBlocker quiet(box);
+        box.clear();
+        addVoices();
+        const auto indexOf = [&](const VoiceTokenPtr& token) {
+            for (int index = 0; index < box.count(); ++index)
+                if (tokenAt(box, index)->Id() == token->Id())
+                    return index;
+            return -1;
+        };
+        if (!chosen) {
+            box.setCurrentIndex(-1);
+            box.setEditText(typed);
+            return;
+        }
+        const int kept = indexOf(chosen);
+        box.setCurrentIndex(kept >= 0 ? kept : indexOf(engine.StandInFor(chosen)));
     }
     voiceChosen();
 }

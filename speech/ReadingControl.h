@@ -46,6 +46,9 @@ public:
     // Start-up: the voices the engine lists, the saved one selected, then the saved rate and
     // volume as the voice takes them.
     void fillVoiceList(int savedEngine);
+    // After voices were installed or removed: the voices the engine lists now, the chosen one
+    // kept, or for one no longer installed the engine's stand-in.
+    void reloadVoiceList(SpeechEngine& engine);
     void applyRateAndVolume(int rate, int volume);
 
     void readAloud();
@@ -65,6 +68,7 @@ public:
     VoiceTokenPtr selectedToken() const;
 
 private:
+    void addVoices();
     void prepare(Voice& voice) const;
     void putRate(int rate);
     void putVolume(int volume);

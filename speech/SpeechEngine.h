@@ -18,6 +18,11 @@ public:
 
     virtual std::unique_ptr<Voice> CreateVoice() = 0;
     virtual std::shared_ptr<FileStream> CreateFileStream(AudioFileType type) = 0;
+    // Lists the installed voices anew, as voices were installed or removed meanwhile.
+    virtual void ReloadVoices() = 0;
+    // The voice that takes the place of one no longer installed: the engine's first voice of its
+    // language, else its first voice.
+    virtual VoiceTokenPtr StandInFor(const VoiceTokenPtr& gone) = 0;
 };
 
 } // namespace speech

@@ -133,7 +133,7 @@ public:
                 cannotWrite(target);
             done_ += count;
             if (progress_ && !progress_(done_, total_))
-                throw InstallError("The installation was cancelled.");
+                throw InstallCancelled();
         }
         if (count < 0)
             damaged(path_, reader);
@@ -153,6 +153,14 @@ private:
 };
 
 } // namespace
+
+const QStringList& voiceArchiveSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral(".tar.bz2"), QStringLiteral(".tbz2"),
+                                      QStringLiteral(".tar.gz"),  QStringLiteral(".tgz"),
+                                      QStringLiteral(".tar.xz"),  QStringLiteral(".tar")};
+    return suffixes;
+}
 
 void unpackVoiceArchive(const QString& archive, const QString& folder, qint64 mostBytes,
                         const UnpackProgress& progress)

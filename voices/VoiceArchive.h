@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 
 namespace voices {
@@ -12,8 +13,20 @@ struct InstallError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Told how many of the bytes to unpack are unpacked; false cancels.
+// The user cancelled, so nobody needs to be told why it failed.
+struct InstallCancelled : InstallError {
+    InstallCancelled()
+        : InstallError("The installation was cancelled.")
+    {
+    }
+};
+
+// Told how many of the bytes to unpack are unpacked, and then, while the new voice is checked to
+// load, given a count equal to its total; false cancels.
 using UnpackProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// How the names of voice archives end; a compressed tar's own ending comes before ".tar".
+const QStringList& voiceArchiveSuffixes();
 
 // Unpacks a voice archive as sherpa-onnx publishes them (.tar.bz2, or any tar libarchive reads)
 // into `folder`, which must not exist yet. The whole archive is checked before anything is

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@ namespace voices {
 namespace {
 
 constexpr int LoadTimeoutMs = 60000;
+// How often a user waiting for a voice to load may cancel.
+constexpr int CancelCheckMs = 100;
 
 [[noreturn]] void fail(const QString& reason)
 {
@@ -32,23 +35,23 @@ bool isVoiceName(const QString& name)
 QString archiveBaseName(const QString& path)
 {
     QString name = QFileInfo(path).fileName();
-    for (const QString& suffix : {QStringLiteral(".tar.bz2"), QStringLiteral(".tbz2"),
-                                  QStringLiteral(".tar.gz"), QStringLiteral(".tar")})
-        if (name.endsWith(suffix))
+    for (const QString& suffix : voiceArchiveSuffixes())
+        if (name.endsWith(suffix, Qt::CaseInsensitive))
             return name.chopped(suffix.size());
     return name;
 }
 
-// Only files and folders are copied from a folder, as from an archive.
-void copyFolder(const QString& from, const QString& to, qint64 mostBytes)
+// Only files and folders are copied from a folder, as from an archive; all are checked before
+// any is copied.
+void copyFolder(const QString& from, const QString& to, qint64 mostBytes,
+                const UnpackProgress& progress)
 {
+    QFileInfoList entries;
     qint64 total = 0;
     QDirIterator files(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                        QDirIterator::Subdirectories);
-    QDir().mkpath(to);
     while (files.hasNext()) {
         const QFileInfo file(files.next());
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(file.filePath()));
         if (file.isSymLink() || !(file.isFile() || file.isDir()))
             fail(QStringLiteral("\"%1\" is neither a file nor a folder; voices hold only those")
                      .arg(file.filePath()));
@@ -57,8 +60,17 @@ void copyFolder(const QString& from, const QString& to, qint64 mostBytes)
             fail(QStringLiteral("\"%1\" holds more than %2 MB, more than a voice may take")
                      .arg(from)
                      .arg(mostBytes >> 20));
+        entries << file;
+    }
+    QDir().mkpath(to);
+    qint64 done = 0;
+    for (const QFileInfo& file : entries) {
+        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(file.filePath()));
         if (file.isDir() ? !QDir().mkpath(target) : !QFile::copy(file.filePath(), target))
             fail(QStringLiteral("\"%1\" could not be copied").arg(file.filePath()));
+        done += file.isFile() ? file.size() : 0;
+        if (progress && !progress(done, total))
+            throw InstallCancelled();
     }
 }
 
@@ -100,7 +112,7 @@ QString VoiceInstaller::install(const QString& source, const ReplaceQuestion& re
         fail(QStringLiteral("\"%1\" is not a voice: %2")
                  .arg(source, QString::fromUtf8(error.what())));
     }
-    checkLoads(ready);
+    checkLoads(ready, progress);
 
     const QString name = QFileInfo(ready).fileName();
     const QString target = QDir(voicesFolder_).filePath(name);
@@ -126,7 +138,7 @@ QString VoiceInstaller::unpack(const QString& source, const QString& staging,
     QString name;
     if (from.isDir()) {
         name = from.fileName();
-        copyFolder(source, unpacked, mostBytes_);
+        copyFolder(source, unpacked, mostBytes_, progress);
     } else {
         name = archiveBaseName(source);
         unpackVoiceArchive(source, unpacked, mostBytes_, progress);
@@ -148,14 +160,26 @@ QString VoiceInstaller::unpack(const QString& source, const QString& staging,
 
 // A voice is kept once its helper has greeted, that is once the library has loaded its model;
 // the helper then ends with its input.
-void VoiceInstaller::checkLoads(const QString& folder) const
+void VoiceInstaller::checkLoads(const QString& folder, const UnpackProgress& progress) const
 {
     QProcess helper;
     helper.start(helperPath_, {folder});
     helper.closeWriteChannel();
-    const bool ended = helper.waitForFinished(LoadTimeoutMs);
-    if (!ended)
+    QElapsedTimer waited;
+    waited.start();
+    bool ended = false;
+    while (!ended && !waited.hasExpired(LoadTimeoutMs)) {
+        ended = helper.waitForFinished(CancelCheckMs) || helper.state() == QProcess::NotRunning;
+        if (!ended && progress && !progress(1, 1)) {
+            helper.kill();
+            helper.waitForFinished();
+            throw InstallCancelled();
+        }
+    }
+    if (!ended) {
         helper.kill();
+        helper.waitForFinished();
+    }
     const QString said = QString::fromUtf8(helper.readAllStandardError()).trimmed();
     if (!ended || !greeted(helper.readAllStandardOutput()))
         fail(QStringLiteral("The voice in \"%1\" does not load: %2")

@@ -33,7 +33,7 @@ public:
 private:
     QString unpack(const QString& source, const QString& staging,
                    const UnpackProgress& progress) const;
-    void checkLoads(const QString& folder) const;
+    void checkLoads(const QString& folder, const UnpackProgress& progress) const;
 
     QString voicesFolder_;
     QString helperPath_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <map>
 
 namespace neural {
@@ -15,6 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int MostSpeakers = 10000;
+// A model card names its licence near the top; a long file is not read to its end.
+constexpr int MostModelCardLines = 200;
 
 fs::path onlyModelIn(const fs::path& folder)
 {
@@ -84,6 +87,21 @@ bool isNonEmptyFile(const fs::path& path)
     return fs::is_regular_file(path, error) && fs::file_size(path, error) > 0 && !error;
 }
 
+// Piper's model cards name the licence in a line "* License: ...".
+std::string modelCardLicence(const fs::path& card)
+{
+    std::ifstream lines(card);
+    std::string line;
+    for (int read = 0; read < MostModelCardLines && std::getline(lines, line); ++read) {
+        const std::size_t key = line.find("License:");
+        if (key != std::string::npos && line.find_first_not_of("*- \t") == key) {
+            const std::size_t start = line.find_first_not_of(' ', key + 8);
+            return start == std::string::npos ? std::string() : line.substr(start);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 VoiceFolder readVoiceFolder(const fs::path& folder, const fs::path& systemEspeakData)
@@ -110,6 +128,9 @@ VoiceFolder readVoiceFolder(const fs::path& folder, const fs::path& systemEspeak
     voice.speakerNames = splitAtCommas(textIn(metadata, "speaker_names"));
     if (voice.speakerNames.size() != static_cast<std::size_t>(voice.speakers))
         voice.speakerNames.clear();
+    voice.licence = textIn(metadata, "license");
+    if (voice.licence.empty())
+        voice.licence = modelCardLicence(folder / "MODEL_CARD");
     std::error_code error;
     voice.espeakData = fs::is_directory(folder / "espeak-ng-data", error)
                            ? folder / "espeak-ng-data"

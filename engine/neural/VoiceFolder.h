@@ -31,6 +31,8 @@ struct VoiceFolder {
     std::string espeakVoice{};
     // One for each speaker, where the model names them.
     std::vector<std::string> speakerNames{};
+    // Where the model or its model card says it, such as "CC-BY-4.0".
+    std::string licence{};
 };
 
 // Throws VoiceFolderError, saying why, for a folder that does not hold a usable voice.

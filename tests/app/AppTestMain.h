@@ -11,7 +11,7 @@
 
 namespace testsupport {
 
-// Records what the message boxes would have shown.
+// Records what the message boxes would have shown, and answers every question alike.
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
     void showError(const QString& message) override { errors << errorText(message); }
@@ -19,9 +19,16 @@ public:
     {
         messages << caption + QLatin1Char('|') + text;
     }
+    bool askYesNo(QWidget*, const QString& question) override
+    {
+        questions << question;
+        return answer;
+    }
 
     QStringList errors;
     QStringList messages;
+    QStringList questions;
+    bool answer = true;
 };
 
 // Answers the file dialogs with the paths it is given, one each time, and notes the names of

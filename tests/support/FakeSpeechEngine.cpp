@@ -152,6 +152,16 @@ std::unique_ptr<speech::Voice> FakeSpeechEngine::CreateVoice()
     return voice;
 }
 
+void FakeSpeechEngine::ReloadVoices()
+{
+    calls << QStringLiteral("reload voices");
+}
+
+speech::VoiceTokenPtr FakeSpeechEngine::StandInFor(const speech::VoiceTokenPtr&)
+{
+    return tokens.front();
+}
+
 namespace {
 
 class FakeFileStream final : public speech::FileStream {

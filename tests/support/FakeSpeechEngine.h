@@ -22,6 +22,10 @@ public:
 
     std::unique_ptr<speech::Voice> CreateVoice() override;
     std::shared_ptr<speech::FileStream> CreateFileStream(speech::AudioFileType type) override;
+    // Records "reload voices"; the voices listed are the tokens the test put there.
+    void ReloadVoices() override;
+    // The first voice.
+    speech::VoiceTokenPtr StandInFor(const speech::VoiceTokenPtr& gone) override;
 
     // Calls whose name is in this set throw, with the call's line as message.
     std::set<QString> failing;
