@@ -95,10 +95,14 @@ void TFVoiceLibrary::createControls()
 
 void TFVoiceLibrary::showModal()
 {
-    if (isVisible())
-        return;
+    if (!isVisible())
+        exec();
+}
+
+void TFVoiceLibrary::showEvent(QShowEvent* event)
+{
     listVoices();
-    exec();
+    QDialog::showEvent(event);
 }
 
 void TFVoiceLibrary::listVoices()

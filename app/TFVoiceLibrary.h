@@ -45,6 +45,10 @@ public:
 signals:
     void voicesChanged();
 
+protected:
+    // The voices are listed as they are each time the library is shown.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void listVoices();

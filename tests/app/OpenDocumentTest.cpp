@@ -17,6 +17,7 @@
 #include <QUrl>
 
 using testing::ElementsAre;
+using testing::HasSubstr;
 
 namespace {
 
@@ -103,6 +104,19 @@ TEST(OpenDocument, DroppedFilesOpenInOrderAndAnErrorEndsTheDrop)
     EXPECT_EQ(w.messageBoxes.errors.size(), 1);
     EXPECT_EQ(w.history().size(), 4) << "four was recorded, gone and five were not";
     EXPECT_EQ(w.editorText(), QStringLiteral("four"));
+}
+
+TEST(OpenDocument, ADroppedVoiceArchiveIsInstalledNotOpened)
+{
+    Window w;
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("kept"));
+    w.drop({w.write(QStringLiteral("vits-piper-amy.tar.bz2"), "not an archive")});
+    ASSERT_EQ(w.messageBoxes.errors.size(), 1);
+    EXPECT_THAT(w.messageBoxes.errors[0].toStdString(), HasSubstr("vits-piper-amy.tar.bz2"));
+    EXPECT_EQ(w.editorText(), QStringLiteral("kept"));
+    EXPECT_TRUE(w.history().isEmpty());
+    EXPECT_FALSE(w.engine.calls.contains(QStringLiteral("reload voices")));
 }
 
 TEST(OpenDocument, AWordDocumentWithoutAWordProcessorIsToldOnceAndStillRecorded)
