@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <exception>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
@@ -16,9 +17,13 @@ namespace {
 constexpr int ProgressSteps = 1000;
 // A quick install shows no dialog at all.
 constexpr int ShowAfterMs = 400;
+constexpr int WaitStepMs = 10;
 
 void showProgress(QProgressDialog& dialog, qint64 done, qint64 total)
 {
+    // A cancelled dialog is gone; the work ends at its next step.
+    if (dialog.wasCanceled())
+        return;
     // The voice is unpacked and is being loaded, which tells nothing of how far it has got.
     if (done == total) {
         dialog.setRange(0, 0);
@@ -73,7 +78,11 @@ QString VoiceInstallation::run(QWidget* parent, const QString& source,
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     worker->start();
     loop.exec();
-    worker->wait();
+    // The loop also ends when the application quits: the work is cancelled, and the question it
+    // may be waiting on is still answered.
+    cancelled = true;
+    while (!worker->wait(WaitStepMs))
+        QCoreApplication::processEvents();
     if (failure)
         std::rethrow_exception(failure);
     return name;
