@@ -131,9 +131,13 @@ void MainMenu::createViewMenu(QMainWindow& window)
 
 void MainMenu::createLanguageMenu(QMainWindow& window)
 {
-    NLanguage = addMenu(window, "NLanguage", QStringLiteral("语言(&L)"));
-    languageItems = addLanguageItems(*NLanguage, window, LanguageMenu::Main);
-    NLanguage->menuAction()->setVisible(false);
+    NView->addSeparator();
+    NLanguage = addSubmenu(*NView, window, "NLanguage", QStringLiteral("语言(&L)"));
+}
+
+void MainMenu::fillLanguageMenu(QMainWindow& window, const QStringList& available)
+{
+    languageItems = addAvailableLanguageItems(*NLanguage, window, available);
 }
 
 void MainMenu::createHelpMenu(QMainWindow& window)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <vector>
 
 class QAction;
@@ -12,6 +13,8 @@ class QMenu;
 class MainMenu {
 public:
     explicit MainMenu(QMainWindow& window);
+    // The Language menu's items: the built-in language and those of the files found.
+    void fillLanguageMenu(QMainWindow& window, const QStringList& available);
 
     QMenu* NFile;
     QAction* NOpen;
@@ -63,6 +66,7 @@ public:
     QAction* NProgressbar;
     QAction* NPropertybar;
 
+    // Under the View menu.
     QMenu* NLanguage;
     std::vector<QAction*> languageItems;
 

@@ -2,7 +2,12 @@
 
 #include "app/MenuItems.h"
 
+#include "i18n/InterfaceLanguage.h"
+#include "i18n/UnicodeLanguage.h"
+
+#include <algorithm>
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 QAction* addItem(QMenu& menu, QWidget& window, const char* name, const QString& caption,
@@ -66,4 +71,37 @@ std::vector<QAction*> addLanguageItems(QMenu& menu, QWidget& window, LanguageMen
         items.push_back(addItem(menu, window, name, QString::fromUtf16(language.caption)));
     }
     return items;
+}
+
+std::vector<QAction*> addAvailableLanguageItems(QMenu& menu, QWidget& window,
+                                                const QStringList& available)
+{
+    QStringList names{QLatin1String(i18n::UnicodeLanguage::BuiltIn)};
+    for (const QString& name : available)
+        if (!names.contains(name, Qt::CaseInsensitive))
+            names << name;
+    auto* group = new QActionGroup(&menu);
+    std::vector<QAction*> items;
+    for (const QString& name : names) {
+        const auto known = std::ranges::find_if(languageItems, [&](const LanguageItem& item) {
+            return i18n::languageNameOf(QString::fromUtf16(item.caption)) == name;
+        });
+        const QString caption = known != std::end(languageItems)
+                                    ? QString::fromUtf16(known->caption)
+                                    : QStringLiteral("%1(%2)").arg(
+                                          i18n::localeOfLanguage(name).nativeLanguageName(), name);
+        const QByteArray itemName =
+            known != std::end(languageItems) ? QByteArray(known->mainName) : "N" + name.toLatin1();
+        QAction* item = addCheckItem(menu, window, itemName.constData(), caption);
+        group->addAction(item);
+        items.push_back(item);
+    }
+    return items;
+}
+
+void checkLanguageItem(const std::vector<QAction*>& items, const QString& language)
+{
+    for (QAction* item : items)
+        if (i18n::languageNameOf(item->text()).compare(language, Qt::CaseInsensitive) == 0)
+            item->setChecked(true);
 }

@@ -4,6 +4,7 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QAction;
@@ -20,3 +21,9 @@ QMenu* addSubmenu(QMenu& menu, QWidget& window, const char* name, const QString&
 // menu's ("NN" and the language).
 enum class LanguageMenu { Main, Tray };
 std::vector<QAction*> addLanguageItems(QMenu& menu, QWidget& window, LanguageMenu which);
+// A check item for the built-in language, then one for each language file, under the main
+// menu's name where the language has one; one of them is checked at a time.
+std::vector<QAction*> addAvailableLanguageItems(QMenu& menu, QWidget& window,
+                                                const QStringList& available);
+// Checks the item of the language, by the name in its caption.
+void checkLanguageItem(const std::vector<QAction*>& items, const QString& language);

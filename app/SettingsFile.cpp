@@ -38,6 +38,7 @@ StoredSettings SettingsFile::read(int wordWrap) const
     settings.addressBar = readBoolean("AddressBar", defaults.addressBar);
     settings.progressBar = readBoolean("ProgressBar", defaults.progressBar);
     settings.propertyBar = readBoolean("PropertyBar", defaults.propertyBar);
+    settings.language = readText("Language", defaults.language);
     return settings;
 }
 
@@ -88,6 +89,9 @@ void SettingsFile::write(const SettingsAtExit& settings)
     writeText("ShowClipBrdText", yesNo(settings.showClipBrdText));
     if (settings.engine >= 0)
         writeInteger("Engine", settings.engine);
+    // Files of users who never chose a language stay as they were.
+    if (!settings.language.isEmpty())
+        writeText("Language", settings.language);
 }
 
 void SettingsFile::writeText(const char* key, const QString& value)

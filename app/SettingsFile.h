@@ -25,6 +25,8 @@ struct SettingsAtExit {
     bool showClipBrdText = false;
     // The chosen voice's index, or -1 when none is chosen.
     int engine = -1;
+    // Empty while the interface follows the desktop's language.
+    QString language;
 };
 
 // set.ini: every key in the section "set", read once at start and written once at exit.

@@ -20,4 +20,6 @@ struct StoredSettings {
     bool addressBar = true;
     bool progressBar = true;
     bool propertyBar = true;
+    // The interface language chosen in its menu; empty to follow the desktop's.
+    QString language;
 };

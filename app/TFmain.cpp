@@ -5,9 +5,11 @@
 #include "app/ExportProgress.h"
 #include "app/GetPath.h"
 #include "app/HelpText.h"
+#include "app/MenuItems.h"
 #include "app/StoredSettings.h"
 #include "documents/DocumentTypes.h"
 #include "engine/neural/NeuralVoices.h"
+#include "i18n/InterfaceLanguage.h"
 #include "platform/DateFormats.h"
 #include "platform/Ole.h"
 #include "platform/ProgramFiles.h"
@@ -79,6 +81,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     language_ = std::make_unique<i18n::UnicodeLanguage>(
         QList<QWidget*>{this, &FAbout, &FVoiceLibrary},
         platform::ProgramFiles::ofRunningProgram().dataFolder());
+    menu_.fillLanguageMenu(*this, language_->availableLanguages());
     printing_ =
         std::make_unique<editor::Printing>(*RichEdit1, services_.editorDialogs, titledMessage());
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
@@ -132,6 +135,7 @@ void TFmain::TntFormCreate()
     applyBars(settings);
     applyLiveSpeaking(settings);
     applyEditorSettings(settings);
+    chosenLanguage_ = settings.language;
     dataFiles_.settingsApplied();
     joinClipboardChain();
     loadAddressHistory();
@@ -470,6 +474,7 @@ void TFmain::writeSettings()
     settings.speakClipBrd = CBSpeakClipBrd->isChecked();
     settings.showClipBrdText = CBShowClipBrdText->isChecked();
     settings.engine = reading_->selectedVoice();
+    settings.language = chosenLanguage_;
     dataFiles_.writeSettings(settings);
 }
 
@@ -771,14 +776,29 @@ void TFmain::NshowclipBrdTextClick()
     showClipboardOption_->itemTriggered(live::Menu::Main);
 }
 
+// A language chosen from a menu is remembered.
 void TFmain::NEnglishClick(QAction* item)
 {
-    ApplyLanguage(i18n::languageNameOf(item->text()));
+    const QString name = ApplyLanguage(i18n::languageNameOf(item->text()));
+    if (!name.isEmpty())
+        chosenLanguage_ = name;
 }
 
 QString TFmain::ApplyLanguage(const QString& name)
 {
-    return language_->ApplyLanguage(name);
+    const QString applied = language_->ApplyLanguage(name);
+    if (!applied.isEmpty()) {
+        qtTranslations_.follow(applied);
+        checkLanguageItem(menu_.languageItems, applied);
+    }
+    return applied;
+}
+
+QString TFmain::startInLanguage(const QString& asked, const QLocale& desktop)
+{
+    const QString name =
+        i18n::startLanguage(asked, chosenLanguage_, desktop, language_->availableLanguages());
+    return ApplyLanguage(name.isEmpty() ? QLatin1String(i18n::UnicodeLanguage::BuiltIn) : name);
 }
 
 void TFmain::CUrlKeyDown(int key)

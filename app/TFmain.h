@@ -25,6 +25,7 @@
 #include "editor/Printing.h"
 #include "editor/ReplaceDialog.h"
 #include "formats/Registry.h"
+#include "i18n/QtTranslations.h"
 #include "i18n/UnicodeLanguage.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
@@ -113,6 +114,9 @@ public slots:
     void NEnglishClick(QAction* item);
     // The name, or nothing when no file of that language was found.
     QString ApplyLanguage(const QString& name);
+    // The language asked for, else the one chosen in the menu, else the desktop's; the name of
+    // the language applied, or nothing when the one asked for was not found.
+    QString startInLanguage(const QString& asked, const QLocale& desktop);
     void NHelpClick();
     void NAboutClick();
     void CUrlKeyDown(int key);
@@ -253,6 +257,9 @@ private:
     TFVoiceLibrary FVoiceLibrary;
     WindowFileDialogs fileDialogs_{this};
     std::unique_ptr<i18n::UnicodeLanguage> language_;
+    i18n::QtTranslations qtTranslations_;
+    // Empty while the interface follows the desktop's language.
+    QString chosenLanguage_;
     bool hiddenMaximized_ = false;
 
     std::unique_ptr<EditorAppearance> appearance_;

@@ -15,6 +15,7 @@
 #include "platform/TerminationSignals.h"
 
 #include <cstdio>
+#include <QLocale>
 #include <QSystemTrayIcon>
 
 namespace {
@@ -68,7 +69,9 @@ int main(int argc, char* argv[])
                              window.close();
                          });
         window.showMaximized();
-        if (!commandLine.language.isEmpty() && window.ApplyLanguage(commandLine.language).isEmpty())
+        // The desktop's language for the interface is the first it names for messages.
+        const QLocale desktop(QLocale::system().uiLanguages().value(0));
+        if (window.startInLanguage(commandLine.language, desktop).isEmpty())
             std::fprintf(stderr, "lectorix: there is no language file %s.ini\n",
                          qPrintable(commandLine.language));
         status = QApplication::exec();

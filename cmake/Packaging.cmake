@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Lectorix developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, libqt6svg6, poppler-utils, fonts-wqy-microhei")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer-nogui")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer-nogui, qt6-translations-l10n")
 # The licence, in the machine-readable form Debian asks for, where Debian keeps it.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${LECTORIX_DOC_DIR})
 include(CPack)

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -63,16 +64,54 @@ QStringList UnicodeLanguage::languageFiles(const QString& name) const
     return {dataFolder_ + file, dataFolder_ + QStringLiteral("Language/") + file};
 }
 
+QStringList UnicodeLanguage::availableLanguages() const
+{
+    QStringList names;
+    const QDir folder(dataFolder_ + QStringLiteral("Language"));
+    for (const QFileInfo& file :
+         folder.entryInfoList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name))
+        names << file.completeBaseName();
+    return names;
+}
+
 QString UnicodeLanguage::ApplyLanguage(const QString& name)
 {
     QStringList usable;
     for (const QString& path : languageFiles(name))
         if (isUsable(path))
             usable << path;
+    if (usable.isEmpty() && name != QLatin1String(BuiltIn))
+        return {};
+    restoreBuiltIn();
     for (QWidget* window : windows_)
         for (const QString& path : usable)
             ApplyLanguageFile(*window, path);
-    return usable.isEmpty() ? QString() : name;
+    return name;
+}
+
+// The first time, the texts are noted as they are; afterwards they are put back.
+void UnicodeLanguage::restoreBuiltIn()
+{
+    if (builtIn_) {
+        for (const BuiltInText& text : *builtIn_) {
+            if (!text.element)
+                continue;
+            if (text.value.typeId() == QMetaType::QString)
+                setText(*text.element, text.property, text.value.toString());
+            else
+                text.element->setProperty(text.property.constData(), text.value);
+        }
+        return;
+    }
+    builtIn_.emplace();
+    for (QWidget* window : windows_) {
+        *builtIn_ << BuiltInText{window, "windowTitle", window->windowTitle()}
+                  << BuiltInText{window, "font", window->font()};
+        for (QObject* element : elementsOf(*window))
+            for (const QString& name : textPropertyNames())
+                if (const QByteArray property = qtPropertyOf(*element, name); !property.isEmpty())
+                    *builtIn_ << BuiltInText{element, property, element->property(property)};
+    }
 }
 
 // A file past the limit is no language file: it would hold up the window for its reading.

@@ -2,9 +2,12 @@
 
 #pragma once
 
+#include <optional>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 class QWidget;
 
@@ -21,6 +24,8 @@ class UnicodeLanguage {
 public:
     // Language files hold a few hundred texts; a larger file is skipped and reported.
     static constexpr qint64 MaxFileBytes = 1 << 20;
+    // The language of the texts the windows are made with.
+    static constexpr const char* BuiltIn = "ChineseSimplified";
 
     // `dataFolder` is the program's data folder (platform::ProgramFiles), ending with a separator.
     UnicodeLanguage(QList<QWidget*> windows, QString dataFolder);
@@ -28,17 +33,29 @@ public:
     // The files that hold a language, in the order they are applied, so that the second wins:
     // in the data folder, then in its "Language" folder; none for a name that is a path.
     QStringList languageFiles(const QString& name) const;
-    // Applies the files that exist to every window, each read once per window. Returns the name
-    // when there was one.
+    // The languages of the files in the "Language" folder, by name.
+    QStringList availableLanguages() const;
+    // Gives every window its built-in texts again, then applies the files that exist, each read
+    // once per window. Returns the name when there was one, or it is the built-in language;
+    // otherwise nothing changes.
     QString ApplyLanguage(const QString& name);
     // Sets the window's font to Tahoma 9 whatever the file holds, then the texts it gives.
     static void ApplyLanguageFile(QWidget& window, const QString& path);
 
 private:
+    struct BuiltInText {
+        QPointer<QObject> element;
+        QByteArray property;
+        QVariant value;
+    };
+
     static bool isUsable(const QString& path);
+    void restoreBuiltIn();
 
     QList<QWidget*> windows_;
     QString dataFolder_;
+    // Taken before the first language file is applied.
+    std::optional<QList<BuiltInText>> builtIn_;
 };
 
 } // namespace i18n

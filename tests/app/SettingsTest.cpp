@@ -3,6 +3,7 @@
 #include "app/GetPath.h"
 #include "app/HistoryFile.h"
 #include "app/TFmain.h"
+#include "i18n/TextProperties.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TemporaryConfig.h"
@@ -10,9 +11,11 @@
 
 #include <gmock/gmock.h>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QSlider>
 #include <QTextEdit>
 #include <sys/stat.h>
@@ -80,6 +83,49 @@ TEST(Settings, ValuesAreReadAsTheyWereWritten)
     EXPECT_EQ(run.control<QComboBox>("cbVoices")->currentIndex(), 0);
     EXPECT_FALSE(run.control<QAction>("NWordWrap")->isChecked());
     EXPECT_EQ(run.control<QTextEdit>("RichEdit1")->lineWrapMode(), QTextEdit::NoWrap);
+}
+
+namespace {
+
+// Every text a language file may set, in the window and its dialogs.
+std::string textsOf(TFmain& window)
+{
+    QStringList texts;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (QObject* element : top->findChildren<QObject*>())
+            for (const QString& name : i18n::textPropertyNames())
+                if (const QByteArray property = i18n::qtPropertyOf(*element, name);
+                    !property.isEmpty() && !element->objectName().isEmpty())
+                    texts << element->objectName() + u' ' + element->property(property).toString();
+    texts << window.windowTitle() << window.font().toString();
+    // Qt moves the inner parts of its widgets about; their order says nothing.
+    texts.sort();
+    return texts.join(u'\n').toStdString();
+}
+
+} // namespace
+
+TEST(Settings, TheLanguageChosenInTheMenuIsRememberedAndTheBuiltInOneComesBackWhole)
+{
+    TemporaryConfig config;
+    const QLocale french(QLocale::French);
+    {
+        ProgramRun run;
+        EXPECT_EQ(run.window->startInLanguage({}, QLocale(QLocale::Chinese)), "ChineseSimplified");
+        const std::string builtIn = textsOf(*run.window);
+        run.control<QAction>("NEnglish")->trigger();
+        EXPECT_EQ(run.control<QMenu>("NView")->title(), QStringLiteral("&View"));
+        EXPECT_TRUE(run.control<QAction>("NEnglish")->isChecked());
+        run.control<QAction>("NChineseSimplified")->trigger();
+        EXPECT_EQ(textsOf(*run.window), builtIn);
+        EXPECT_FALSE(run.control<QAction>("NEnglish")->isChecked());
+        run.control<QAction>("NEnglish")->trigger();
+    }
+    EXPECT_TRUE(config.read(QStringLiteral("set.ini")).endsWith("\r\nLanguage=English\r\n"));
+    ProgramRun run;
+    EXPECT_EQ(run.window->startInLanguage({}, french), "English");
+    EXPECT_EQ(run.control<QMenu>("NView")->title(), QStringLiteral("&View"));
+    EXPECT_EQ(run.window->startInLanguage(QStringLiteral("Klingonish"), french), "");
 }
 
 TEST(Settings, AModeInOtherLetterCaseLeavesEveryBoxOff)

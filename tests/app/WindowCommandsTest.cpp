@@ -144,14 +144,21 @@ TEST(Menus, EachClipboardOptionShowsOneStateOnItsThreeControls)
     }
 }
 
-TEST(Menus, LanguageMenusAreThereButHidden)
+TEST(Menus, TheViewMenuListsTheBuiltInLanguageAndEachFileAndTheTraysStaysHidden)
 {
     Window w;
-    auto* main = w.window.findChild<QMenu*>(QStringLiteral("NLanguage"));
+    auto* language = w.window.findChild<QMenu*>(QStringLiteral("NLanguage"));
     auto* tray = w.window.findChild<QMenu*>(QStringLiteral("NNLanguage"));
-    EXPECT_FALSE(main->menuAction()->isVisible());
+    EXPECT_TRUE(w.window.findChild<QMenu*>(QStringLiteral("NView"))
+                    ->actions()
+                    .contains(language->menuAction()));
+    EXPECT_TRUE(language->menuAction()->isVisible());
+    QStringList items;
+    for (QAction* item : language->actions())
+        items << item->objectName() + u' ' + item->text();
+    EXPECT_THAT(items, ElementsAre("NChineseSimplified 中文简体(ChineseSimplified)",
+                                   "NEnglish English(English)"));
     EXPECT_FALSE(tray->menuAction()->isVisible());
-    EXPECT_EQ(main->actions().size(), 14);
     EXPECT_EQ(tray->actions().size(), 14);
     EXPECT_EQ(w.item("NNGreak")->text(), QStringLiteral("Ελληνικα(Greek)"));
 }
@@ -367,14 +374,20 @@ TEST(Languages, EnglishLeavesNoChineseTextInAnyMenuButtonLabelOrDialogFilter)
     Window w;
     w.item("NEnglish")->trigger();
     QWidget* about = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
+    QWidget* library = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == QLatin1String("FAbout"))
             about = window;
+        if (window->objectName() == QLatin1String("FVoiceLibrary"))
+            library = window;
+    }
     ASSERT_NE(about, nullptr);
+    ASSERT_NE(library, nullptr);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(library->windowTitle(), QStringLiteral("Voice library"));
     const QRegularExpression han(QStringLiteral("\\p{Han}"));
     int texts = 0;
-    for (QWidget* window : {static_cast<QWidget*>(&w.window), about}) {
+    for (QWidget* window : {static_cast<QWidget*>(&w.window), about, library}) {
         for (QObject* element : window->findChildren<QObject*>()) {
             for (const char* name : {"Caption", "Title", "Filter"}) {
                 const QByteArray property = i18n::qtPropertyOf(*element, QLatin1String(name));
