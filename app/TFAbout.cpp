@@ -40,9 +40,11 @@ TFAbout::TFAbout(QWidget* parent)
     setFixedSize(sizeHint());
 }
 
+// The box fits the texts it has now, which a language file may have made longer.
 void TFAbout::showModal()
 {
     if (isVisible())
         return;
+    setFixedSize(sizeHint());
     exec();
 }

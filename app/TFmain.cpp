@@ -79,7 +79,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         });
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
     language_ = std::make_unique<i18n::UnicodeLanguage>(
-        QList<QWidget*>{this, &FAbout, &FVoiceLibrary},
+        QList<QWidget*>{this, &FAbout, &FVoiceLibrary, FindDialog1, ReplaceDialog1},
         platform::ProgramFiles::ofRunningProgram().dataFolder());
     menu_.fillLanguageMenu(*this, language_->availableLanguages());
     printing_ =

@@ -9,13 +9,14 @@
 namespace editor {
 
 FindDialog::FindDialog(QWidget* parent)
-    : SearchDialog(parent, tr("Find"))
+    : SearchDialog(parent, QStringLiteral("查找"))
 {
     setObjectName(QStringLiteral("FindDialog1"));
     addFindNextButton();
-    auto* direction = new QGroupBox(tr("Direction"), this);
-    auto* up = new QRadioButton(tr("&Up"), direction);
-    auto* down = new QRadioButton(tr("&Down"), direction);
+    auto* direction = new QGroupBox(QStringLiteral("方向"), this);
+    auto* up = new QRadioButton(QStringLiteral("向上(&U)"), direction);
+    auto* down = new QRadioButton(QStringLiteral("向下(&D)"), direction);
+    direction->setObjectName(QStringLiteral("direction"));
     up->setObjectName(QStringLiteral("up"));
     down->setObjectName(QStringLiteral("down"));
     down->setChecked(true);

@@ -10,20 +10,21 @@
 namespace editor {
 
 ReplaceDialog::ReplaceDialog(QWidget* parent)
-    : SearchDialog(parent, tr("Replace"))
+    : SearchDialog(parent, QStringLiteral("替换"))
     , replacement_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("ReplaceDialog1"));
     replacement_->setObjectName(QStringLiteral("replacement"));
-    auto* label = new QLabel(tr("Re&place with:"), this);
+    auto* label = new QLabel(QStringLiteral("替换为(&P):"), this);
+    label->setObjectName(QStringLiteral("lblReplaceWith"));
     label->setBuddy(replacement_);
     grid().addWidget(label, 1, 0);
     grid().addWidget(replacement_, 1, 1);
     addFindNextButton();
-    connect(addSearchButton(tr("&Replace"), "replace", 1), &QPushButton::clicked, this,
+    connect(addSearchButton(QStringLiteral("替换(&R)"), "replace", 1), &QPushButton::clicked, this,
             [this] { press(false); });
-    connect(addSearchButton(tr("Replace &All"), "replaceAll", 2), &QPushButton::clicked, this,
-            [this] { press(true); });
+    connect(addSearchButton(QStringLiteral("全部替换(&A)"), "replaceAll", 2), &QPushButton::clicked,
+            this, [this] { press(true); });
     addOptions(3);
     addCancel(3);
 }

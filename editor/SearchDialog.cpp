@@ -16,15 +16,16 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& title)
     : QDialog(parent)
     , grid_(new QGridLayout(this))
     , findText_(new QLineEdit(this))
-    , wholeWord_(new QCheckBox(tr("Match &whole word only"), this))
-    , matchCase_(new QCheckBox(tr("Match &case"), this))
+    , wholeWord_(new QCheckBox(QStringLiteral("全字匹配(&W)"), this))
+    , matchCase_(new QCheckBox(QStringLiteral("区分大小写(&C)"), this))
 {
     setWindowTitle(title);
     setModal(false);
     findText_->setObjectName(QStringLiteral("findText"));
     wholeWord_->setObjectName(QStringLiteral("wholeWord"));
     matchCase_->setObjectName(QStringLiteral("matchCase"));
-    auto* label = new QLabel(tr("Fi&nd what:"), this);
+    auto* label = new QLabel(QStringLiteral("查找内容(&N):"), this);
+    label->setObjectName(QStringLiteral("lblFindWhat"));
     label->setBuddy(findText_);
     grid_->addWidget(label, 0, 0);
     grid_->addWidget(findText_, 0, 1);
@@ -56,7 +57,7 @@ QPushButton* SearchDialog::addSearchButton(const QString& text, const char* name
 
 void SearchDialog::addFindNextButton()
 {
-    QPushButton* button = addSearchButton(tr("&Find Next"), "findNext", 0);
+    QPushButton* button = addSearchButton(QStringLiteral("查找下一个(&F)"), "findNext", 0);
     button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &SearchDialog::findNext);
 }
@@ -76,7 +77,7 @@ void SearchDialog::addOptions(int row, QWidget* beside)
 
 void SearchDialog::addCancel(int row)
 {
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     grid_->addWidget(cancel, row, 2, Qt::AlignTop);

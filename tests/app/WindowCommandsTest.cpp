@@ -157,7 +157,9 @@ TEST(Menus, TheViewMenuListsTheBuiltInLanguageAndEachFileAndTheTraysStaysHidden)
     for (QAction* item : language->actions())
         items << item->objectName() + u' ' + item->text();
     EXPECT_THAT(items, ElementsAre("NChineseSimplified 中文简体(ChineseSimplified)",
-                                   "NEnglish English(English)"));
+                                   "NEnglish English(English)", "NFrench Français(French)",
+                                   "NGerman Deutsch(German)", "NRussian Русско(Russian)",
+                                   "NSpanish Español(Spanish)"));
     EXPECT_FALSE(tray->menuAction()->isVisible());
     EXPECT_EQ(tray->actions().size(), 14);
     EXPECT_EQ(w.item("NNGreak")->text(), QStringLiteral("Ελληνικα(Greek)"));

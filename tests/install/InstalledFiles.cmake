@@ -9,6 +9,10 @@ set(installed_files
     ${LIBRARY_DIR}/libsherpa-onnx-c-api.so
     ${LIBRARY_DIR}/libonnxruntime.so
     ${DATA_DIR}/Language/English.ini
+    ${DATA_DIR}/Language/French.ini
+    ${DATA_DIR}/Language/German.ini
+    ${DATA_DIR}/Language/Russian.ini
+    ${DATA_DIR}/Language/Spanish.ini
     ${SHARE_DIR}/applications/${APP_ID}.desktop
     ${SHARE_DIR}/metainfo/${APP_ID}.metainfo.xml
     ${SHARE_DIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
