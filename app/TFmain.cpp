@@ -56,6 +56,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     , FVoiceLibrary(VoiceLibrarySetup{engine::userNeuralVoicesFolder(),
                                       platform::ProgramFiles::ofRunningProgram().neuralHelperPath(),
                                       services.fileDialogs, services.messageBoxes})
+    , passwordFocus_(this)
 {
     setObjectName(QStringLiteral("Fmain"));
     setWindowTitle(QApplication::applicationName());
@@ -408,7 +409,9 @@ void TFmain::createKeySpeaking()
 {
     const live::KeySpeakBoxes boxes{*CBSpeakKeyAll, *CBSpeakletterdigit, *CBSpeakLetter,
                                     *CBSpeakdigit, *CBShowKeyWord};
-    keySpeaking_ = std::make_unique<live::KeySpeaking>(SpVoice1, boxes, *RichEdit1);
+    keySpeaking_ = std::make_unique<live::KeySpeaking>(
+        SpVoice1, boxes, *RichEdit1, [this] { return passwordFocus_.isPasswordFocused(); });
+    passwordFocus_.start();
     keySpeakOptions_ = std::make_unique<live::KeySpeakOptions>(
         boxes,
         live::KeySpeakItems{*menu_.NSpeakKeyAll, *menu_.NspeakLetterDigit, *menu_.NspeakLetter,

@@ -33,6 +33,7 @@
 #include "live/KeySpeaking.h"
 #include "live/KeySpeakOptions.h"
 #include "live/OptionControls.h"
+#include "platform/PasswordFocus.h"
 #include "platform/ProgramFiles.h"
 #include "platform/WebHelperBrowser.h"
 #include "speech/InstallTTS.h"
@@ -255,6 +256,7 @@ private:
     QSystemTrayIcon* TrayIcon1 = nullptr;
     TFAbout FAbout;
     TFVoiceLibrary FVoiceLibrary;
+    platform::PasswordFocus passwordFocus_;
     WindowFileDialogs fileDialogs_{this};
     std::unique_ptr<i18n::UnicodeLanguage> language_;
     i18n::QtTranslations qtTranslations_;

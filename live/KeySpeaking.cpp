@@ -36,10 +36,12 @@ bool isDigit(const QString& name)
 
 } // namespace
 
-KeySpeaking::KeySpeaking(speech::VoiceHolder& voice, const KeySpeakBoxes& boxes, QTextEdit& editor)
+KeySpeaking::KeySpeaking(speech::VoiceHolder& voice, const KeySpeakBoxes& boxes, QTextEdit& editor,
+                         PrivacyCheck typingIsPrivate)
     : voice_(voice)
     , boxes_(boxes)
     , editor_(editor)
+    , typingIsPrivate_(std::move(typingIsPrivate))
 {
 }
 
@@ -47,7 +49,7 @@ void KeySpeaking::keyMessage(std::uint32_t lParam)
 {
     char buffer[100];
     GetKeyNameTextA(lParam, buffer, sizeof buffer);
-    if (!(lParam & PreviousStateBit))
+    if (!(lParam & PreviousStateBit) || (typingIsPrivate_ && typingIsPrivate_()))
         return;
     const QString name = spokenName(QString::fromLocal8Bit(buffer));
     const bool letter = isLetter(name);

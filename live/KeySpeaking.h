@@ -5,6 +5,7 @@
 #include "live/KeySpeakBoxes.h"
 
 #include <cstdint>
+#include <functional>
 
 class QString;
 class QTextEdit;
@@ -15,10 +16,14 @@ class VoiceHolder;
 
 namespace live {
 
-// Speaks and shows the keys the user types anywhere on the desktop, as the boxes choose.
+// Speaks and shows the keys the user types anywhere on the desktop, as the boxes choose; keys
+// typed while typing is private, as in a password field, are neither spoken nor shown.
 class KeySpeaking {
 public:
-    KeySpeaking(speech::VoiceHolder& voice, const KeySpeakBoxes& boxes, QTextEdit& editor);
+    using PrivacyCheck = std::function<bool()>;
+
+    KeySpeaking(speech::VoiceHolder& voice, const KeySpeakBoxes& boxes, QTextEdit& editor,
+                PrivacyCheck typingIsPrivate = {});
 
     // Handles one key message of the keyboard hook, given its keystroke flags.
     void keyMessage(std::uint32_t lParam);
@@ -29,6 +34,7 @@ private:
     speech::VoiceHolder& voice_;
     KeySpeakBoxes boxes_;
     QTextEdit& editor_;
+    PrivacyCheck typingIsPrivate_;
 };
 
 } // namespace live
