@@ -93,6 +93,7 @@ void TFmain::createControls()
     Panel1->setPalette(QPalette(Qt::white));
     middle->addWidget(Panel1);
     RichEdit1 = named(new QTextEdit(client), "RichEdit1");
+    RichEdit1->setAccessibleName(QStringLiteral("文本"));
     RichEdit1->setFont(QFont(QStringLiteral("Tahoma"), 8));
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     middle->addWidget(RichEdit1, 1);
@@ -177,6 +178,10 @@ QFrame* TFmain::createPropertyBar()
     // The arrow keys do not move the volume.
     TBVolume->setSingleStep(0);
     lblVolume = placeLabel(bar, "lblVolume", QStringLiteral("0"), 170, 188);
+    // A screen reader names each control after the label before it.
+    lblengine->setBuddy(cbVoices);
+    lblRate1->setBuddy(TBRate);
+    lblVolume1->setBuddy(TBVolume);
     lblMinVolume = placeLabel(bar, "lblMinVolume", QStringLiteral("0"), 14, 220);
     TntLabel4 = placeLabel(bar, "TntLabel4", QStringLiteral("100"), 151, 220);
     createCheckBoxes(bar);

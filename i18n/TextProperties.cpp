@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 namespace i18n {
@@ -54,6 +55,8 @@ const char* qtMeaningOf(const QObject& element, const QString& name)
         return "toolTip";
     if (name == QLatin1String("Text"))
         return textOf(element);
+    if (name == QLatin1String("AccessibleName") && element.isWidgetType())
+        return "accessibleName";
     return nullptr;
 }
 
@@ -73,9 +76,10 @@ bool isLaidOut(QWidget& widget)
 
 const QStringList& textPropertyNames()
 {
-    static const QStringList names{QStringLiteral("Caption"), QStringLiteral("Hint"),
-                                   QStringLiteral("Title"),   QStringLiteral("Text"),
-                                   QStringLiteral("Filter"),  QStringLiteral("SimpleText")};
+    static const QStringList names{QStringLiteral("Caption"),       QStringLiteral("Hint"),
+                                   QStringLiteral("Title"),         QStringLiteral("Text"),
+                                   QStringLiteral("Filter"),        QStringLiteral("SimpleText"),
+                                   QStringLiteral("AccessibleName")};
     return names;
 }
 
@@ -93,6 +97,16 @@ void setText(QObject& element, const QByteArray& property, const QString& text)
     element.setProperty(property.constData(), text);
     if (auto* label = qobject_cast<QLabel*>(&element); label && !isLaidOut(*label))
         label->adjustSize();
+}
+
+void nameComboBoxEditors(QWidget& window)
+{
+    static const QRegularExpression accessKey(QStringLiteral("&(?!&)|[:：]\\s*$"));
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const auto* box = qobject_cast<const QComboBox*>(label->buddy());
+        if (box && box->lineEdit())
+            box->lineEdit()->setAccessibleName(QString(label->text()).remove(accessKey));
+    }
 }
 
 } // namespace i18n

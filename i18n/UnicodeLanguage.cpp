@@ -83,9 +83,11 @@ QString UnicodeLanguage::ApplyLanguage(const QString& name)
     if (usable.isEmpty() && name != QLatin1String(BuiltIn))
         return {};
     restoreBuiltIn();
-    for (QWidget* window : windows_)
+    for (QWidget* window : windows_) {
         for (const QString& path : usable)
             ApplyLanguageFile(*window, path);
+        nameComboBoxEditors(*window);
+    }
     return name;
 }
 

@@ -3,6 +3,7 @@
 #include "app/TFmain.h"
 #include "platform/PasswordFocus.h"
 #include "tests/app/FakeServices.h"
+#include "tests/support/AccessibilityBus.h"
 #include "tests/support/TemporaryConfig.h"
 #include "tests/support/WaitUntil.h"
 
@@ -13,48 +14,16 @@
 #include <QStandardPaths>
 #include <QTest>
 
-namespace {
-
-const QString BusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
-
-// A session bus of the test's own with the desktop's accessibility bus on it, as a desktop
-// session starts them.
-struct AccessibilityBus {
-    AccessibilityBus()
-    {
-        session.start(QStringLiteral("dbus-daemon"),
-                      {"--session", "--nofork", "--nosyslog", "--print-address=1"});
-        if (!session.waitForReadyRead(10000))
-            return;
-        qputenv("DBUS_SESSION_BUS_ADDRESS", session.readLine().trimmed());
-        launcher.start(BusLauncher, {"--launch-immediately"});
-        started = launcher.waitForStarted();
-    }
-    ~AccessibilityBus()
-    {
-        for (QProcess* process : {&launcher, &session}) {
-            process->terminate();
-            process->waitForFinished();
-        }
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    }
-
-    QProcess session;
-    QProcess launcher;
-    bool started = false;
-};
-
-} // namespace
-
 // What is typed into another program's password field is neither spoken nor shown.
 TEST(PasswordFocusWindow, KeysTypedInAPasswordFieldAreSilentAndInAPlainFieldSpoken)
 {
     for (const QString& program : {QStringLiteral("xdotool"), QStringLiteral("dbus-daemon")})
         if (QStandardPaths::findExecutable(program).isEmpty())
             GTEST_SKIP() << "needs " << program.toStdString();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !QFile::exists(BusLauncher))
+    if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+        !QFile::exists(testsupport::AccessibilityBus::Launcher))
         GTEST_SKIP() << "needs Xvfb and at-spi2-core";
-    AccessibilityBus bus;
+    testsupport::AccessibilityBus bus;
     ASSERT_TRUE(bus.started);
     testsupport::TemporaryConfig config;
     testsupport::FakeServices fakes;
