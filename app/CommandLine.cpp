@@ -117,7 +117,25 @@ CommandLine readCommandLine(const QStringList& arguments)
         QStringLiteral("language"),
         QStringLiteral("Show the texts of the language file NAME.ini once started."),
         QStringLiteral("NAME"));
-    parser.addOptions({help, version, language});
+    const QCommandLineOption hidden(
+        QStringLiteral("hidden"),
+        QStringLiteral("Start in the notification area without showing the window."));
+    const std::pair<QCommandLineOption, const char*> remoteCommands[] = {
+        {QCommandLineOption(QStringLiteral("read-selection"),
+                            QStringLiteral("Have the running Lectorix read what is selected in any "
+                                           "program, or else the clipboard; start one when none "
+                                           "runs.")),
+         "ReadSelection"},
+        {QCommandLineOption(QStringLiteral("stop"),
+                            QStringLiteral("Have the running Lectorix stop reading.")),
+         "Stop"},
+        {QCommandLineOption(QStringLiteral("pause"),
+                            QStringLiteral("Have the running Lectorix pause or go on reading.")),
+         "Pause"},
+    };
+    parser.addOptions({help, version, language, hidden});
+    for (const auto& [option, command] : remoteCommands)
+        parser.addOption(option);
     const ExportOptions exportOptions;
     exportOptions.addTo(parser);
     acceptQtOptions(parser);
@@ -145,5 +163,10 @@ CommandLine readCommandLine(const QStringList& arguments)
                 parser.value(exportOptions.removeVoice)};
     if (parser.isSet(exportOptions.exportOption))
         return exportCommand(parser, exportOptions);
-    return {parser.value(language), std::nullopt, {}, false};
+    CommandLine window{parser.value(language), std::nullopt, {}, false};
+    for (const auto& [option, command] : remoteCommands)
+        if (parser.isSet(option))
+            window.remoteCommand = QLatin1String(command);
+    window.hidden = parser.isSet(hidden);
+    return window;
 }

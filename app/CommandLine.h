@@ -26,6 +26,10 @@ struct CommandLine {
     // A voice archive or folder to install, or the name of a voice to remove.
     QString installVoice{};
     QString removeVoice{};
+    // A command for the running program: "ReadSelection", "Stop" or "Pause".
+    QString remoteCommand{};
+    // Start in the notification area, without showing the window.
+    bool hidden = false;
 };
 
 // Needs no display: `lectorix --help` works anywhere.

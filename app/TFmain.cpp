@@ -10,6 +10,8 @@
 #include "documents/DocumentTypes.h"
 #include "engine/neural/NeuralVoices.h"
 #include "i18n/InterfaceLanguage.h"
+#include "live/SpeakAtOnce.h"
+#include "platform/ClipboardText.h"
 #include "platform/DateFormats.h"
 #include "platform/Ole.h"
 #include "platform/ProgramFiles.h"
@@ -141,6 +143,7 @@ void TFmain::TntFormCreate()
     joinClipboardChain();
     loadAddressHistory();
     platform::OleInitialize();
+    remote_->start();
 }
 
 // The close is never refused; any speech stops before the window goes.
@@ -611,6 +614,11 @@ void TFmain::NVoiceLibraryClick()
 void TFmain::FVoiceLibraryVoicesChanged()
 {
     reading_->reloadVoiceList(services_.speechEngine);
+}
+
+void TFmain::RemoteReadSelection()
+{
+    live::speakAtOnce(SpVoice1, platform::selectionOrClipboardText());
 }
 
 void TFmain::NExitClick()

@@ -35,6 +35,7 @@
 #include "live/OptionControls.h"
 #include "platform/PasswordFocus.h"
 #include "platform/ProgramFiles.h"
+#include "platform/RemoteControl.h"
 #include "platform/WebHelperBrowser.h"
 #include "speech/InstallTTS.h"
 #include "speech/ReadingControl.h"
@@ -127,6 +128,8 @@ public slots:
     void WebBrowser1DocumentComplete();
     void cbVoicesChange();
     void FVoiceLibraryVoicesChanged();
+    // Another program asked, over the session bus, for what is selected to be read.
+    void RemoteReadSelection();
     void TBRateChange();
     void TBVolumeChange();
     void CBSpeakKeyAllClick();
@@ -257,6 +260,7 @@ private:
     TFAbout FAbout;
     TFVoiceLibrary FVoiceLibrary;
     platform::PasswordFocus passwordFocus_;
+    std::unique_ptr<platform::RemoteControl> remote_;
     WindowFileDialogs fileDialogs_{this};
     std::unique_ptr<i18n::UnicodeLanguage> language_;
     i18n::QtTranslations qtTranslations_;

@@ -27,6 +27,11 @@ void TFmain::connectHandlers()
     connect(cbVoices, &QComboBox::currentTextChanged, this, guarded(&TFmain::cbVoicesChange));
     connect(&FVoiceLibrary, &TFVoiceLibrary::voicesChanged, this,
             guarded(&TFmain::FVoiceLibraryVoicesChanged));
+    remote_ = std::make_unique<platform::RemoteControl>(
+        platform::RemoteControl::Commands{guarded(&TFmain::RemoteReadSelection),
+                                          guarded(&TFmain::BtnStopClick),
+                                          guarded(&TFmain::BtnPauseClick)},
+        this);
     connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));

@@ -4,6 +4,7 @@
 #include "app/CommandLineExport.h"
 #include "app/LectorixApplication.h"
 #include "app/MessageBoxes.h"
+#include "app/RemoteCommand.h"
 #include "app/TFmain.h"
 #include "app/VoiceCommand.h"
 #include "audio/QtPcmSink.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[])
         return runWithoutWindow(argc, argv, commandLine);
     if (!commandLine.installVoice.isEmpty() || !commandLine.removeVoice.isEmpty())
         return runVoiceCommand(argc, argv, commandLine);
+    if (!commandLine.remoteCommand.isEmpty())
+        return runRemoteCommand(argc, argv, commandLine);
     if (const QString problem = platform::displayProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "lectorix: %s; start it in a desktop session or with xvfb-run.\n",
                      qPrintable(problem));
@@ -68,7 +71,9 @@ int main(int argc, char* argv[])
                              messageBoxes.writeToStandardError();
                              window.close();
                          });
-        window.showMaximized();
+        // Started hidden, the window is reached through its icon, so without one it is shown.
+        if (!commandLine.hidden || !QSystemTrayIcon::isSystemTrayAvailable())
+            window.showMaximized();
         // The desktop's language for the interface is the first it names for messages.
         const QLocale desktop(QLocale::system().uiLanguages().value(0));
         if (window.startInLanguage(commandLine.language, desktop).isEmpty())

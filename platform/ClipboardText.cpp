@@ -17,11 +17,9 @@ bool isSecret(const QMimeData& content)
     return content.data(QStringLiteral("x-kde-passwordManagerHint")) == "secret";
 }
 
-} // namespace
-
-std::optional<QString> clipboardText()
+std::optional<QString> textOf(QClipboard::Mode mode)
 {
-    const QMimeData* content = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData(mode);
     if (!content)
         throw std::runtime_error("Cannot open clipboard");
     if (!content->hasText() || isSecret(*content))
@@ -30,6 +28,22 @@ std::optional<QString> clipboardText()
     if (const qsizetype end = text.indexOf(QChar(u'\0')); end >= 0)
         text.truncate(end);
     return text;
+}
+
+} // namespace
+
+std::optional<QString> clipboardText()
+{
+    return textOf(QClipboard::Clipboard);
+}
+
+QString selectionOrClipboardText()
+{
+    if (QGuiApplication::clipboard()->supportsSelection())
+        if (const std::optional<QString> selected = textOf(QClipboard::Selection);
+            selected && !selected->trimmed().isEmpty())
+            return *selected;
+    return clipboardText().value_or(QString());
 }
 
 } // namespace platform

@@ -12,4 +12,8 @@ namespace platform {
 // "Cannot open clipboard" when the clipboard cannot be read.
 std::optional<QString> clipboardText();
 
+// What the user selected last in any program (X11's primary selection), else the clipboard's
+// text as above; empty when neither holds text.
+QString selectionOrClipboardText();
+
 } // namespace platform
