@@ -143,7 +143,6 @@ void TFmain::TntFormCreate()
     joinClipboardChain();
     loadAddressHistory();
     platform::OleInitialize();
-    remote_->start();
 }
 
 // The close is never refused; any speech stops before the window goes.
@@ -155,6 +154,8 @@ bool TFmain::TntFormCloseQuery()
 
 void TFmain::TntFormClose()
 {
+    // Nothing from outside starts speech while the window goes.
+    remote_.reset();
     platform::OleUninitialize();
     leaveClipboardChain();
     try {
@@ -216,8 +217,10 @@ void TFmain::dropEvent(QDropEvent* event)
         if (!url.isLocalFile())
             continue;
         const QString path = url.toLocalFile();
+        // The program the file came from waits for the drop to end, not for the installation.
         if (voices::isVoiceSource(path)) {
-            FVoiceLibrary.install(this, path);
+            QMetaObject::invokeMethod(
+                this, [this, path] { FVoiceLibrary.install(this, path); }, Qt::QueuedConnection);
             continue;
         }
         if (!services_.messageBoxes.reportErrorsOf([&] { openAndRecord(path); }))
@@ -787,29 +790,36 @@ void TFmain::NshowclipBrdTextClick()
     showClipboardOption_->itemTriggered(live::Menu::Main);
 }
 
-// A language chosen from a menu is remembered.
+// A language chosen from a menu is remembered; one whose file cannot be read changes nothing.
 void TFmain::NEnglishClick(QAction* item)
 {
     const QString name = ApplyLanguage(i18n::languageNameOf(item->text()));
     if (!name.isEmpty())
         chosenLanguage_ = name;
+    checkLanguageItem(menu_.languageItems, appliedLanguage_);
 }
 
 QString TFmain::ApplyLanguage(const QString& name)
 {
     const QString applied = language_->ApplyLanguage(name);
     if (!applied.isEmpty()) {
+        appliedLanguage_ = applied;
         qtTranslations_.follow(applied);
         checkLanguageItem(menu_.languageItems, applied);
     }
     return applied;
 }
 
+// A stored language whose file has gone gives way to the desktop's.
 QString TFmain::startInLanguage(const QString& asked, const QLocale& desktop)
 {
-    const QString name =
-        i18n::startLanguage(asked, chosenLanguage_, desktop, language_->availableLanguages());
-    return ApplyLanguage(name.isEmpty() ? QLatin1String(i18n::UnicodeLanguage::BuiltIn) : name);
+    const QStringList available = language_->availableLanguages();
+    const auto start = [&](const QString& chosen) {
+        const QString name = i18n::startLanguage(asked, chosen, desktop, available);
+        return ApplyLanguage(name.isEmpty() ? QLatin1String(i18n::UnicodeLanguage::BuiltIn) : name);
+    };
+    const QString applied = start(chosenLanguage_);
+    return applied.isEmpty() && asked.isEmpty() ? start({}) : applied;
 }
 
 void TFmain::CUrlKeyDown(int key)

@@ -266,6 +266,7 @@ private:
     i18n::QtTranslations qtTranslations_;
     // Empty while the interface follows the desktop's language.
     QString chosenLanguage_;
+    QString appliedLanguage_ = QLatin1String(i18n::UnicodeLanguage::BuiltIn);
     bool hiddenMaximized_ = false;
 
     std::unique_ptr<EditorAppearance> appearance_;

@@ -32,6 +32,7 @@ void TFmain::connectHandlers()
                                           guarded(&TFmain::BtnStopClick),
                                           guarded(&TFmain::BtnPauseClick)},
         this);
+    remote_->start();
     connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));

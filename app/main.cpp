@@ -76,7 +76,8 @@ int main(int argc, char* argv[])
             window.showMaximized();
         // The desktop's language for the interface is the first it names for messages.
         const QLocale desktop(QLocale::system().uiLanguages().value(0));
-        if (window.startInLanguage(commandLine.language, desktop).isEmpty())
+        if (window.startInLanguage(commandLine.language, desktop).isEmpty() &&
+            !commandLine.language.isEmpty())
             std::fprintf(stderr, "lectorix: there is no language file %s.ini\n",
                          qPrintable(commandLine.language));
         status = QApplication::exec();

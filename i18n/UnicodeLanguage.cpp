@@ -31,12 +31,6 @@ QObjectList elementsOf(QWidget& window)
     return elements;
 }
 
-void applyValue(QObject& element, const QByteArray& property, const QString& value)
-{
-    if (!value.isEmpty())
-        setText(element, property, value);
-}
-
 } // namespace
 
 QString languageNameOf(const QString& caption)
@@ -91,29 +85,27 @@ QString UnicodeLanguage::ApplyLanguage(const QString& name)
     return name;
 }
 
-// The first time, the texts are noted as they are; afterwards they are put back.
 void UnicodeLanguage::restoreBuiltIn()
 {
-    if (builtIn_) {
-        for (const BuiltInText& text : *builtIn_) {
-            if (!text.element)
-                continue;
-            if (text.value.typeId() == QMetaType::QString)
-                setText(*text.element, text.property, text.value.toString());
-            else
-                text.element->setProperty(text.property.constData(), text.value);
-        }
+    for (const BuiltInText& text : builtIn_) {
+        if (!text.element)
+            continue;
+        if (text.value.typeId() == QMetaType::QString)
+            setText(*text.element, text.property, text.value.toString());
+        else
+            text.element->setProperty(text.property.constData(), text.value);
+    }
+}
+
+// Only what a language file changes is noted, once, so what the user changed meanwhile, such as
+// the editor's text, stays as it is.
+void UnicodeLanguage::remember(QObject& element, const QByteArray& property)
+{
+    const QString key = QString::number(quintptr(&element)) + u' ' + QLatin1String(property);
+    if (remembered_.contains(key))
         return;
-    }
-    builtIn_.emplace();
-    for (QWidget* window : windows_) {
-        *builtIn_ << BuiltInText{window, "windowTitle", window->windowTitle()}
-                  << BuiltInText{window, "font", window->font()};
-        for (QObject* element : elementsOf(*window))
-            for (const QString& name : textPropertyNames())
-                if (const QByteArray property = qtPropertyOf(*element, name); !property.isEmpty())
-                    *builtIn_ << BuiltInText{element, property, element->property(property)};
-    }
+    remembered_.insert(key);
+    builtIn_ << BuiltInText{&element, property, element.property(property.constData())};
 }
 
 // A file past the limit is no language file: it would hold up the window for its reading.
@@ -134,17 +126,22 @@ void UnicodeLanguage::ApplyLanguageFile(QWidget& window, const QString& path)
     if (!QFileInfo(path).isFile())
         return;
     const QHash<QString, QString> texts = formats::ProfileFile(path).readSection(Section);
-    const auto text = [&](const QString& key) { return texts.value(key.toCaseFolded()); };
+    const auto apply = [&](QObject& element, const QByteArray& property, const QString& key) {
+        const QString value = texts.value(key.toCaseFolded());
+        if (value.isEmpty())
+            return;
+        remember(element, property);
+        setText(element, property, value);
+    };
     const QString windowName = window.objectName();
-    applyValue(window, "windowTitle", text(windowName + QStringLiteral(".Caption")));
+    apply(window, "windowTitle", windowName + QStringLiteral(".Caption"));
+    remember(window, "font");
     window.setFont(QFont(QStringLiteral("Tahoma"), 9));
     for (QObject* element : elementsOf(window)) {
         const QString prefix = windowName + u'.' + element->objectName() + u'.';
-        for (const QString& name : textPropertyNames()) {
-            const QByteArray property = qtPropertyOf(*element, name);
-            if (!property.isEmpty())
-                applyValue(*element, property, text(prefix + name));
-        }
+        for (const QString& name : textPropertyNames())
+            if (const QByteArray property = qtPropertyOf(*element, name); !property.isEmpty())
+                apply(*element, property, prefix + name);
     }
 }
 

@@ -2,9 +2,9 @@
 
 #pragma once
 
-#include <optional>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -40,7 +40,7 @@ public:
     // otherwise nothing changes.
     QString ApplyLanguage(const QString& name);
     // Sets the window's font to Tahoma 9 whatever the file holds, then the texts it gives.
-    static void ApplyLanguageFile(QWidget& window, const QString& path);
+    void ApplyLanguageFile(QWidget& window, const QString& path);
 
 private:
     struct BuiltInText {
@@ -51,11 +51,13 @@ private:
 
     static bool isUsable(const QString& path);
     void restoreBuiltIn();
+    void remember(QObject& element, const QByteArray& property);
 
     QList<QWidget*> windows_;
     QString dataFolder_;
-    // Taken before the first language file is applied.
-    std::optional<QList<BuiltInText>> builtIn_;
+    // What the language files changed, as it was before the first of them.
+    QList<BuiltInText> builtIn_;
+    QSet<QString> remembered_;
 };
 
 } // namespace i18n

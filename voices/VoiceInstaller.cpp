@@ -122,8 +122,11 @@ QString VoiceInstaller::install(const QString& source, const ReplaceQuestion& re
         if (!QDir().rename(target, staging.filePath(QStringLiteral("replaced"))))
             fail(QStringLiteral("\"%1\" could not be replaced").arg(target));
     }
-    if (!QDir().rename(ready, target))
+    if (!QDir().rename(ready, target)) {
+        // The voice it was to replace goes back, rather than away with the staging folder.
+        QDir().rename(staging.filePath(QStringLiteral("replaced")), target);
         fail(QStringLiteral("\"%1\" could not be written").arg(target));
+    }
     return name;
 }
 

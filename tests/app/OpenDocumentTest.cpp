@@ -4,6 +4,7 @@
 #include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
 #include "tests/support/TemporaryFiles.h"
+#include "tests/support/WaitUntil.h"
 
 #include <gmock/gmock.h>
 #include <QApplication>
@@ -112,6 +113,7 @@ TEST(OpenDocument, ADroppedVoiceArchiveIsInstalledNotOpened)
     w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
         ->setPlainText(QStringLiteral("kept"));
     w.drop({w.write(QStringLiteral("vits-piper-amy.tar.bz2"), "not an archive")});
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !w.messageBoxes.errors.isEmpty(); }));
     ASSERT_EQ(w.messageBoxes.errors.size(), 1);
     EXPECT_THAT(w.messageBoxes.errors[0].toStdString(), HasSubstr("vits-piper-amy.tar.bz2"));
     EXPECT_EQ(w.editorText(), QStringLiteral("kept"));

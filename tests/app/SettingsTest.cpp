@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QSlider>
 #include <QTextEdit>
@@ -119,7 +120,18 @@ TEST(Settings, TheLanguageChosenInTheMenuIsRememberedAndTheBuiltInOneComesBackWh
         run.control<QAction>("NChineseSimplified")->trigger();
         EXPECT_EQ(textsOf(*run.window), builtIn);
         EXPECT_FALSE(run.control<QAction>("NEnglish")->isChecked());
+        // What the user typed and chose stays through a change of language.
+        run.control<QTextEdit>("RichEdit1")->setPlainText(QStringLiteral("Draft"));
+        run.control<QComboBox>("cbVoices")->setCurrentIndex(1);
+        run.control<QSlider>("TBRate")->setValue(4);
         run.control<QAction>("NEnglish")->trigger();
+        EXPECT_EQ(run.control<QTextEdit>("RichEdit1")->toPlainText(), QStringLiteral("Draft"));
+        EXPECT_EQ(run.control<QComboBox>("cbVoices")->currentText(), QStringLiteral("Ben"));
+        EXPECT_EQ(run.control<QLabel>("lblRate")->text(), QStringLiteral("4"));
+        // A language without its file changes nothing, the menu included.
+        run.control<QAction>("NNPortuguese")->trigger();
+        EXPECT_EQ(run.control<QMenu>("NView")->title(), QStringLiteral("&View"));
+        EXPECT_TRUE(run.control<QAction>("NEnglish")->isChecked());
     }
     EXPECT_TRUE(config.read(QStringLiteral("set.ini")).endsWith("\r\nLanguage=English\r\n"));
     ProgramRun run;
