@@ -98,10 +98,3 @@ std::vector<QAction*> addAvailableLanguageItems(QMenu& menu, QWidget& window,
     }
     return items;
 }
-
-void checkLanguageItem(const std::vector<QAction*>& items, const QString& language)
-{
-    for (QAction* item : items)
-        if (i18n::languageNameOf(item->text()).compare(language, Qt::CaseInsensitive) == 0)
-            item->setChecked(true);
-}

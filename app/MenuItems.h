@@ -25,5 +25,3 @@ std::vector<QAction*> addLanguageItems(QMenu& menu, QWidget& window, LanguageMen
 // menu's name where the language has one; one of them is checked at a time.
 std::vector<QAction*> addAvailableLanguageItems(QMenu& menu, QWidget& window,
                                                 const QStringList& available);
-// Checks the item of the language, by the name in its caption.
-void checkLanguageItem(const std::vector<QAction*>& items, const QString& language);

@@ -71,6 +71,7 @@ void TFVoiceLibrary::createControls()
     lblReplace = text("lblReplace", QStringLiteral("语音“%1”已经安装。要替换它吗？"));
     lblRemove = text("lblRemove", QStringLiteral("要删除语音“%1”吗？"));
     lblUnusable = text("lblUnusable", QStringLiteral("无法使用：%1"));
+    lblBusy = text("lblBusy", QStringLiteral("正在安装另一个语音，请等它完成。"));
     OpenVoiceDialog = new ClassicFileDialogTexts(this, "OpenVoiceDialog",
                                                  QString::fromUtf16(VoiceFileTypes), QString());
     OpenVoiceDialog->title = QStringLiteral("安装语音");
@@ -118,11 +119,13 @@ void TFVoiceLibrary::installChosen()
         install(this, sourceOf(chosen));
 }
 
-// One installation at a time: the window stays alive while one runs.
+// One installation at a time: the window stays alive while one runs, and a second is refused.
 void TFVoiceLibrary::install(QWidget* window, const QString& source)
 {
-    if (installWindow_)
+    if (installWindow_) {
+        setup_.messageBoxes.showError(lblBusy->text());
         return;
+    }
     const QScopedValueRollback running(installWindow_, window);
     try {
         installation_.run(window, source, {lblInstalling->text(), lblCancel->text()});

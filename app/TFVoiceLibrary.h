@@ -73,5 +73,6 @@ private:
     QLabel* lblReplace = nullptr;
     QLabel* lblRemove = nullptr;
     QLabel* lblUnusable = nullptr;
+    QLabel* lblBusy = nullptr;
     ClassicFileDialogTexts* OpenVoiceDialog = nullptr;
 };

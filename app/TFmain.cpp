@@ -5,11 +5,9 @@
 #include "app/ExportProgress.h"
 #include "app/GetPath.h"
 #include "app/HelpText.h"
-#include "app/MenuItems.h"
 #include "app/StoredSettings.h"
 #include "documents/DocumentTypes.h"
 #include "engine/neural/NeuralVoices.h"
-#include "i18n/InterfaceLanguage.h"
 #include "live/SpeakAtOnce.h"
 #include "platform/ClipboardText.h"
 #include "platform/DateFormats.h"
@@ -81,10 +79,11 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
             services_.messageBoxes.showMessage(caption, text);
         });
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
-    language_ = std::make_unique<i18n::UnicodeLanguage>(
+    language_ = std::make_unique<i18n::LanguageChoice>(
         QList<QWidget*>{this, &FAbout, &FVoiceLibrary, FindDialog1, ReplaceDialog1},
         platform::ProgramFiles::ofRunningProgram().dataFolder());
     menu_.fillLanguageMenu(*this, language_->availableLanguages());
+    language_->showIn(menu_.languageItems);
     printing_ =
         std::make_unique<editor::Printing>(*RichEdit1, services_.editorDialogs, titledMessage());
     WebBrowser1.setDocumentCompleteHandler([this] { WebBrowser1DocumentComplete(); });
@@ -138,7 +137,7 @@ void TFmain::TntFormCreate()
     applyBars(settings);
     applyLiveSpeaking(settings);
     applyEditorSettings(settings);
-    chosenLanguage_ = settings.language;
+    language_->setChosen(settings.language);
     dataFiles_.settingsApplied();
     joinClipboardChain();
     loadAddressHistory();
@@ -483,7 +482,7 @@ void TFmain::writeSettings()
     settings.speakClipBrd = CBSpeakClipBrd->isChecked();
     settings.showClipBrdText = CBShowClipBrdText->isChecked();
     settings.engine = reading_->selectedVoice();
-    settings.language = chosenLanguage_;
+    settings.language = language_->chosen();
     dataFiles_.writeSettings(settings);
 }
 
@@ -790,36 +789,19 @@ void TFmain::NshowclipBrdTextClick()
     showClipboardOption_->itemTriggered(live::Menu::Main);
 }
 
-// A language chosen from a menu is remembered; one whose file cannot be read changes nothing.
 void TFmain::NEnglishClick(QAction* item)
 {
-    const QString name = ApplyLanguage(i18n::languageNameOf(item->text()));
-    if (!name.isEmpty())
-        chosenLanguage_ = name;
-    checkLanguageItem(menu_.languageItems, appliedLanguage_);
+    language_->choose(i18n::languageNameOf(item->text()));
 }
 
 QString TFmain::ApplyLanguage(const QString& name)
 {
-    const QString applied = language_->ApplyLanguage(name);
-    if (!applied.isEmpty()) {
-        appliedLanguage_ = applied;
-        qtTranslations_.follow(applied);
-        checkLanguageItem(menu_.languageItems, applied);
-    }
-    return applied;
+    return language_->apply(name);
 }
 
-// A stored language whose file has gone gives way to the desktop's.
 QString TFmain::startInLanguage(const QString& asked, const QLocale& desktop)
 {
-    const QStringList available = language_->availableLanguages();
-    const auto start = [&](const QString& chosen) {
-        const QString name = i18n::startLanguage(asked, chosen, desktop, available);
-        return ApplyLanguage(name.isEmpty() ? QLatin1String(i18n::UnicodeLanguage::BuiltIn) : name);
-    };
-    const QString applied = start(chosenLanguage_);
-    return applied.isEmpty() && asked.isEmpty() ? start({}) : applied;
+    return language_->start(asked, desktop);
 }
 
 void TFmain::CUrlKeyDown(int key)

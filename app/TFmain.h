@@ -25,8 +25,7 @@
 #include "editor/Printing.h"
 #include "editor/ReplaceDialog.h"
 #include "formats/Registry.h"
-#include "i18n/QtTranslations.h"
-#include "i18n/UnicodeLanguage.h"
+#include "i18n/LanguageChoice.h"
 #include "live/ClipboardSpeaking.h"
 #include "live/KeyHookBridge.h"
 #include "live/KeyHookFilter.h"
@@ -262,11 +261,7 @@ private:
     platform::PasswordFocus passwordFocus_;
     std::unique_ptr<platform::RemoteControl> remote_;
     WindowFileDialogs fileDialogs_{this};
-    std::unique_ptr<i18n::UnicodeLanguage> language_;
-    i18n::QtTranslations qtTranslations_;
-    // Empty while the interface follows the desktop's language.
-    QString chosenLanguage_;
-    QString appliedLanguage_ = QLatin1String(i18n::UnicodeLanguage::BuiltIn);
+    std::unique_ptr<i18n::LanguageChoice> language_;
     bool hiddenMaximized_ = false;
 
     std::unique_ptr<EditorAppearance> appearance_;
