@@ -8,6 +8,7 @@
 #include "app/VoiceListView.h"
 #include "voices/InstalledVoices.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -123,7 +124,7 @@ void TFVoiceLibrary::installChosen()
 void TFVoiceLibrary::install(QWidget* window, const QString& source)
 {
     if (installWindow_) {
-        setup_.messageBoxes.showError(lblBusy->text());
+        setup_.messageBoxes.showMessage(QApplication::applicationName(), lblBusy->text());
         return;
     }
     const QScopedValueRollback running(installWindow_, window);
