@@ -111,6 +111,8 @@ void MainMenu::createSpeakMenu(QMainWindow& window)
     NDefaultvolume = addItem(*NSpeakI, window, "NDefaultvolume", QStringLiteral("默认音量"));
     NSpeakI->addSeparator();
     NVoiceLibrary = addItem(*NSpeakI, window, "NVoiceLibrary", QStringLiteral("语音库…"));
+    NReadSelectionKey =
+        addItem(*NSpeakI, window, "NReadSelectionKey", QStringLiteral("朗读选中文字的快捷键…"));
     // Only these three are radio items; "all keys" is a check item beside them.
     auto* radio = new QActionGroup(&window);
     radio->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

@@ -59,6 +59,7 @@ public:
     QAction* NDefaultRate;
     QAction* NDefaultvolume;
     QAction* NVoiceLibrary;
+    QAction* NReadSelectionKey;
 
     QMenu* NView;
     QAction* NToolbar;

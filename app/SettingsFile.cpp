@@ -39,6 +39,10 @@ StoredSettings SettingsFile::read(int wordWrap) const
     settings.progressBar = readBoolean("ProgressBar", defaults.progressBar);
     settings.propertyBar = readBoolean("PropertyBar", defaults.propertyBar);
     settings.language = readText("Language", defaults.language);
+    const QHash<QString, QString> keys = profile_.readSection(Section);
+    const auto readSelectionKey = keys.constFind(QStringLiteral("readselectionkey"));
+    if (readSelectionKey != keys.constEnd())
+        settings.readSelectionKey = *readSelectionKey;
     return settings;
 }
 
@@ -92,6 +96,8 @@ void SettingsFile::write(const SettingsAtExit& settings)
     // Files of users who never chose a language stay as they were.
     if (!settings.language.isEmpty())
         writeText("Language", settings.language);
+    if (settings.readSelectionKey)
+        writeText("ReadSelectionKey", *settings.readSelectionKey);
 }
 
 void SettingsFile::writeText(const char* key, const QString& value)

@@ -27,6 +27,8 @@ struct SettingsAtExit {
     int engine = -1;
     // Empty while the interface follows the desktop's language.
     QString language;
+    // None while the user has never chosen the key; empty for no key.
+    std::optional<QString> readSelectionKey;
 };
 
 // set.ini: every key in the section "set", read once at start and written once at exit.

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <optional>
 #include <QString>
 
 // The values kept between runs, with the defaults of a first start.
@@ -22,4 +23,6 @@ struct StoredSettings {
     bool propertyBar = true;
     // The interface language chosen in its menu; empty to follow the desktop's.
     QString language;
+    // The key that reads any program's selection, as Qt writes it; none for the default.
+    std::optional<QString> readSelectionKey;
 };

@@ -80,7 +80,7 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
         });
     saver_ = std::make_unique<editor::DocumentSaver>(*RichEdit1, *loader_);
     language_ = std::make_unique<i18n::LanguageChoice>(
-        QList<QWidget*>{this, &FAbout, &FVoiceLibrary, FindDialog1, ReplaceDialog1},
+        QList<QWidget*>{this, &FAbout, &FVoiceLibrary, &FShortcut, FindDialog1, ReplaceDialog1},
         platform::ProgramFiles::ofRunningProgram().dataFolder());
     menu_.fillLanguageMenu(*this, language_->availableLanguages());
     language_->showIn(menu_.languageItems);
@@ -138,6 +138,7 @@ void TFmain::TntFormCreate()
     applyLiveSpeaking(settings);
     applyEditorSettings(settings);
     language_->setChosen(settings.language);
+    selectionShortcut_->restore(settings.readSelectionKey, FShortcut.windowTitle());
     dataFiles_.settingsApplied();
     joinClipboardChain();
     loadAddressHistory();
@@ -424,6 +425,8 @@ void TFmain::createKeySpeaking()
         live::KeySpeakItems{*trayMenu_.NNSpeakKeyAll, *trayMenu_.NNSpeakLetterDigit,
                             *trayMenu_.NNSpeakLetter, *trayMenu_.NNSpeakdigit,
                             *trayMenu_.NNshowkeyword});
+    selectionShortcut_ = std::make_unique<live::SelectionShortcut>(
+        live::KeyHookBridge::keysCanBeHeard(), guarded(&TFmain::RemoteReadSelection));
     keyHookFilter_ = std::make_unique<live::KeyHookFilter>([this](std::uint32_t lParam) {
         services_.messageBoxes.reportErrorsOf([&] { WMKeyHook(lParam); });
     });
@@ -453,7 +456,8 @@ void TFmain::WMChangeCBChain(quintptr wParam, qintptr lParam)
 
 void TFmain::WMKeyHook(std::uint32_t lParam)
 {
-    keySpeaking_->keyMessage(lParam);
+    if (selectionShortcut_->keyMessage(lParam))
+        keySpeaking_->keyMessage(lParam);
 }
 
 void TFmain::removeVoices()
@@ -483,6 +487,7 @@ void TFmain::writeSettings()
     settings.showClipBrdText = CBShowClipBrdText->isChecked();
     settings.engine = reading_->selectedVoice();
     settings.language = language_->chosen();
+    settings.readSelectionKey = selectionShortcut_->stored();
     dataFiles_.writeSettings(settings);
 }
 
@@ -611,6 +616,13 @@ void TFmain::NAboutClick()
 void TFmain::NVoiceLibraryClick()
 {
     FVoiceLibrary.showModal();
+}
+
+void TFmain::NReadSelectionKeyClick()
+{
+    FShortcut.showReach(selectionShortcut_->reach());
+    if (const auto chosen = FShortcut.choose(selectionShortcut_->combination()))
+        selectionShortcut_->choose(*chosen, FShortcut.windowTitle());
 }
 
 void TFmain::FVoiceLibraryVoicesChanged()

@@ -9,6 +9,7 @@
 #include "app/MainMenu.h"
 #include "app/PlatformServices.h"
 #include "app/TFAbout.h"
+#include "app/TFShortcut.h"
 #include "app/TFVoiceLibrary.h"
 #include "app/TrayMenu.h"
 #include "documents/AddressBar.h"
@@ -108,6 +109,7 @@ public slots:
     void NDefaultRateClick();
     void NDefaultvolumeClick();
     void NVoiceLibraryClick();
+    void NReadSelectionKeyClick();
     void NToolbarClick();
     void NAddressBarClick();
     void NProgressbarClick();
@@ -257,6 +259,7 @@ private:
     TrayMenu trayMenu_;
     QSystemTrayIcon* TrayIcon1 = nullptr;
     TFAbout FAbout;
+    TFShortcut FShortcut;
     TFVoiceLibrary FVoiceLibrary;
     platform::PasswordFocus passwordFocus_;
     std::unique_ptr<platform::RemoteControl> remote_;
@@ -283,6 +286,7 @@ private:
     std::unique_ptr<speech::ReadingControl> reading_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;
+    std::unique_ptr<live::SelectionShortcut> selectionShortcut_;
     std::unique_ptr<live::KeySpeakOptions> keySpeakOptions_;
     live::KeyHookBridge keyHook_;
     std::unique_ptr<live::KeyHookFilter> keyHookFilter_;

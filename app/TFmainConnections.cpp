@@ -33,6 +33,8 @@ void TFmain::connectHandlers()
                                           guarded(&TFmain::BtnPauseClick)},
         this);
     remote_->start();
+    connect(selectionShortcut_.get(), &live::SelectionShortcut::reachChanged, this,
+            [this] { FShortcut.showReach(selectionShortcut_->reach()); });
     connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));
@@ -95,6 +97,7 @@ void TFmain::connectMenus()
         {menu_.NDefaultRate, &TFmain::NDefaultRateClick},
         {menu_.NDefaultvolume, &TFmain::NDefaultvolumeClick},
         {menu_.NVoiceLibrary, &TFmain::NVoiceLibraryClick},
+        {menu_.NReadSelectionKey, &TFmain::NReadSelectionKeyClick},
         {menu_.NToolbar, &TFmain::NToolbarClick},
         {menu_.NAddressBar, &TFmain::NAddressBarClick},
         {menu_.NProgressbar, &TFmain::NProgressbarClick},

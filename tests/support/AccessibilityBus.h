@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "tests/support/SessionBus.h"
+
 #include <QProcess>
 #include <QString>
 
@@ -14,24 +16,18 @@ struct AccessibilityBus {
 
     AccessibilityBus()
     {
-        session.start(QStringLiteral("dbus-daemon"),
-                      {"--session", "--nofork", "--nosyslog", "--print-address=1"});
-        if (!session.waitForReadyRead(10000))
+        if (session.address.isEmpty())
             return;
-        qputenv("DBUS_SESSION_BUS_ADDRESS", session.readLine().trimmed());
         launcher.start(Launcher, {"--launch-immediately"});
         started = launcher.waitForStarted();
     }
     ~AccessibilityBus()
     {
-        for (QProcess* process : {&launcher, &session}) {
-            process->terminate();
-            process->waitForFinished();
-        }
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        launcher.terminate();
+        launcher.waitForFinished();
     }
 
-    QProcess session;
+    SessionBus session;
     QProcess launcher;
     bool started = false;
 };

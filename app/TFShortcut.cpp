@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/TFShortcut.h"
+
+#include <QDialogButtonBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* wrappedLabel(const QString& text, const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* button(const QString& text, const char* name, QDialogButtonBox::ButtonRole role,
+                    QDialogButtonBox& box)
+{
+    QPushButton* added = box.addButton(text, role);
+    added->setObjectName(QLatin1String(name));
+    return added;
+}
+
+} // namespace
+
+TFShortcut::TFShortcut(QWidget* parent)
+    : QDialog(parent)
+    , HKReadSelection(new QKeySequenceEdit(this))
+    , lblAsking(wrappedLabel(QStringLiteral("桌面会登记这个快捷键，也可能请您确认或改用另一个键。"),
+                             "lblAsking", this))
+    , lblUnavailable(
+          wrappedLabel(QStringLiteral("这个桌面不让程序登记全局快捷键。请在桌面的键盘设置中为命令 "
+                                      "lectorix --read-selection 指定一个键。"),
+                       "lblUnavailable", this))
+{
+    setObjectName(QStringLiteral("FShortcut"));
+    setWindowTitle(QStringLiteral("朗读选中文字的快捷键"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    QLabel* explanation = wrappedLabel(
+        QStringLiteral("在任何程序中选中文字，按下这个键就能朗读它(&K)："), "lblShortcut", this);
+    explanation->setBuddy(HKReadSelection);
+    HKReadSelection->setObjectName(QStringLiteral("HKReadSelection"));
+    HKReadSelection->setClearButtonEnabled(true);
+    connect(HKReadSelection, &QKeySequenceEdit::editingFinished, this,
+            &TFShortcut::keepFirstCombination);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* defaultKey =
+        button(QStringLiteral("默认"), "BtnDefault", QDialogButtonBox::ResetRole, *buttons);
+    defaultKey->setAutoDefault(false);
+    connect(defaultKey, &QPushButton::clicked, this, [this] {
+        HKReadSelection->setKeySequence(live::SelectionShortcut::defaultCombination());
+    });
+    button(QStringLiteral("确定"), "BtnOK", QDialogButtonBox::AcceptRole, *buttons);
+    button(QStringLiteral("取消"), "BtnCancel", QDialogButtonBox::RejectRole, *buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QWidget* widget : std::initializer_list<QWidget*>{explanation, HKReadSelection, lblAsking,
+                                                           lblUnavailable, buttons})
+        layout->addWidget(widget);
+    setMinimumWidth(420);
+    showReach(live::SelectionShortcut::Reach::KeyHook);
+}
+
+std::optional<QKeyCombination> TFShortcut::choose(QKeyCombination current)
+{
+    HKReadSelection->setKeySequence(QKeySequence(current));
+    HKReadSelection->setFocus();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QKeySequence chosen = HKReadSelection->keySequence();
+    return chosen.isEmpty() ? QKeyCombination() : chosen[0];
+}
+
+void TFShortcut::showReach(live::SelectionShortcut::Reach reach)
+{
+    using Reach = live::SelectionShortcut::Reach;
+    lblAsking->setVisible(reach == Reach::Asking || reach == Reach::Portal);
+    lblUnavailable->setVisible(reach == Reach::None);
+}
+
+// One combination is a shortcut; a sequence of several is not one the desktop can give.
+void TFShortcut::keepFirstCombination()
+{
+    const QKeySequence sequence = HKReadSelection->keySequence();
+    if (sequence.count() > 1)
+        HKReadSelection->setKeySequence(QKeySequence(sequence[0]));
+}
