@@ -12,8 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <QCheckBox>
 #include <span>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -81,13 +83,15 @@ private:
     int output_ = -1;
 };
 
-// Presses and releases one key through the X server's test extension, as a keyboard would.
+// Presses and releases keys through the X server's test extension, as a keyboard would: a
+// combination's keys go down in order and come up the other way round.
 class TestKeyboard {
 public:
-    explicit TestKeyboard(KeySym key)
+    explicit TestKeyboard(std::vector<KeySym> keys)
         : display_(XOpenDisplay(nullptr))
-        , keycode_(display_ ? XKeysymToKeycode(display_, key) : 0)
     {
+        for (const KeySym key : keys)
+            keycodes_.push_back(display_ ? XKeysymToKeycode(display_, key) : 0);
     }
     ~TestKeyboard()
     {
@@ -97,19 +101,23 @@ public:
     TestKeyboard(const TestKeyboard&) = delete;
     TestKeyboard& operator=(const TestKeyboard&) = delete;
 
-    bool usable() const { return display_ && keycode_ != 0; }
-    void press() { send(True); }
-    void release() { send(False); }
-
-private:
-    void send(Bool down)
+    bool usable() const { return display_ && !std::ranges::count(keycodes_, 0); }
+    void press()
     {
-        XTestFakeKeyEvent(display_, keycode_, down, CurrentTime);
+        for (const KeyCode keycode : keycodes_)
+            XTestFakeKeyEvent(display_, keycode, True, CurrentTime);
+        XFlush(display_);
+    }
+    void release()
+    {
+        for (auto keycode = keycodes_.rbegin(); keycode != keycodes_.rend(); ++keycode)
+            XTestFakeKeyEvent(display_, *keycode, False, CurrentTime);
         XFlush(display_);
     }
 
+private:
     Display* display_;
-    KeyCode keycode_;
+    std::vector<KeyCode> keycodes_;
 };
 
 // Listens to the default PulseAudio output through its monitor and notes when sound first comes
@@ -172,14 +180,15 @@ double median(std::vector<double> figures)
     return figures[figures.size() / 2];
 }
 
-void report(const char* what, const std::vector<double>& ours, const std::vector<double>& peers)
+void report(const char* what, const std::vector<double>& ours, const char* peer,
+            const std::vector<double>& peers)
 {
     if (ours.empty() || peers.empty())
         return;
-    std::printf("%s: median %.1f ms, best %.1f ms; the espeak-ng command: median %.1f ms, best "
-                "%.1f ms; ratio of the medians %.2f\n",
-                what, median(ours), std::ranges::min(ours), median(peers), std::ranges::min(peers),
-                median(ours) / median(peers));
+    std::printf("%s: median %.1f ms, best %.1f ms; %s: median %.1f ms, best %.1f ms; ratio of the "
+                "medians %.2f\n",
+                what, median(ours), std::ranges::min(ours), peer, median(peers),
+                std::ranges::min(peers), median(ours) / median(peers));
 }
 
 std::optional<double> millisecondsSince(Clock::time_point start,
@@ -228,10 +237,78 @@ void settle(std::chrono::milliseconds time)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+constexpr char Sentence[] = "The quick brown fox jumps over the lazy dog.";
+
+// Another program's selection, as a user's selecting leaves it: xclip holds it until replaced.
+bool selectInAnotherProgram()
+{
+    const std::string command =
+        std::string("printf %s '") + Sentence + "' | xclip -selection primary -loops 0";
+    return std::system(command.c_str()) == 0;
+}
+
+// Waits for the first sound, handed to the output and heard at the device, from `start`, and
+// notes both unless the run only warms up.
+void noteFirstSound(Clock::time_point start, const std::atomic<Clock::rep>& soundAt,
+                    OutputMonitor* monitor, Figures* figures)
+{
+    while (!soundAt && Clock::now() - start < GiveUp)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    settle(std::chrono::milliseconds(300));
+    if (!figures)
+        return;
+    if (soundAt)
+        figures->intoSink.push_back(
+            Milliseconds(Clock::time_point(Clock::duration(soundAt.load())) - start).count());
+    if (monitor)
+        if (const auto heard = millisecondsSince(start, monitor->heardAt()))
+            figures->atOutput.push_back(*heard);
+}
+
+// Ctrl+Alt+Space with a sentence selected in another program, to the sentence's first sound.
+Figures selectionShortcut(TFmain& window, std::atomic<Clock::rep>& soundAt, OutputMonitor* monitor)
+{
+    TestKeyboard shortcut({XK_Control_L, XK_Alt_L, XK_space});
+    Figures figures;
+    for (int run = 0; run < WarmUps + Runs; ++run) {
+        soundAt = 0;
+        if (monitor)
+            monitor->arm();
+        const Clock::time_point pressed = Clock::now();
+        shortcut.press();
+        shortcut.release();
+        noteFirstSound(pressed, soundAt, monitor, run < WarmUps ? nullptr : &figures);
+        window.BtnStopClick();
+        settle(std::chrono::milliseconds(500));
+    }
+    return figures;
+}
+
+// spd-say of the same sentence through a speech-dispatcher kept running, to its first sound.
+std::vector<double> spdSay(OutputMonitor& monitor)
+{
+    std::vector<double> figures;
+    for (int run = 0; run < WarmUps + Runs; ++run) {
+        monitor.arm();
+        const Clock::time_point start = Clock::now();
+        Child say({"spd-say", Sentence});
+        say.wait();
+        while (!monitor.heardAt() && Clock::now() - start < GiveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        const auto heard = millisecondsSince(start, monitor.heardAt());
+        Child({"spd-say", "--cancel"}).wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        if (run >= WarmUps && heard)
+            figures.push_back(*heard);
+    }
+    return figures;
+}
+
 } // namespace
 
 // From the release of a key typed on the X display to the first sound of its name, through the
-// window's keyboard hook, against the espeak-ng command saying the same letter. Without a sound
+// window's keyboard hook, against the espeak-ng command saying the same letter; then from the
+// selection shortcut to the first sound of a selected sentence, against spd-say. Without a sound
 // server only the hand-over to the output is timed. Run it on an X display with the hook library
 // beside it: xvfb-run -a build/bin/key-speak-bench
 int main(int argc, char* argv[])
@@ -251,7 +328,7 @@ int main(int argc, char* argv[])
     TFmain& window = rig.window;
     window.show();
     window.hide();
-    TestKeyboard keyboard(XK_a);
+    TestKeyboard keyboard({XK_a});
     if (!keyboard.usable()) {
         std::fprintf(stderr, "key-speak-bench: no X display with the test extension\n");
         return 1;
@@ -271,18 +348,9 @@ int main(int argc, char* argv[])
             monitor->arm();
         const Clock::time_point released = Clock::now();
         keyboard.release();
-        while (!soundAt && Clock::now() - released < GiveUp)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        settle(std::chrono::milliseconds(700));
-        if (run < WarmUps)
-            continue;
-        if (soundAt)
-            lectorix.intoSink.push_back(
-                Milliseconds(Clock::time_point(Clock::duration(soundAt.load())) - released)
-                    .count());
-        if (monitor)
-            if (const auto heard = millisecondsSince(released, monitor->heardAt()))
-                lectorix.atOutput.push_back(*heard);
+        noteFirstSound(released, soundAt, monitor ? &*monitor : nullptr,
+                       run < WarmUps ? nullptr : &lectorix);
+        settle(std::chrono::milliseconds(400));
     }
     for (int run = 0; run < WarmUps + Runs; ++run) {
         const auto toStdout = espeakToStdout();
@@ -294,9 +362,23 @@ int main(int argc, char* argv[])
         if (toOutput)
             espeak.atOutput.push_back(*toOutput);
     }
-    report("First sample handed to the output (espeak-ng --stdout A)", lectorix.intoSink,
+    report("First sample handed to the output", lectorix.intoSink, "espeak-ng --stdout A",
            espeak.intoSink);
-    report("First sound at the output device (espeak-ng A)", lectorix.atOutput, espeak.atOutput);
+    report("First sound at the output device", lectorix.atOutput, "espeak-ng A", espeak.atOutput);
+
+    if (!selectInAnotherProgram()) {
+        std::fprintf(stderr, "key-speak-bench: xclip could not select the sentence\n");
+        return 1;
+    }
+    window.findChild<QCheckBox*>(QStringLiteral("CBSpeakKeyAll"))->setChecked(false);
+    const Figures selection = selectionShortcut(window, soundAt, monitor ? &*monitor : nullptr);
+    if (!selection.intoSink.empty())
+        std::printf("Selection shortcut to its first sample handed to the output: median %.1f ms, "
+                    "best %.1f ms\n",
+                    median(selection.intoSink), std::ranges::min(selection.intoSink));
+    if (monitor)
+        report("Selection shortcut to its first sound at the output device", selection.atOutput,
+               "spd-say through a running speech-dispatcher", spdSay(*monitor));
     if (!soundServer)
         std::printf("No sound server: the output device was not timed.\n");
     return 0;
