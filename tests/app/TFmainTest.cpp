@@ -191,3 +191,24 @@ TEST(TFmain, OnVersionFiveTheTwoVoicesAreEnteredWhileTheProgramRuns)
     six.window.reset();
     EXPECT_FALSE(QFile::exists(six.config.dataFile(QStringLiteral("registry.json"))));
 }
+
+// Tab goes through the window as it is laid out: the tool bar, the address bar, the text, then
+// the property bar beside it, and round again.
+TEST(TFmain, TabFollowsTheLayout)
+{
+    Window w;
+    w.window = std::make_unique<TFmain>(w.services);
+    w.window->show();
+    QWidget* const first = w.control<QWidget>("BtnOpen");
+    QStringList chain;
+    QWidget* at = first;
+    do {
+        if ((at->focusPolicy() & Qt::TabFocus) && at->isVisible() && !at->objectName().isEmpty())
+            chain << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != first);
+    EXPECT_EQ(chain.join(u' '),
+              "BtnOpen BtnPaste BtnExport BtnAloud BtnPause BtnStop BtnHelp BtnAbout CUrl BtnGo "
+              "RichEdit1 cbVoices TBRate TBVolume CBSpeakKeyAll CBSpeakletterdigit CBSpeakLetter "
+              "CBSpeakdigit CBSpeakClipBrd CBShowKeyWord CBShowClipBrdText");
+}
