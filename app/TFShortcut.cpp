@@ -3,6 +3,7 @@
 #include "app/TFShortcut.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +48,7 @@ TFShortcut::TFShortcut(QWidget* parent)
     explanation->setBuddy(HKReadSelection);
     HKReadSelection->setObjectName(QStringLiteral("HKReadSelection"));
     HKReadSelection->setClearButtonEnabled(true);
+    HKReadSelection->installEventFilter(this);
     connect(HKReadSelection, &QKeySequenceEdit::editingFinished, this,
             &TFShortcut::keepFirstCombination);
     auto* buttons = new QDialogButtonBox(this);
@@ -82,6 +84,33 @@ void TFShortcut::showReach(live::SelectionShortcut::Reach reach)
     using Reach = live::SelectionShortcut::Reach;
     lblAsking->setVisible(reach == Reach::Asking || reach == Reach::Portal);
     lblUnavailable->setVisible(reach == Reach::None);
+}
+
+// The key box would record every key; Escape, Return and Tab alone still work the dialog, so
+// that the keyboard can leave it. None of them is a shortcut for the whole desktop.
+bool TFShortcut::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != HKReadSelection || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && key->key() != Qt::Key_Backtab)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Escape:
+        reject();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        accept();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        focusNextPrevChild(key->key() == Qt::Key_Tab);
+        return true;
+    default:
+        return false;
+    }
 }
 
 // One combination is a shortcut; a sequence of several is not one the desktop can give.

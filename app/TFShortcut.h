@@ -22,6 +22,9 @@ public:
     std::optional<QKeyCombination> choose(QKeyCombination current);
     void showReach(live::SelectionShortcut::Reach reach);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void keepFirstCombination();
 

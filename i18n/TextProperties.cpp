@@ -99,13 +99,13 @@ void setText(QObject& element, const QByteArray& property, const QString& text)
         label->adjustSize();
 }
 
-void nameComboBoxEditors(QWidget& window)
+void nameInnerEditors(QWidget& window)
 {
     static const QRegularExpression accessKey(QStringLiteral("&(?!&)|[:：]\\s*$"));
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        const auto* box = qobject_cast<const QComboBox*>(label->buddy());
-        if (box && box->lineEdit())
-            box->lineEdit()->setAccessibleName(QString(label->text()).remove(accessKey));
+        auto* editor = label->buddy() ? label->buddy()->findChild<QLineEdit*>() : nullptr;
+        if (editor)
+            editor->setAccessibleName(QString(label->text()).remove(accessKey));
     }
 }
 

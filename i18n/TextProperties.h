@@ -23,8 +23,8 @@ QByteArray qtPropertyOf(const QObject& element, const QString& name);
 // Sets the text; a label placed by hand, not by a layout, grows or shrinks to fit it.
 void setText(QObject& element, const QByteArray& property, const QString& text);
 
-// The edit box of a combo box gets its name from the label of the combo box, as a screen reader
-// finds no label of its own for it.
-void nameComboBoxEditors(QWidget& window);
+// The edit box inside a labelled control, as a combo box or a key box has one, gets its name from
+// the control's label, as a screen reader finds no label of its own for it.
+void nameInnerEditors(QWidget& window);
 
 } // namespace i18n

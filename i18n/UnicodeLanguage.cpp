@@ -80,7 +80,7 @@ QString UnicodeLanguage::ApplyLanguage(const QString& name)
     for (QWidget* window : windows_) {
         for (const QString& path : usable)
             ApplyLanguageFile(*window, path);
-        nameComboBoxEditors(*window);
+        nameInnerEditors(*window);
     }
     return name;
 }
