@@ -69,14 +69,20 @@ TFShortcut::TFShortcut(QWidget* parent)
     showReach(live::SelectionShortcut::Reach::KeyHook);
 }
 
-std::optional<QKeyCombination> TFShortcut::choose(QKeyCombination current)
+void TFShortcut::edit(live::SelectionShortcut& shortcut)
 {
-    HKReadSelection->setKeySequence(QKeySequence(current));
+    showReach(shortcut.reach());
+    // The desktop may answer while the dialog is open.
+    const QMetaObject::Connection reach = connect(&shortcut, &live::SelectionShortcut::reachChanged,
+                                                  this, [&] { showReach(shortcut.reach()); });
+    HKReadSelection->setKeySequence(QKeySequence(shortcut.combination()));
     HKReadSelection->setFocus();
-    if (exec() != QDialog::Accepted)
-        return std::nullopt;
+    const bool confirmed = exec() == QDialog::Accepted;
+    disconnect(reach);
+    if (!confirmed)
+        return;
     const QKeySequence chosen = HKReadSelection->keySequence();
-    return chosen.isEmpty() ? QKeyCombination() : chosen[0];
+    shortcut.choose(chosen.isEmpty() ? QKeyCombination() : chosen[0], windowTitle());
 }
 
 void TFShortcut::showReach(live::SelectionShortcut::Reach reach)

@@ -4,7 +4,6 @@
 
 #include "live/SelectionShortcut.h"
 
-#include <optional>
 #include <QDialog>
 
 class QKeySequenceEdit;
@@ -18,14 +17,15 @@ class TFShortcut : public QDialog {
 public:
     explicit TFShortcut(QWidget* parent = nullptr);
 
-    // The combination chosen, or none when the user cancels.
-    std::optional<QKeyCombination> choose(QKeyCombination current);
-    void showReach(live::SelectionShortcut::Reach reach);
+    // Shows the shortcut and whether the desktop lets it be heard, and gives it the combination
+    // the user confirms.
+    void edit(live::SelectionShortcut& shortcut);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showReach(live::SelectionShortcut::Reach reach);
     void keepFirstCombination();
 
     QKeySequenceEdit* HKReadSelection;

@@ -620,9 +620,7 @@ void TFmain::NVoiceLibraryClick()
 
 void TFmain::NReadSelectionKeyClick()
 {
-    FShortcut.showReach(selectionShortcut_->reach());
-    if (const auto chosen = FShortcut.choose(selectionShortcut_->combination()))
-        selectionShortcut_->choose(*chosen, FShortcut.windowTitle());
+    FShortcut.edit(*selectionShortcut_);
 }
 
 void TFmain::FVoiceLibraryVoicesChanged()

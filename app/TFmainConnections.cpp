@@ -33,8 +33,6 @@ void TFmain::connectHandlers()
                                           guarded(&TFmain::BtnPauseClick)},
         this);
     remote_->start();
-    connect(selectionShortcut_.get(), &live::SelectionShortcut::reachChanged, this,
-            [this] { FShortcut.showReach(selectionShortcut_->reach()); });
     connect(TBRate, &QSlider::valueChanged, this, guarded(&TFmain::TBRateChange));
     connect(TBVolume, &QSlider::valueChanged, this, guarded(&TFmain::TBVolumeChange));
     connect(CUrl, &QComboBox::activated, this, guarded(&TFmain::CUrlSelect));

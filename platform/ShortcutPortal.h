@@ -38,8 +38,8 @@ public:
                             QObject* parent = nullptr);
     ~ShortcutPortal() override;
 
-    // Replaces what was bound before. `trigger` is written as the XDG shortcuts specification
-    // writes them, such as "CTRL+ALT+space"; empty binds nothing.
+    // Replaces what was bound before. `trigger` is written as the portal takes it, such as
+    // "CTRL+ALT+space"; empty binds nothing.
     void bind(const QString& id, const QString& description, const QString& trigger);
 
 signals:
@@ -69,7 +69,8 @@ private:
     int requests_ = 0;
 };
 
-// A key combination written as the XDG shortcuts specification writes triggers; empty for none.
+// A key combination written as the portal's triggers are, such as "CTRL+ALT+space"; empty for
+// none.
 QString xdgTrigger(QKeyCombination combination);
 
 } // namespace platform
