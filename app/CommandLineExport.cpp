@@ -4,6 +4,7 @@
 
 #include "app/GetPath.h"
 #include "audio/NullPcmSink.h"
+#include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
@@ -79,6 +80,12 @@ void openDocument(const QString& path, QTextEdit& editor, const TerminalProgress
         break;
     case documents::DocumentHandling::ConvertPdf:
         converters.LoadPdfFile(path);
+        break;
+    case documents::DocumentHandling::ReadEpub:
+        documents::BookLoader(editor).loadEpub(path);
+        break;
+    case documents::DocumentHandling::ReadMarkdown:
+        documents::BookLoader(editor).loadMarkdown(path);
         break;
     case documents::DocumentHandling::Browse:
         throw std::runtime_error(

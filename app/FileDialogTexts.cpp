@@ -8,15 +8,19 @@ namespace {
 const char16_t ClassicOpenFilter[] =
     u"所有文件(*.txt,*.ini,*.rtf,*.doc,*.pdf,*.htm,*.html,*.mht,*.xml|*.txt;*.ini;*.rtf;*.doc;*."
     u"pdf;"
-    u"*.htm;*.html;*.mht;*.xml;*.docx;*.odt|文本文件(*.txt)|*.txt|Ini文件(*.ini)|*.ini|"
+    u"*.htm;*.html;*.mht;*.xml;*.docx;*.odt;*.epub;*.md;*.markdown|文本文件(*.txt)|*.txt|"
+    u"Ini文件(*.ini)|*.ini|"
     u"Rtf文件 (*.rtf)|*.rtf|Word文档(*.doc)|*.doc;*.docx;*.odt|Pdf文件(*.pdf)|*.pdf|Htm "
     u"文件(*.htm)|*.htm|Html文件 (*.html)|*.html|"
-    u"Mht文件 (*.mht)|*.mht|XML文件 (*.xml)|*.xml|任何文件 (*.*)|*.*";
+    u"Mht文件 (*.mht)|*.mht|XML文件 (*.xml)|*.xml|EPUB电子书(*.epub)|*.epub|"
+    u"Markdown文件(*.md)|*.md;*.markdown|任何文件 (*.*)|*.*";
 
 const char16_t NewerOpenFileTypes[] =
-    u"所有文件|*.txt;*.ini;*.rtf;*.doc;*.pdf;*.htm;*.html;*.MHT;*.mshtml;*.xml;*.docx;*.odt|"
+    u"所有文件|*.txt;*.ini;*.rtf;*.doc;*.pdf;*.htm;*.html;*.MHT;*.mshtml;*.xml;*.docx;*.odt;"
+    u"*.epub;*.md;*.markdown|"
     u"文本文件|*.txt|Ini文件|*.ini|Rtf文件|*.rtf|Word文档|*.doc;*.docx;*.odt|Pdf 文档|*.pdf|"
-    u"Htm文件|*.htm|Html文件|*.html|Mht文件|*.mht|Xml文件|*.xml|Any文件|*.*";
+    u"Htm文件|*.htm|Html文件|*.html|Mht文件|*.mht|Xml文件|*.xml|EPUB电子书|*.epub|"
+    u"Markdown文件|*.md;*.markdown|Any文件|*.*";
 
 // The last mask has always ended in a blank.
 const char16_t ClassicTextFilter[] =

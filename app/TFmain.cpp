@@ -66,7 +66,9 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     converters_ = std::make_unique<documents::DocumentConverters>(
         *loader_, documents::ConverterSetup{[] { return GetDataPath(); }, GetSystemPath()},
         titledMessage());
-    opener_ = std::make_unique<documents::DocumentOpener>(*loader_, *converters_, WebBrowser1);
+    books_ = std::make_unique<documents::BookLoader>(*RichEdit1);
+    opener_ =
+        std::make_unique<documents::DocumentOpener>(*loader_, *books_, *converters_, WebBrowser1);
     history_ = std::make_unique<documents::AddressHistory>(*CUrl);
     addressBar_ = std::make_unique<documents::AddressBar>(
         *CUrl, *opener_, WebBrowser1, [this](const QString& entry) { AddAddressHistory(entry); });

@@ -14,6 +14,7 @@
 #include "app/TrayMenu.h"
 #include "documents/AddressBar.h"
 #include "documents/AddressHistory.h"
+#include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
@@ -269,6 +270,7 @@ private:
 
     std::unique_ptr<EditorAppearance> appearance_;
     std::unique_ptr<documents::EditorLoader> loader_;
+    std::unique_ptr<documents::BookLoader> books_;
     std::unique_ptr<documents::DocumentConverters> converters_;
     platform::WebHelperBrowser WebBrowser1{
         platform::ProgramFiles::ofRunningProgram().webHelperPath()};

@@ -3,6 +3,7 @@
 #include "documents/DocumentConverters.h"
 
 #include "documents/ConversionLock.h"
+#include "documents/DocumentFile.h"
 #include "documents/EditorLoader.h"
 #include "platform/BusyCursor.h"
 #include "platform/OutsideProgram.h"
@@ -26,12 +27,6 @@ QString unwritable(const QString& dataFolder)
         return {};
     return QStringLiteral("The data folder \"%1\" cannot be written")
         .arg(QDir::cleanPath(dataFolder));
-}
-
-[[noreturn]] void cannotOpen(const QString& path, const QString& reason)
-{
-    throw std::runtime_error(
-        QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
 }
 
 // pdftotext runs quiet, so its exit status is all it tells; empty when it wrote the text.

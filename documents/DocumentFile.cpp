@@ -81,10 +81,15 @@ qsizetype DocumentFile::readChunk(char* buffer, std::size_t size) const
     }
 }
 
-void DocumentFile::refuse(const QString& reason) const
+void cannotOpen(const QString& path, const QString& reason)
 {
     throw std::runtime_error(
-        QStringLiteral("Cannot open file \"%1\". %2").arg(path_, reason).toStdString());
+        QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+}
+
+void DocumentFile::refuse(const QString& reason) const
+{
+    cannotOpen(path_, reason);
 }
 
 void DocumentFile::refuseSize(const QString& size) const

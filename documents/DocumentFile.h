@@ -9,6 +9,9 @@ struct stat;
 
 namespace documents {
 
+// Throws "Cannot open file "<path>". <reason>", the way every refusal to open a document reads.
+[[noreturn]] void cannotOpen(const QString& path, const QString& reason);
+
 // A file opened to be read whole: only a regular file (a symbolic link is followed) and only up
 // to a size, so that opening never waits on a pipe or a device nor reads without end.
 class DocumentFile {

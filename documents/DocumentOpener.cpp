@@ -2,6 +2,7 @@
 
 #include "documents/DocumentOpener.h"
 
+#include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
@@ -9,9 +10,10 @@
 
 namespace documents {
 
-DocumentOpener::DocumentOpener(EditorLoader& loader, DocumentConverters& converters,
-                               platform::WebBrowser& browser)
+DocumentOpener::DocumentOpener(EditorLoader& loader, BookLoader& books,
+                               DocumentConverters& converters, platform::WebBrowser& browser)
     : loader_(loader)
+    , books_(books)
     , converters_(converters)
     , browser_(browser)
 {
@@ -28,6 +30,12 @@ bool DocumentOpener::OpenDocumentFile(const QString& path)
         return true;
     case DocumentHandling::ConvertPdf:
         converters_.LoadPdfFile(path);
+        return true;
+    case DocumentHandling::ReadEpub:
+        books_.loadEpub(path);
+        return true;
+    case DocumentHandling::ReadMarkdown:
+        books_.loadMarkdown(path);
         return true;
     case DocumentHandling::Browse:
         browser_.Navigate(path);

@@ -10,13 +10,14 @@ class WebBrowser;
 
 namespace documents {
 
+class BookLoader;
 class DocumentConverters;
 class EditorLoader;
 
 // The one type dispatch that every way of opening a document ends in.
 class DocumentOpener {
 public:
-    DocumentOpener(EditorLoader& loader, DocumentConverters& converters,
+    DocumentOpener(EditorLoader& loader, BookLoader& books, DocumentConverters& converters,
                    platform::WebBrowser& browser);
 
     // Does what the path's extension calls for; returns whether the extension is one the
@@ -26,6 +27,7 @@ public:
 
 private:
     EditorLoader& loader_;
+    BookLoader& books_;
     DocumentConverters& converters_;
     platform::WebBrowser& browser_;
 };

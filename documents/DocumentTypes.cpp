@@ -48,6 +48,9 @@ DocumentHandling handlingOf(const QString& extension)
         // Beyond the old table: what word processors write today.
         {".docx", DocumentHandling::ConvertWordDocument},
         {".odt", DocumentHandling::ConvertWordDocument},
+        {".epub", DocumentHandling::ReadEpub},
+        {".md", DocumentHandling::ReadMarkdown},
+        {".markdown", DocumentHandling::ReadMarkdown},
     };
     for (const auto& [known, handling] : table)
         if (extension == QLatin1String(known))

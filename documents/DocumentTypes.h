@@ -12,6 +12,8 @@ enum class DocumentHandling {
     Browse,
     ConvertWordDocument,
     ConvertPdf,
+    ReadEpub,
+    ReadMarkdown,
     Nothing,
 };
 

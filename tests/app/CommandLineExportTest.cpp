@@ -57,14 +57,15 @@ QByteArray contentsOf(const QString& path)
 
 } // namespace
 
+// Markdown is read as the text it is heard as, the same as that text typed in the window.
 TEST(CommandLineExport, WritesWhatTheWindowsExportWrites)
 {
     testsupport::TemporaryFiles files;
     const QTemporaryDir& folder = files.folder;
     const QString text = QStringLiteral("A chapter for the car.\nAnd a second paragraph.");
-    files.write(QStringLiteral("in.txt"), text.toUtf8());
+    files.write(QStringLiteral("in.md"), "# A *chapter* for the car.\n\nAnd a `second` paragraph.");
     const ProgramRun run =
-        lectorix({QStringLiteral("--export"), QStringLiteral("in.txt"), QStringLiteral("out.wav"),
+        lectorix({QStringLiteral("--export"), QStringLiteral("in.md"), QStringLiteral("out.wav"),
                   QStringLiteral("--rate"), QStringLiteral("3")},
                  folder.path());
     EXPECT_EQ(run.status, 0) << run.err.toStdString();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+using testing::AnyOf;
 using testing::ElementsAre;
 
 namespace {
@@ -62,7 +63,37 @@ QString replaceAnswered(const QString& existing, QMessageBox::StandardButton ans
     return QtFileDialogs().chooseFileToSave(nullptr, *dialogs.SaveDialogTxt);
 }
 
+// The filters the open dialog of `texts` shows, which is left without a choice.
+QStringList openFilters(const FileDialogTexts& texts)
+{
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        filters = dialog->nameFilters();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_EQ(QtFileDialogs().chooseFileToOpen(nullptr, texts), QString());
+    return filters;
+}
+
 } // namespace
+
+TEST(OpenDialogs, OfferBooksAmongAllDocumentsAndByThemselves)
+{
+    QObject window;
+    const WindowFileDialogs dialogs(&window);
+    for (const FileDialogTexts* texts :
+         {static_cast<FileDialogTexts*>(dialogs.OpenDialog1), dialogs.FileOpenDialog1}) {
+        const QStringList filters = openFilters(*texts);
+        ASSERT_GE(filters.size(), 3);
+        EXPECT_TRUE(filters[0].endsWith(QStringLiteral("*.docx *.odt *.epub *.md *.markdown)")))
+            << filters[0].toStdString();
+        EXPECT_THAT(filters.mid(filters.size() - 3, 2),
+                    AnyOf(ElementsAre("EPUB电子书(*.epub) (*.epub)",
+                                      "Markdown文件(*.md) (*.md *.markdown)"),
+                          ElementsAre("EPUB电子书 (*.epub)", "Markdown文件 (*.md *.markdown)")));
+    }
+}
 
 TEST(SaveDialogs, OfferTextRtfAndAnyFile)
 {

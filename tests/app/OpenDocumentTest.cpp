@@ -2,6 +2,7 @@
 
 #include "app/TFmain.h"
 #include "tests/app/FakeServices.h"
+#include "tests/support/EpubBuilder.h"
 #include "tests/support/TemporaryConfig.h"
 #include "tests/support/TemporaryFiles.h"
 #include "tests/support/WaitUntil.h"
@@ -92,17 +93,23 @@ TEST(OpenDocument, UnknownExtensionsChangeNothingAndFailuresKeepTheHistory)
 TEST(OpenDocument, DroppedFilesOpenInOrderAndAnErrorEndsTheDrop)
 {
     Window w;
-    const QStringList three = {w.write(QStringLiteral("One.txt"), "one"),
-                               w.write(QStringLiteral("two.txt"), "two"),
-                               w.write(QStringLiteral("three.txt"), "three")};
+    const QStringList three = {
+        w.write(QStringLiteral("One.txt"), "one"), w.write(QStringLiteral("two.md"), "**two**"),
+        w.write(QStringLiteral("three.epub"),
+                testsupport::EpubBuilder()
+                    .document(QStringLiteral("a.xhtml"), QStringLiteral("<p>three</p>"))
+                    .bytes())};
     w.drop(three);
     EXPECT_EQ(w.editorText(), QStringLiteral("three"));
     EXPECT_THAT(w.history(), ElementsAre(three[2], three[1], three[0]));
 
-    w.drop({w.write(QStringLiteral("four.txt"), "four"),
-            w.files.folder.filePath(QStringLiteral("gone.txt")),
+    const QString damaged = w.write(QStringLiteral("damaged.epub"), "not a book");
+    w.drop({w.write(QStringLiteral("four.txt"), "four"), damaged,
             w.write(QStringLiteral("five.txt"), "five")});
-    EXPECT_EQ(w.messageBoxes.errors.size(), 1);
+    EXPECT_THAT(w.messageBoxes.errors,
+                ElementsAre(QStringLiteral("Cannot open file \"%1\". It is no EPUB book: Not a "
+                                           "zip archive.")
+                                .arg(damaged)));
     EXPECT_EQ(w.history().size(), 4) << "four was recorded, gone and five were not";
     EXPECT_EQ(w.editorText(), QStringLiteral("four"));
 }

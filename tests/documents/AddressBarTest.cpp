@@ -2,6 +2,7 @@
 
 #include "documents/AddressBar.h"
 
+#include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
@@ -42,7 +43,8 @@ struct AddressBarTest : testing::Test {
     DocumentConverters converters{
         loader, {[this] { return files.folder.path() + u'/'; }, {}}, [](const QString&) {}};
     testsupport::FakeBrowser browser;
-    DocumentOpener opener{loader, converters, browser};
+    BookLoader books{editor};
+    DocumentOpener opener{loader, books, converters, browser};
     QComboBox box;
     QStringList history;
     AddressBar bar{box, opener, browser, [this](const QString& entry) { history << entry; }};
@@ -76,6 +78,11 @@ TEST_F(AddressBarTest, AListedFileOpensAndIsRecordedAsTypedWithoutTheBlanks)
     go(page);
     EXPECT_EQ(browser.navigated, QStringList{page});
     EXPECT_EQ(history, (QStringList{notes, page}));
+
+    const QString readme = files.write(QStringLiteral("README.md"), "# Read *me*");
+    go(readme);
+    EXPECT_EQ(text(), "Read me");
+    EXPECT_EQ(history, (QStringList{notes, page, readme}));
 }
 
 TEST_F(AddressBarTest, AFileOfAnotherTypeIsLeftAlone)

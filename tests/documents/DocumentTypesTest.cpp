@@ -27,6 +27,9 @@ TEST(DocumentTypes, EachExtensionHasItsRow)
     EXPECT_EQ(handlingOf(QStringLiteral(".pdf")), DocumentHandling::ConvertPdf);
     EXPECT_EQ(handlingOf(QStringLiteral(".docx")), DocumentHandling::ConvertWordDocument);
     EXPECT_EQ(handlingOf(QStringLiteral(".odt")), DocumentHandling::ConvertWordDocument);
+    EXPECT_EQ(handlingOf(QStringLiteral(".epub")), DocumentHandling::ReadEpub);
+    EXPECT_EQ(handlingOf(QStringLiteral(".md")), DocumentHandling::ReadMarkdown);
+    EXPECT_EQ(handlingOf(QStringLiteral(".markdown")), DocumentHandling::ReadMarkdown);
     for (const char* other : {".text", ".shtml", ".docm", "", ".TXT"})
         EXPECT_EQ(handlingOf(QLatin1String(other)), DocumentHandling::Nothing) << other;
 }

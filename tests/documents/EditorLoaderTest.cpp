@@ -2,6 +2,7 @@
 
 #include "documents/EditorLoader.h"
 
+#include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
 #include "documents/DocumentOpener.h"
 #include "documents/DocumentTypes.h"
@@ -244,7 +245,8 @@ TEST(DocumentOpener, AFileThatWillNotLoadLeavesTheEditorAsItWas)
     DocumentConverters converters(loader, {[&] { return files.folder.path() + u'/'; }, {}},
                                   [](const QString&) {});
     testsupport::FakeBrowser browser;
-    DocumentOpener opener(loader, converters, browser);
+    BookLoader books(editor);
+    DocumentOpener opener(loader, books, converters, browser);
     editor.setPlainText(QStringLiteral("before"));
     EXPECT_FALSE(opener.OpenDocumentFile(files.write(QStringLiteral("notes.text"), "x")));
     EXPECT_TRUE(opener.OpenDocumentFile(files.folder.filePath(QStringLiteral("page.html"))));
