@@ -61,3 +61,10 @@ void DataFiles::writeHistory(const QStringList& entries)
     if (const std::optional<QString> history = path("files.ini"))
         HistoryFile::save(*history, entries);
 }
+
+formats::ReadingPositions& DataFiles::readingPositions()
+{
+    if (!readingPositions_)
+        readingPositions_.emplace([this] { return path("positions.json").value_or(QString()); });
+    return *readingPositions_;
+}

@@ -3,16 +3,18 @@
 #pragma once
 
 #include "app/SettingsFile.h"
+#include "formats/ReadingPositions.h"
 
 #include <functional>
 #include <optional>
 #include <QStringList>
 
-// set.ini and files.ini in the data folder: read by the start-up, written at exit. Only what the
-// start-up read and applied is written back. A start-up cut short leaves the controls with values
-// that were never the user's (volume 0 among them), and writing those would wipe out the user's
-// settings. A data folder that cannot be made is reported once; from then on the settings keep
-// their defaults and nothing is written, so whatever stands in the folder's place stays.
+// set.ini, files.ini and positions.json in the data folder: read by the start-up, written at exit.
+// Only what the start-up read and applied is written back. A start-up cut short leaves the controls
+// with values that were never the user's (volume 0 among them), and writing those would wipe out
+// the user's settings. A data folder that cannot be made is reported once; from then on the
+// settings keep their defaults and nothing is written, so whatever stands in the folder's place
+// stays.
 class DataFiles {
 public:
     explicit DataFiles(std::function<void(const QString&)> reportError);
@@ -31,10 +33,15 @@ public:
     // no entries.
     void writeHistory(const QStringList& entries);
 
+    // Where reading stopped in documents opened from files; they are kept nowhere when the data
+    // folder cannot be made.
+    formats::ReadingPositions& readingPositions();
+
 private:
     std::optional<QString> path(const char* name);
 
     std::function<void(const QString&)> reportError_;
+    std::optional<formats::ReadingPositions> readingPositions_;
     bool folderMissing_ = false;
     bool settingsApplied_ = false;
     bool historyApplied_ = false;

@@ -94,6 +94,11 @@ void MainMenu::createSpeakMenu(QMainWindow& window)
     NAloud = addItem(*NSpeakI, window, "NAloud", QStringLiteral("朗读(&S)"));
     NPause = addItem(*NSpeakI, window, "NPause", QStringLiteral("暂停(&U)"));
     NStop = addItem(*NSpeakI, window, "NStop", QStringLiteral("停止(&O)"));
+    // Ctrl with the arrows moves the caret by words in the editor; Alt with them is free.
+    NPrevSentence = addItem(*NSpeakI, window, "NPrevSentence", QStringLiteral("上一句(&P)"),
+                            QKeySequence(Qt::ALT | Qt::Key_Left));
+    NNextSentence = addItem(*NSpeakI, window, "NNextSentence", QStringLiteral("下一句(&N)"),
+                            QKeySequence(Qt::ALT | Qt::Key_Right));
     NSpeakI->addSeparator();
     NSpeakKeyAll = addCheckItem(*NSpeakI, window, "NSpeakKeyAll", QStringLiteral("朗读按键(所有)"));
     NspeakLetterDigit =

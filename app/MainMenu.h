@@ -49,6 +49,8 @@ public:
     QAction* NAloud;
     QAction* NPause;
     QAction* NStop;
+    QAction* NPrevSentence;
+    QAction* NNextSentence;
     QAction* NSpeakKeyAll;
     QAction* NspeakLetterDigit;
     QAction* NspeakLetter;

@@ -95,6 +95,9 @@ TFmain::TFmain(PlatformServices& services, QWidget* parent)
     reading_ = std::make_unique<speech::ReadingControl>(
         SpVoice1, speech::ReadingControls{*RichEdit1, *cbVoices, *TBRate, *lblRate, *TBVolume,
                                           *lblVolume, *ProgressBar1});
+    resume_ = std::make_unique<speech::ReadingResume>(*RichEdit1, *reading_,
+                                                      dataFiles_.readingPositions());
+    opener_->setTextLoadedHandler([this](const QString& path) { resume_->opened(path); });
     wavExport_ = std::make_unique<speech::WavExport>(SpVoice1, services_.speechEngine, *reading_,
                                                      *RichEdit1);
     SpVoice1.SetAudioLevelHandler([this](const speech::AudioLevelEvent& event) {
@@ -176,6 +179,9 @@ void TFmain::TntFormDestroy()
     removeVoices();
     writeSettings();
     saveAddressHistory();
+    // Where reading stopped is a help, not the user's work: a file that cannot be written keeps
+    // the positions it had, without an error box at exit.
+    resume_->save();
     TrayIcon1->hide();
 }
 
@@ -511,6 +517,16 @@ void TFmain::BtnPauseClick()
 void TFmain::BtnStopClick()
 {
     reading_->stop();
+}
+
+void TFmain::NPrevSentenceClick()
+{
+    reading_->previousSentence();
+}
+
+void TFmain::NNextSentenceClick()
+{
+    reading_->nextSentence();
 }
 
 void TFmain::NDefaultRateClick()

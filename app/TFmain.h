@@ -40,6 +40,7 @@
 #include "platform/WebHelperBrowser.h"
 #include "speech/InstallTTS.h"
 #include "speech/ReadingControl.h"
+#include "speech/ReadingResume.h"
 #include "speech/VoiceHolder.h"
 #include "speech/WavExport.h"
 
@@ -100,6 +101,8 @@ public slots:
     void BtnAloudClick();
     void BtnPauseClick();
     void BtnStopClick();
+    void NPrevSentenceClick();
+    void NNextSentenceClick();
     void NSpeakKeyAllClick();
     void NspeakLetterDigitClick();
     void NspeakLetterClick();
@@ -286,6 +289,7 @@ private:
     std::unique_ptr<formats::Registry> registry_;
     std::unique_ptr<speech::InstallTTS> voiceInstaller_;
     std::unique_ptr<speech::ReadingControl> reading_;
+    std::unique_ptr<speech::ReadingResume> resume_;
     std::unique_ptr<speech::WavExport> wavExport_;
     std::unique_ptr<live::KeySpeaking> keySpeaking_;
     std::unique_ptr<live::SelectionShortcut> selectionShortcut_;

@@ -85,6 +85,8 @@ void TFmain::connectMenus()
         {menu_.NAloud, &TFmain::BtnAloudClick},
         {menu_.NPause, &TFmain::BtnPauseClick},
         {menu_.NStop, &TFmain::BtnStopClick},
+        {menu_.NPrevSentence, &TFmain::NPrevSentenceClick},
+        {menu_.NNextSentence, &TFmain::NNextSentenceClick},
         {menu_.NSpeakKeyAll, &TFmain::NSpeakKeyAllClick},
         {menu_.NspeakLetterDigit, &TFmain::NspeakLetterDigitClick},
         {menu_.NspeakLetter, &TFmain::NspeakLetterClick},

@@ -17,7 +17,6 @@ void Resampler::SoxrDeleter::operator()(soxr* resampler) const
 
 Resampler::Resampler(int inputRate, int outputRate)
     : inputRate_(inputRate)
-    , outputRate_(outputRate)
 {
     // Without dither, the same text always gives the same file.
     soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);

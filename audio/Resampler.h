@@ -37,7 +37,6 @@ private:
     };
 
     int inputRate_;
-    int outputRate_;
     std::unique_ptr<soxr, SoxrDeleter> soxr_;
     std::vector<std::int16_t> out_;
 };

@@ -77,7 +77,7 @@ DocumentConverters::DocumentConverters(EditorLoader& loader, ConverterSetup setu
 
 // The text file is removed however the conversion ends, and before it starts: a text left by an
 // earlier run must not pass for this document's.
-void DocumentConverters::LoadDocFile(const QString& path)
+bool DocumentConverters::LoadDocFile(const QString& path)
 {
     try {
         const QString dataFolder = writableDataFolder();
@@ -88,6 +88,7 @@ void DocumentConverters::LoadDocFile(const QString& path)
         const auto removeOutput = qScopeGuard([&] { QFile::remove(output); });
         convertWordDocument(path, dataFolder, output);
         loader_.load(output);
+        return true;
     } catch (const ConversionLock::Busy& busy) {
         showMessage_(QString::fromStdString(busy.what()));
     } catch (const platform::WordApplication::NotInstalled&) {
@@ -100,6 +101,7 @@ void DocumentConverters::LoadDocFile(const QString& path)
             message += u'.';
         showMessage_(message);
     }
+    return false;
 }
 
 // Found out before the conversion lock, which would wait its whole time for a lock file it can
@@ -122,11 +124,11 @@ void DocumentConverters::convertWordDocument(const QString& path, const QString&
     word.Quit();
 }
 
-void DocumentConverters::LoadPdfFile(const QString& path)
+bool DocumentConverters::LoadPdfFile(const QString& path)
 {
     const QString converter = setup_.systemFolder + QStringLiteral("pdftotext");
     if (!QFileInfo(converter).isFile())
-        return;
+        return false;
     QString dataFolder;
     try {
         dataFolder = writableDataFolder();
@@ -148,6 +150,7 @@ void DocumentConverters::LoadPdfFile(const QString& path)
     if (!QFileInfo(output).isFile())
         cannotOpen(path, QStringLiteral("pdftotext wrote no text"));
     loader_.load(output);
+    return true;
 }
 
 } // namespace documents

@@ -30,12 +30,13 @@ public:
     DocumentConverters(EditorLoader& loader, ConverterSetup setup,
                        std::function<void(const QString&)> showMessage);
 
+    // Each returns whether the editor holds the document's text now.
     // A word-processor document through the word processor. Never throws: a failure is told in
     // a message, NoWordProcessor when there is none, and leaves the editor as it was.
-    void LoadDocFile(const QString& path);
+    bool LoadDocFile(const QString& path);
     // A PDF file through pdftotext; nothing happens without it. A failure throws
     // "Cannot open file "<path>". <reason>" and leaves the editor as it was.
-    void LoadPdfFile(const QString& path);
+    bool LoadPdfFile(const QString& path);
 
 private:
     // The data folder; throws why the converters' text cannot be written there.

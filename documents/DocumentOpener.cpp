@@ -4,7 +4,6 @@
 
 #include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
-#include "documents/DocumentTypes.h"
 #include "documents/EditorLoader.h"
 #include "platform/WebBrowser.h"
 
@@ -21,29 +20,38 @@ DocumentOpener::DocumentOpener(EditorLoader& loader, BookLoader& books,
 
 bool DocumentOpener::OpenDocumentFile(const QString& path)
 {
-    switch (handlingOf(extensionOf(path))) {
-    case DocumentHandling::LoadIntoEditor:
-        loader_.load(path);
-        return true;
+    const DocumentHandling handling = handlingOf(extensionOf(path));
+    if (handling == DocumentHandling::Nothing)
+        return false;
+    if (handling == DocumentHandling::Browse)
+        browser_.Navigate(path);
+    else if (loadText(handling, path) && textLoaded_)
+        textLoaded_(path);
+    return true;
+}
+
+void DocumentOpener::setTextLoadedHandler(std::function<void(const QString&)> handler)
+{
+    textLoaded_ = std::move(handler);
+}
+
+bool DocumentOpener::loadText(DocumentHandling handling, const QString& path)
+{
+    switch (handling) {
     case DocumentHandling::ConvertWordDocument:
-        converters_.LoadDocFile(path);
-        return true;
+        return converters_.LoadDocFile(path);
     case DocumentHandling::ConvertPdf:
-        converters_.LoadPdfFile(path);
-        return true;
+        return converters_.LoadPdfFile(path);
     case DocumentHandling::ReadEpub:
         books_.loadEpub(path);
         return true;
     case DocumentHandling::ReadMarkdown:
         books_.loadMarkdown(path);
         return true;
-    case DocumentHandling::Browse:
-        browser_.Navigate(path);
+    default:
+        loader_.load(path);
         return true;
-    case DocumentHandling::Nothing:
-        break;
     }
-    return false;
 }
 
 } // namespace documents

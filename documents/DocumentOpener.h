@@ -2,6 +2,9 @@
 
 #pragma once
 
+#include "documents/DocumentTypes.h"
+
+#include <functional>
 #include <QString>
 
 namespace platform {
@@ -24,12 +27,18 @@ public:
     // program handles. A load or conversion that fails throws or tells why, and leaves the
     // editor as it was.
     bool OpenDocumentFile(const QString& path);
+    // Told the path of each file whose text the editor now holds.
+    void setTextLoadedHandler(std::function<void(const QString&)> handler);
 
 private:
+    // Whether the editor holds the file's text now.
+    bool loadText(DocumentHandling handling, const QString& path);
+
     EditorLoader& loader_;
     BookLoader& books_;
     DocumentConverters& converters_;
     platform::WebBrowser& browser_;
+    std::function<void(const QString&)> textLoaded_;
 };
 
 } // namespace documents

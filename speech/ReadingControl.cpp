@@ -3,6 +3,7 @@
 #include "speech/ReadingControl.h"
 
 #include "speech/EditorText.h"
+#include "speech/Sentences.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -36,7 +37,7 @@ ReadingControl::ReadingControl(VoiceHolder& voice, ReadingControls controls)
 {
     voice_.SetConnectHook([this](Voice& fresh) { prepare(fresh); });
     voice_.SetReleaseHook([this] { highlight_.clear(); });
-    voice_.SetWordHandler([this](const WordEvent& event) { highlight_.wordHeard(event); });
+    voice_.SetWordHandler([this](const WordEvent& event) { wordHeard(event); });
     voice_.SetEndStreamHandler([this](long stream) { highlight_.streamEnded(stream); });
 }
 
@@ -143,7 +144,58 @@ void ReadingControl::putVolume(int volume)
 // Failures are dropped: reading aloud never shows a message.
 void ReadingControl::readAloud()
 {
-    const EditorRange range = selectionOrWholeRange(controls_.editor);
+    EditorRange range = selectionOrWholeRange(controls_.editor);
+    const QTextCursor caret = controls_.editor.textCursor();
+    if (!caret.hasSelection() && caret.position() == continueFrom_)
+        range.from = std::min(*continueFrom_, range.to);
+    readAloud_ = range;
+    read(range);
+}
+
+void ReadingControl::continueFrom(std::optional<int> position)
+{
+    continueFrom_ = position;
+}
+
+void ReadingControl::previousSentence()
+{
+    readOnFrom(previousSentenceStart);
+}
+
+void ReadingControl::nextSentence()
+{
+    readOnFrom(nextSentenceStart);
+}
+
+void ReadingControl::readOnFrom(int (*sentenceStart)(const QTextDocument&, int))
+{
+    if (!highlight_.followed())
+        return;
+    const int start = sentenceStart(*controls_.editor.document(), heard_);
+    if (start >= readAloud_.from && start < readAloud_.to)
+        read({start, readAloud_.to});
+    else if (start >= 0 && start < readAloud_.from)
+        read(readAloud_);
+}
+
+void ReadingControl::setWordHeardHandler(std::function<void(int)> handler)
+{
+    wordHeardHandler_ = std::move(handler);
+}
+
+void ReadingControl::wordHeard(const WordEvent& event)
+{
+    const std::optional<int> position = highlight_.wordHeard(event);
+    if (!position)
+        return;
+    heard_ = *position;
+    if (wordHeardHandler_)
+        wordHeardHandler_(heard_);
+}
+
+void ReadingControl::read(EditorRange range)
+{
+    heard_ = range.from;
     auto read = std::make_shared<QString>();
     const DeferredText text = sharingWhatIsTaken(textToRead(controls_.editor, range), read);
     paused_ = false;

@@ -6,12 +6,15 @@
 #include "speech/VoiceHolder.h"
 #include "speech/WordHighlight.h"
 
+#include <functional>
+#include <optional>
 #include <QMetaType>
 
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QSlider;
+class QTextDocument;
 class QTextEdit;
 
 Q_DECLARE_METATYPE(speech::VoiceTokenPtr)
@@ -52,6 +55,14 @@ public:
     void applyRateAndVolume(int rate, int volume);
 
     void readAloud();
+    // Reading aloud without a selection starts at the position while the caret stays there, as it
+    // is put in a document reopened where its reading stopped; nothing starts at the top.
+    void continueFrom(std::optional<int> position);
+    // While reading: on from the sentence before, or after, the one whose word is heard.
+    void previousSentence();
+    void nextSentence();
+    // Told the editor position of each word heard.
+    void setWordHeardHandler(std::function<void(int position)> handler);
     void pauseOrResume();
     void stop();
     void defaultRate();
@@ -68,6 +79,10 @@ public:
     VoiceTokenPtr selectedToken() const;
 
 private:
+    void read(EditorRange range);
+    // Reads on from the sentence start found from the word heard, within the text read aloud.
+    void readOnFrom(int (*sentenceStart)(const QTextDocument&, int));
+    void wordHeard(const WordEvent& event);
     void addVoices();
     void prepare(Voice& voice) const;
     void putRate(int rate);
@@ -76,6 +91,11 @@ private:
     VoiceHolder& voice_;
     ReadingControls controls_;
     WordHighlight highlight_;
+    std::function<void(int)> wordHeardHandler_;
+    std::optional<int> continueFrom_;
+    // What Read aloud took, which moving by sentences stays within.
+    EditorRange readAloud_;
+    int heard_ = -1;
     bool paused_ = false;
 };
 

@@ -92,19 +92,25 @@ void WordHighlight::follow(long stream, EditorRange range, std::shared_ptr<const
                                       });
 }
 
-void WordHighlight::wordHeard(const WordEvent& event)
+std::optional<int> WordHighlight::wordHeard(const WordEvent& event)
 {
     if (stream_ == 0 || event.streamNumber != stream_ || event.characterPosition < 0 ||
         event.characterPosition >= range_.to - range_.from)
-        return;
+        return std::nullopt;
     const int position = range_.from + static_cast<int>(event.characterPosition);
     // The engine reports parts of some words, such as numbers, as words of their own.
     if (position >= marked_.from && position < marked_.to)
-        return;
+        return marked_.from;
     if (editor_.document()->findBlock(position).length() > LongestMarkedParagraph)
         unmark();
     else if (const EditorRange word = wordAt(position); !isEmpty(word))
         mark(word);
+    return position;
+}
+
+std::optional<EditorRange> WordHighlight::followed() const
+{
+    return stream_ != 0 ? std::optional(range_) : std::nullopt;
 }
 
 void WordHighlight::streamEnded(long stream)

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <QElapsedTimer>
 #include <QMetaObject>
 #include <QObject>
@@ -34,10 +35,14 @@ public:
     // Follows the words of the stream that reads `range`; `read` is the text the voice has of it
     // so far, to tell an edit from a change of format.
     void follow(long stream, EditorRange range, std::shared_ptr<const QString> read);
-    void wordHeard(const WordEvent& event);
+    // The editor position of the word heard, where it is in the text followed.
+    std::optional<int> wordHeard(const WordEvent& event);
     void streamEnded(long stream);
     // Stops following and takes the mark away.
     void clear();
+
+    // The range of the reading followed, until it ends, is stopped or its text is edited.
+    std::optional<EditorRange> followed() const;
 
 private:
     void contentsChanged(int position, int removed, int added);

@@ -17,6 +17,8 @@
 
 using testing::HasSubstr;
 
+using testsupport::contentsOf;
+
 namespace {
 
 struct ProgramRun {
@@ -47,12 +49,6 @@ ProgramRun lectorix(const QStringList& arguments, const QString& folder,
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
-}
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -146,3 +146,26 @@ TEST(OpenDocument, AWordDocumentWithoutAWordProcessorIsToldOnceAndStillRecorded)
     EXPECT_THAT(w.history(), ElementsAre(document));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
+
+TEST(OpenDocument, AFileOpenedAgainGoesOnWhereReadingStoppedInTheWindowBefore)
+{
+    testsupport::TemporaryConfig config;
+    testsupport::TemporaryFiles files;
+    const QString book = files.write(QStringLiteral("book.md"), "# Title\n\nFirst. Second one.");
+    const auto inNewWindow = [&](const auto& use) {
+        testsupport::FakeServices fakes;
+        TFmain window(fakes.services);
+        fakes.fileDialogs.answers = {book};
+        window.BtnOpenClick();
+        use(fakes, window);
+    };
+    inNewWindow([](testsupport::FakeServices& fakes, TFmain& window) {
+        window.BtnAloudClick();
+        fakes.engine.sendWord(1, QStringLiteral("Title\nFirst. ").size());
+    });
+    inNewWindow([](testsupport::FakeServices& fakes, TFmain& window) {
+        window.BtnAloudClick();
+        EXPECT_EQ(fakes.engine.calls.last(), QStringLiteral("speak Second one."));
+    });
+    EXPECT_TRUE(config.read(QStringLiteral("positions.json")).contains("book.md"));
+}

@@ -2,12 +2,15 @@
 
 #include "speech/ReadingControl.h"
 
+#include "speech/ReadingResume.h"
 #include "tests/support/FakeSpeechEngine.h"
 #include "tests/support/ReadingWidgets.h"
+#include "tests/support/TemporaryFiles.h"
 
 #include <functional>
 #include <gmock/gmock.h>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
@@ -295,4 +298,108 @@ TEST(ReadingControl, StopAndANewVoiceTakeTheMarkAway)
     reading.holder->Speak(QStringLiteral("key"), speech::Voice::SpeakAsync);
     reading.engine.sendWord(1, 0);
     EXPECT_TRUE(editor.extraSelections().isEmpty()) << "a stream of another voice object";
+}
+
+TEST(ReadingControl, PreviousAndNextSentenceGoOnFromTheSentenceWhoseWordIsHeard)
+{
+    Reading reading;
+    reading.control.fillVoiceList(0);
+    QTextEdit& editor = reading.controls.editor;
+    const QString text = QStringLiteral("One. Two two.\nThree! Four?");
+    editor.setPlainText(text);
+    const auto spoken = [&] { return reading.engine.calls.last().toStdString(); };
+    reading.engine.calls.clear();
+    reading.control.nextSentence();
+    EXPECT_TRUE(reading.engine.calls.isEmpty()) << "nothing is read yet";
+
+    reading.control.readAloud();
+    reading.engine.sendWord(1, text.indexOf(u"two."));
+    reading.control.nextSentence();
+    EXPECT_EQ(spoken(), "speak Three! Four?");
+    reading.engine.sendWord(1, 0);
+    reading.control.previousSentence();
+    EXPECT_EQ(spoken(), "speak Two two.\nThree! Four?");
+    reading.control.previousSentence();
+    EXPECT_EQ(spoken(), "speak One. Two two.\nThree! Four?") << "before a word is heard too";
+    reading.control.previousSentence();
+    EXPECT_EQ(spoken(), "speak One. Two two.\nThree! Four?");
+    EXPECT_EQ(markedText(editor), QStringLiteral("<0 marks>"));
+
+    reading.engine.sendWord(1, text.indexOf(u"Four"));
+    EXPECT_EQ(markedText(editor), QStringLiteral("Four"));
+    const qsizetype calls = reading.engine.calls.size();
+    reading.control.nextSentence();
+    EXPECT_EQ(reading.engine.calls.size(), calls) << "after the last sentence";
+
+    select(editor, text.indexOf(u"wo two"), text.size());
+    reading.control.readAloud();
+    reading.engine.sendWord(1, 5);
+    reading.control.previousSentence();
+    EXPECT_EQ(spoken(), "speak wo two.\nThree! Four?") << "nothing before the selection read";
+    reading.control.stop();
+    reading.control.nextSentence();
+    EXPECT_EQ(spoken(), "release") << "nothing after a stop";
+}
+
+// The window opens each file through the editor; here the test puts its text there.
+struct Reopening {
+    explicit Reopening(const QString& store)
+        : positions([store] { return store; })
+    {
+        reading.control.fillVoiceList(0);
+    }
+
+    void open(const QString& path)
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            reading.controls.editor.setPlainText(QString::fromUtf8(file.readAll()));
+        resume.opened(path);
+    }
+    int caret() const { return reading.controls.editor.textCursor().position(); }
+
+    formats::ReadingPositions positions;
+    Reading reading;
+    speech::ReadingResume resume{reading.controls.editor, reading.control, positions};
+};
+
+TEST(ReadingResume, ReadingGoesOnWhereItStoppedInAFileUnchangedSince)
+{
+    testsupport::TemporaryFiles files;
+    const QString store = files.folder.filePath(QStringLiteral("positions.json"));
+    const QString book = files.write(QStringLiteral("book.txt"), "First part. Second part.");
+    const QString other = files.write(QStringLiteral("other.txt"), "Other text");
+    {
+        Reopening first(store);
+        first.open(book);
+        first.reading.control.readAloud();
+        first.reading.engine.sendWord(1, 12);
+        first.open(other);
+        EXPECT_EQ(first.caret(), 0);
+        first.reading.control.readAloud();
+        first.reading.engine.sendWord(1, 6);
+        first.reading.controls.editor.setPlainText(QStringLiteral("Typed text, no file"));
+        first.reading.control.readAloud();
+        first.reading.engine.sendWord(1, 12);
+        EXPECT_EQ(first.resume.save(), std::nullopt);
+    }
+    Reopening again(store);
+    again.open(other);
+    EXPECT_EQ(again.caret(), 6) << "the text that took its place is no longer the file";
+    again.open(book);
+    EXPECT_EQ(again.caret(), 12);
+    again.reading.control.readAloud();
+    EXPECT_EQ(again.reading.engine.calls.last(), QStringLiteral("speak Second part."));
+    QTextCursor caret = again.reading.controls.editor.textCursor();
+    caret.movePosition(QTextCursor::Start);
+    again.reading.controls.editor.setTextCursor(caret);
+    again.reading.control.readAloud();
+    EXPECT_EQ(again.reading.engine.calls.last(), QStringLiteral("speak First part. Second part."));
+
+    files.write(QStringLiteral("book.txt"), "First part. Second part, changed.");
+    again.open(book);
+    EXPECT_EQ(again.caret(), 0) << "a changed file starts at the top";
+    again.reading.control.readAloud();
+    EXPECT_EQ(again.reading.engine.calls.last(),
+              QStringLiteral("speak First part. Second part, changed."));
 }

@@ -8,6 +8,13 @@
 
 namespace testsupport {
 
+// The bytes of a file, or none when it cannot be read.
+inline QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A temporary folder to write test files into; it goes with its files.
 struct TemporaryFiles {
     QString write(const QString& name, const QByteArray& bytes)

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "tests/support/TemporaryFiles.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
@@ -56,12 +58,6 @@ inline void writeArchive(const QString& path, const std::vector<Member>& members
     }
     archive_write_close(writer);
     archive_write_free(writer);
-}
-
-inline QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A voice as sherpa-onnx publishes them: one top folder with the model and its tokens.
