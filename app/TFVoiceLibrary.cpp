@@ -51,7 +51,7 @@ TFVoiceLibrary::~TFVoiceLibrary() = default;
 
 void TFVoiceLibrary::createControls()
 {
-    const auto named = [this]<typename Control>(Control* control, const char* name) {
+    const auto named = []<typename Control>(Control* control, const char* name) {
         control->setObjectName(QLatin1String(name));
         return control;
     };

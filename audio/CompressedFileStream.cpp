@@ -10,14 +10,10 @@ namespace audio {
 
 namespace {
 
-// Used when no sound came at all, so the file is still a valid, empty one.
-constexpr int UsualEngineRate = 22050;
-constexpr int OpusRate = 24000;
-
 struct Encoding {
     int format = 0;
-    // libsndfile's scale, from best to smallest: 64 kbit/s for MP3, about 32 for Opus and 48
-    // for Vorbis, each plenty for a voice; FLAC is lossless whatever it is.
+    // libsndfile's scale, from best to smallest: 64 kbit/s for MP3 and about 48 for Vorbis, each
+    // plenty for a voice; FLAC is lossless whatever it is.
     double compression = 0;
 };
 
@@ -26,11 +22,10 @@ Encoding encodingOf(speech::AudioFileType type)
     switch (type) {
     case speech::AudioFileType::Mp3:
         return {SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 0.6};
-    case speech::AudioFileType::OggOpus:
-        return {SF_FORMAT_OGG | SF_FORMAT_OPUS, 0.88};
     case speech::AudioFileType::OggVorbis:
         return {SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0.7};
     case speech::AudioFileType::Flac:
+    case speech::AudioFileType::OggOpus:
     case speech::AudioFileType::Wav:
         break;
     }
@@ -90,46 +85,16 @@ CompressedFileStream::CompressedFileStream(speech::AudioFileType type)
 {
 }
 
-// A stream dropped without Close is still completed; there is no one left to tell of a failure.
 CompressedFileStream::~CompressedFileStream()
 {
-    try {
-        Close();
-    } catch (const std::runtime_error&) {
-    }
+    closeQuietly();
 }
 
-void CompressedFileStream::Open(const QString& path, int mode, bool)
-{
-    checkOpenMode(mode);
-    if (isOpen())
-        Close();
-    out_.writeError.clear();
-    if (!out_.file.open(path))
-        throw error(QStringLiteral("Cannot create \"%1\": %2").arg(path, out_.file.errorString()));
-    engineRate_ = 0;
-}
-
-void CompressedFileStream::write(std::span<const std::int16_t> samples, int sampleRate)
-{
-    if (!isOpen() || samples.empty())
-        return;
-    if (!encoder_)
-        startEncoder(sampleRate);
-    if (sampleRate != engineRate_)
-        throw error(QStringLiteral("The sound changed its rate within one file"));
-    if (resampler_)
-        resampler_->process(samples, [this](auto out) { encode(out); });
-    else
-        encode(samples);
-}
-
-void CompressedFileStream::startEncoder(int sampleRate)
+int CompressedFileStream::startEncoder(int engineRate)
 {
     const Encoding encoding = encodingOf(type_);
-    const bool opus = type_ == speech::AudioFileType::OggOpus;
     SF_INFO info{};
-    info.samplerate = opus ? OpusRate : sampleRate;
+    info.samplerate = engineRate;
     info.channels = 1;
     info.format = encoding.format;
     encoder_.reset(sf_open_virtual(&fileAccess, SFM_WRITE, &info, &out_));
@@ -143,52 +108,21 @@ void CompressedFileStream::startEncoder(int sampleRate)
     }
     double compression = encoding.compression;
     sf_command(encoder_.get(), SFC_SET_COMPRESSION_LEVEL, &compression, sizeof compression);
-    engineRate_ = sampleRate;
-    if (info.samplerate != sampleRate)
-        resampler_ = std::make_unique<Resampler>(sampleRate, info.samplerate);
+    return engineRate;
 }
 
 void CompressedFileStream::encode(std::span<const std::int16_t> samples)
 {
     const auto count = static_cast<sf_count_t>(samples.size());
     if (out_.writeError.isEmpty() &&
-        sf_writef_short(encoder_.get(), samples.data(), count) != count &&
-        out_.writeError.isEmpty())
-        out_.writeError = QString::fromUtf8(sf_strerror(encoder_.get()));
+        sf_writef_short(encoder_.get(), samples.data(), count) != count)
+        failed(QString::fromUtf8(sf_strerror(encoder_.get())));
 }
 
-// Ends the encoding, so its last frames and headers are written; returns why it failed, if it did.
-QString CompressedFileStream::closeEncoder()
+void CompressedFileStream::endEncoder()
 {
-    if (!encoder_)
-        startEncoder(UsualEngineRate);
-    if (resampler_)
-        resampler_->drain([this](auto out) { encode(out); });
-    resampler_.reset();
-    const int closed = sf_close(encoder_.release());
-    if (out_.writeError.isEmpty() && closed != 0)
-        out_.writeError = QString::fromUtf8(sf_error_number(closed));
-    return out_.writeError;
-}
-
-void CompressedFileStream::Close()
-{
-    if (!isOpen())
-        return;
-    QString failure;
-    try {
-        failure = closeEncoder();
-    } catch (const std::runtime_error& startFailed) {
-        failure = QString::fromStdString(startFailed.what());
-    }
-    finishWriting(out_.file, failure);
-}
-
-void CompressedFileStream::Discard()
-{
-    encoder_.reset();
-    resampler_.reset();
-    out_.file.discard();
+    if (const int closed = sf_close(encoder_.release()); closed != 0)
+        failed(QString::fromUtf8(sf_error_number(closed)));
 }
 
 } // namespace audio

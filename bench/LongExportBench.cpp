@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "audio/NullPcmSink.h"
-#include "engine/HelperEngine.h"
+#include "bench/BenchBook.h"
 #include "speech/FileRendering.h"
 
 #include <algorithm>
@@ -17,17 +16,6 @@
 // per core side by side, and by espeak-ng's own command, in the same run; the best of three runs
 // for 100 KB. Run it as build/bin/long-export-bench (no display needed).
 namespace {
-
-QString bookOfSize(qsizetype bytes)
-{
-    QFile file(QStringLiteral(LECTORIX_BENCH_DATA "/hard-wrapped-prose.txt"));
-    file.open(QIODevice::ReadOnly);
-    const QString chapter = QString::fromUtf8(file.readAll()) + u'\n';
-    QString text;
-    while (text.size() < bytes)
-        text += chapter;
-    return text.left(bytes);
-}
 
 double seconds(const QElapsedTimer& timer)
 {
@@ -65,10 +53,8 @@ double soundSeconds(const QString& wavPath)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    engine::HelperEngine engine(
-        engine::HelperEngine::defaultHelperPath(),
-        [](int rate) { return std::make_unique<audio::NullPcmSink>(rate); },
-        QStringLiteral("en-us"));
+    const std::unique_ptr<engine::HelperEngine> exporting = exportEngine();
+    engine::HelperEngine& engine = *exporting;
     const int cores = engine.synthesisLanes();
     QTemporaryDir folder;
     for (const qsizetype size : {qsizetype{100} << 10, qsizetype{1} << 20}) {

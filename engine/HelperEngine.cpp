@@ -3,6 +3,8 @@
 #include "engine/HelperEngine.h"
 
 #include "audio/CompressedFileStream.h"
+#include "audio/EncoderThread.h"
+#include "audio/OpusFileStream.h"
 #include "audio/WavFileStream.h"
 #include "engine/HelperVoice.h"
 #include "engine/HelperVoiceToken.h"
@@ -140,7 +142,10 @@ std::shared_ptr<speech::FileStream> HelperEngine::CreateFileStream(speech::Audio
 {
     if (type == speech::AudioFileType::Wav)
         return std::make_shared<audio::WavFileStream>();
-    return std::make_shared<audio::CompressedFileStream>(type);
+    if (type == speech::AudioFileType::OggOpus)
+        return std::make_shared<audio::EncoderThread>(std::make_unique<audio::OpusFileStream>());
+    return std::make_shared<audio::EncoderThread>(
+        std::make_unique<audio::CompressedFileStream>(type));
 }
 
 const speech::VoiceTokens& HelperEngine::voices()
