@@ -7,6 +7,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <QGuiApplication>
+
+// Reading loose HTML takes Qt's text layout, which needs an application, as the program has.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
 
 // Any bytes as an EPUB archive, an XHTML document and Markdown: text or a reason, never a crash,
 // a hang or a leak.
