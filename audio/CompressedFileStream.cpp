@@ -12,23 +12,15 @@ namespace {
 
 struct Encoding {
     int format = 0;
-    // libsndfile's scale, from best to smallest: 64 kbit/s for MP3 and about 48 for Vorbis, each
-    // plenty for a voice; FLAC is lossless whatever it is.
+    // libsndfile's scale, from best to smallest: about 48 kbit/s for Vorbis, plenty for a voice;
+    // FLAC is lossless whatever it is.
     double compression = 0;
 };
 
 Encoding encodingOf(speech::AudioFileType type)
 {
-    switch (type) {
-    case speech::AudioFileType::Mp3:
-        return {SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 0.6};
-    case speech::AudioFileType::OggVorbis:
+    if (type == speech::AudioFileType::OggVorbis)
         return {SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0.7};
-    case speech::AudioFileType::Flac:
-    case speech::AudioFileType::OggOpus:
-    case speech::AudioFileType::Wav:
-        break;
-    }
     return {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 0.75};
 }
 
@@ -102,10 +94,6 @@ int CompressedFileStream::startEncoder(int engineRate)
         throw error(
             QStringLiteral("Cannot write \"%1\": %2")
                 .arg(out_.file.device().fileName(), QString::fromUtf8(sf_strerror(nullptr))));
-    if (type_ == speech::AudioFileType::Mp3) {
-        int constant = SF_BITRATE_MODE_CONSTANT;
-        sf_command(encoder_.get(), SFC_SET_BITRATE_MODE, &constant, sizeof constant);
-    }
     double compression = encoding.compression;
     sf_command(encoder_.get(), SFC_SET_COMPRESSION_LEVEL, &compression, sizeof compression);
     return engineRate;

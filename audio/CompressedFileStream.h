@@ -9,7 +9,7 @@ struct sf_private_tag;
 
 namespace audio {
 
-// An MP3, Ogg Vorbis or FLAC file encoded by libsndfile: mono, at the engine's own rate,
+// An Ogg Vorbis or FLAC file encoded by libsndfile: mono, at the engine's own rate,
 // compressed for speech.
 class CompressedFileStream final : public EncodingFileStream {
 public:

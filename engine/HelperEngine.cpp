@@ -4,6 +4,7 @@
 
 #include "audio/CompressedFileStream.h"
 #include "audio/EncoderThread.h"
+#include "audio/Mp3FileStream.h"
 #include "audio/OpusFileStream.h"
 #include "audio/WavFileStream.h"
 #include "engine/HelperVoice.h"
@@ -144,6 +145,8 @@ std::shared_ptr<speech::FileStream> HelperEngine::CreateFileStream(speech::Audio
         return std::make_shared<audio::WavFileStream>();
     if (type == speech::AudioFileType::OggOpus)
         return std::make_shared<audio::EncoderThread>(std::make_unique<audio::OpusFileStream>());
+    if (type == speech::AudioFileType::Mp3)
+        return std::make_shared<audio::EncoderThread>(std::make_unique<audio::Mp3FileStream>());
     return std::make_shared<audio::EncoderThread>(
         std::make_unique<audio::CompressedFileStream>(type));
 }
