@@ -98,7 +98,7 @@ TEST(WebHelperBrowser, AHungOrKilledReaderIsReplacedForTheNextPage)
     QTest::qWait(1000);
     QString text;
     browser.reader.readBodyText([&](const QString& body) { text = body; });
-    ASSERT_TRUE(testsupport::waitUntil([&] { return !browser.failure.isEmpty(); }, 10000));
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !browser.failure.isEmpty(); }, 30000));
     EXPECT_THAT(browser.failure.toStdString(),
                 testing::EndsWith("its text did not come within 3 seconds"));
     EXPECT_EQ(text, QString());
