@@ -4,6 +4,7 @@
 
 #include "speech/ReadingControl.h"
 
+#include <QFileInfo>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -31,11 +32,13 @@ ReadingResume::~ReadingResume()
     reading_.setWordHeardHandler({});
 }
 
+// A file is known by its absolute path, however it was named when opened.
 void ReadingResume::opened(const QString& path)
 {
     rememberCurrent();
-    current_ = Document{path, formats::FileStamp::of(path)};
-    const std::optional<int> position = positions_.positionIn(path, current_->stamp);
+    const QString file = QFileInfo(path).absoluteFilePath();
+    current_ = Document{file, formats::FileStamp::of(file)};
+    const std::optional<int> position = positions_.positionIn(file, current_->stamp);
     if (position && *position < editor_.document()->characterCount()) {
         QTextCursor caret = editor_.textCursor();
         caret.setPosition(*position);
