@@ -30,9 +30,10 @@ public:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
         environment.insert(QStringLiteral("HOME"), folder_.path());
         server_.setProcessEnvironment(environment);
+        // The output is loaded first, so that it is there once the socket is.
         server_.start(program, {"-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
-                                "--load=module-native-protocol-unix socket=" + socket,
-                                "--load=module-null-sink"});
+                                "--load=module-null-sink",
+                                "--load=module-native-protocol-unix socket=" + socket});
         qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
         return waitUntil([&] { return QFileInfo::exists(socket); }, 10000);
     }
