@@ -6,12 +6,13 @@
 #include "audio/NullPcmSink.h"
 #include "documents/BookLoader.h"
 #include "documents/DocumentConverters.h"
-#include "documents/DocumentTypes.h"
+#include "documents/DocumentOpener.h"
 #include "documents/EditorLoader.h"
 #include "engine/HelperEngine.h"
 #include "platform/FileIdentity.h"
 #include "platform/OutsideProgram.h"
 #include "platform/TerminationSignals.h"
+#include "platform/WebBrowser.h"
 #include "speech/ReadingWidgets.h"
 #include "speech/WavExport.h"
 
@@ -65,36 +66,35 @@ private:
     bool stopped_ = false;
 };
 
-// The document's text in the editor, as the window opens it; web pages need the window. A stop
-// while a converter runs ends the export.
+// Without a window there is no browser to read a web page in.
+class NoBrowser final : public platform::WebBrowser {
+public:
+    void Navigate(const QString& address) override
+    {
+        throw std::runtime_error(QStringLiteral("\"%1\" is a web page; open it in the window")
+                                     .arg(address)
+                                     .toStdString());
+    }
+    void setDocumentCompleteHandler(std::function<void()>) override {}
+    void readBodyText(std::function<void(const QString&)>) override {}
+    void Stop() override {}
+    void setFailureHandler(std::function<void(const QString&)>) override {}
+};
+
+// The document's text in the editor, as the window opens it; a file of a type the window does not
+// open is read as text. A stop while a converter runs ends the export.
 void openDocument(const QString& path, QTextEdit& editor, const TerminalProgress& progress)
 {
     documents::EditorLoader loader(editor);
+    documents::BookLoader books(editor);
     QString converterMessage;
     documents::DocumentConverters converters(
         loader, {[] { return GetDataPath(); }, GetSystemPath()},
         [&](const QString& message) { converterMessage = message; });
-    switch (documents::handlingOf(documents::extensionOf(path))) {
-    case documents::DocumentHandling::ConvertWordDocument:
-        converters.LoadDocFile(path);
-        break;
-    case documents::DocumentHandling::ConvertPdf:
-        converters.LoadPdfFile(path);
-        break;
-    case documents::DocumentHandling::ReadEpub:
-        documents::BookLoader(editor).loadEpub(path);
-        break;
-    case documents::DocumentHandling::ReadMarkdown:
-        documents::BookLoader(editor).loadMarkdown(path);
-        break;
-    case documents::DocumentHandling::Browse:
-        throw std::runtime_error(
-            QStringLiteral("\"%1\" is a web page; open it in the window").arg(path).toStdString());
-    case documents::DocumentHandling::LoadIntoEditor:
-    case documents::DocumentHandling::Nothing:
+    NoBrowser browser;
+    documents::DocumentOpener opener(loader, books, converters, browser);
+    if (!opener.OpenDocumentFile(path))
         loader.load(path);
-        break;
-    }
     if (progress.stopped())
         throw speech::ExportStopped();
     if (!converterMessage.isEmpty())

@@ -88,6 +88,7 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     const QTemporaryDir& folder = files.folder;
     files.write(QStringLiteral("in.txt"), "Some text.");
     files.write(QStringLiteral("blank.txt"), " \r\n\t\n");
+    files.write(QStringLiteral("page.html"), "<p>Read in the window.</p>");
     const QByteArray sound("RIFF\x24\0\0\0WAVEfmt ", 16);
     const QString same = files.write(QStringLiteral("same.wav"), sound);
     QFile::link(same, folder.filePath(QStringLiteral("link.wav")));
@@ -110,6 +111,8 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
          "OUT's extension gives the type: .wav, .mp3, .opus, .ogg, .oga or .flac"},
         {{QStringLiteral("blank.txt"), QStringLiteral("a.wav")},
          "\"blank.txt\" has no text to export"},
+        {{QStringLiteral("page.html"), QStringLiteral("a.wav")},
+         "\"page.html\" is a web page; open it in the window"},
         {{QStringLiteral("same.wav"), QStringLiteral("./same.wav")},
          "\"./same.wav\" is the document \"same.wav\" itself"},
         {{QStringLiteral("same.wav"), QStringLiteral("link.wav")},
