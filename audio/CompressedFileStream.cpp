@@ -65,6 +65,18 @@ sf_count_t tellFile(void* user)
 
 SF_VIRTUAL_IO fileAccess{fileLength, seekFile, readFile, writeFile, tellFile};
 
+// libsndfile keeps no track total.
+void writeTags(SNDFILE* file, const speech::SoundTags& tags)
+{
+    const std::pair<int, QString> strings[] = {
+        {SF_STR_TITLE, tags.title},
+        {SF_STR_ALBUM, tags.album},
+        {SF_STR_TRACKNUMBER, tags.track > 0 ? QString::number(tags.track) : QString()}};
+    for (const auto& [field, value] : strings)
+        if (!value.isEmpty())
+            sf_set_string(file, field, value.toUtf8().constData());
+}
+
 } // namespace
 
 void CompressedFileStream::SndfileCloser::operator()(SNDFILE* sndfile) const
@@ -94,6 +106,7 @@ int CompressedFileStream::startEncoder(int engineRate)
         throw error(
             QStringLiteral("Cannot write \"%1\": %2")
                 .arg(out_.file.device().fileName(), QString::fromUtf8(sf_strerror(nullptr))));
+    writeTags(encoder_.get(), tags());
     double compression = encoding.compression;
     sf_command(encoder_.get(), SFC_SET_COMPRESSION_LEVEL, &compression, sizeof compression);
     return engineRate;

@@ -25,6 +25,7 @@ public:
     explicit EncoderThread(std::unique_ptr<SampleFile> encoder);
     ~EncoderThread() override;
 
+    void SetTags(const speech::SoundTags& tags) override { encoder_->SetTags(tags); }
     void Open(const QString& path, int mode, bool doEvents) override;
     void Close() override;
     void Discard() override;

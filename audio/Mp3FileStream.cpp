@@ -2,6 +2,7 @@
 
 #include "audio/Mp3FileStream.h"
 
+#include "audio/SoundTagFields.h"
 #include "formats/FileWriting.h"
 
 #include <lame/lame.h>
@@ -37,6 +38,10 @@ int Mp3FileStream::startEncoder(int engineRate)
                         .arg(out_.file.device().fileName())
                         .arg(engineRate));
     }
+    const QByteArray tag = id3v2Tag(tags());
+    if (!formats::writeFully(out_.file.device(), tag.constData(), tag.size()))
+        failed(out_.file.errorString());
+    firstFrameAt_ = tag.size();
     return engineRate;
 }
 
@@ -51,8 +56,9 @@ void Mp3FileStream::encode(std::span<const std::int16_t> samples)
                            static_cast<int>(frames_.size())));
 }
 
-// The first frame, held free until now, takes the LAME tag: it tells players the encoder's delay
-// and padding, which they leave out, so the sound is as long as what was encoded.
+// The first frame, after the ID3 tag and held free until now, takes the LAME tag: it tells players
+// the encoder's delay and padding, which they leave out, so the sound is as long as what was
+// encoded.
 void Mp3FileStream::endEncoder()
 {
     frames_.resize(7200);
@@ -61,8 +67,9 @@ void Mp3FileStream::endEncoder()
     const std::size_t tag = lame_get_lametag_frame(encoder_.get(), frames_.data(), frames_.size());
     QFileDevice& file = out_.file.device();
     if (out_.writeError.isEmpty() && tag > 0 && tag <= frames_.size() &&
-        (!file.seek(0) || !formats::writeFully(file, reinterpret_cast<const char*>(frames_.data()),
-                                               static_cast<qint64>(tag))))
+        (!file.seek(firstFrameAt_) ||
+         !formats::writeFully(file, reinterpret_cast<const char*>(frames_.data()),
+                              static_cast<qint64>(tag))))
         failed(file.errorString());
     encoder_.reset();
 }

@@ -35,6 +35,8 @@ private:
 
     std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
     std::vector<unsigned char> frames_;
+    // Where the sound starts, after the tags.
+    qint64 firstFrameAt_ = 0;
 };
 
 } // namespace audio

@@ -2,6 +2,7 @@
 
 #include "audio/OpusFileStream.h"
 
+#include "audio/SoundTagFields.h"
 #include "formats/FileWriting.h"
 
 #include <opusenc.h>
@@ -57,6 +58,8 @@ int OpusFileStream::startEncoder(int engineRate)
     int failure = OPE_OK;
     const std::unique_ptr<OggOpusComments, decltype(&ope_comments_destroy)> comments(
         ope_comments_create(), ope_comments_destroy);
+    for (const auto& [name, value] : vorbisComments(tags()))
+        ope_comments_add(comments.get(), name, value.toUtf8().constData());
     encoder_.reset(ope_encoder_create_callbacks(&FileAccess, &out_, comments.get(), engineRate, 1,
                                                 0, &failure));
     if (!encoder_)

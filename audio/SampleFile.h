@@ -16,6 +16,7 @@ class SampleFile : public speech::FileStream, public SampleSink {
 public:
     void SetFormatType(int formatType) override;
     int FormatType() const override { return formatType_; }
+    void SetTags(const speech::SoundTags& tags) override { tags_ = tags; }
 
     virtual bool isOpen() const = 0;
     // Makes the file take samples at `sampleRate` as they come, where its format leaves the rate
@@ -23,6 +24,7 @@ public:
     virtual void adoptSampleRate(int sampleRate) = 0;
 
 protected:
+    const speech::SoundTags& tags() const { return tags_; }
     static std::runtime_error error(const QString& message);
     static void checkOpenMode(int mode);
     // Puts the file in place unless writing it failed: a file cut short would pass for a shorter
@@ -31,6 +33,7 @@ protected:
 
 private:
     int formatType_ = Format16kHz16BitMono;
+    speech::SoundTags tags_;
 };
 
 } // namespace audio

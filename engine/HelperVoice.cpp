@@ -120,7 +120,11 @@ bool HelperVoice::renderInParts(long stream, const speech::DeferredText& text)
     if (parts.size() < 2)
         return false;
     parts_ = std::make_unique<ParallelRendering>(engine_, *this, stream, text.beginning,
-                                                 std::move(parts), file_);
+                                                 std::move(parts), file_,
+                                                 [this](const speech::SoundMark& mark) {
+                                                     if (soundMarkHandler_)
+                                                         soundMarkHandler_(mark);
+                                                 });
     return true;
 }
 
@@ -210,8 +214,19 @@ void HelperVoice::Item::takeWhole()
 
 void HelperVoice::finishPiece(const Pending& pending)
 {
+    if (file_ && endsText(pending))
+        markSound(pending.piece.start + pending.piece.text.size());
     if (pending.piece.endsSentence && !file_)
         playback_.endSentence(pending.stream);
+}
+
+bool HelperVoice::endsText(const Pending& piece) const
+{
+    const auto sameText = [&](const auto& other) { return other.stream == piece.stream; };
+    return std::none_of(retries_.begin(), retries_.end(), sameText) &&
+           std::none_of(items_.begin(), items_.end(), [&](const Item& item) {
+               return sameText(item) && (item.whole || !item.cutter.atEnd());
+           });
 }
 
 void HelperVoice::synthAudio(std::span<const std::int16_t> samples)
@@ -232,8 +247,15 @@ void HelperVoice::writeWordSound()
     if (file_ && !wordSound_.empty()) {
         audio::applyVolume(wordSound_, volume_);
         file_->write(wordSound_, service_->sampleRate());
+        fileSamples_ += static_cast<std::int64_t>(wordSound_.size());
     }
     wordSound_.clear();
+}
+
+void HelperVoice::markSound(qsizetype position)
+{
+    if (soundMarkHandler_)
+        soundMarkHandler_({position, static_cast<double>(fileSamples_) / service_->sampleRate()});
 }
 
 void HelperVoice::synthWord(qsizetype offset)
@@ -241,8 +263,10 @@ void HelperVoice::synthWord(qsizetype offset)
     writeWordSound();
     wordReached_ = offset;
     inputWordPosition_ = synthesizing_->piece.start + offset;
-    if (!file_)
-        playback_.startWord(synthesizing_->stream, synthesizing_->piece.start + offset);
+    if (file_)
+        markSound(inputWordPosition_);
+    else
+        playback_.startWord(synthesizing_->stream, inputWordPosition_);
 }
 
 // A helper that dies while it prepares the next clause has spoken this one whole.
@@ -525,6 +549,7 @@ void HelperVoice::renderInto(std::shared_ptr<audio::SampleSink> sink)
     abandonParts();
     writeWordSound();
     file_ = std::move(sink);
+    fileSamples_ = 0;
 }
 
 void HelperVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
@@ -548,6 +573,11 @@ void HelperVoice::SetWordHandler(WordHandler handler)
 void HelperVoice::SetEndStreamHandler(EndStreamHandler handler)
 {
     endStreamHandler_ = std::move(handler);
+}
+
+void HelperVoice::SetSoundMarkHandler(SoundMarkHandler handler)
+{
+    soundMarkHandler_ = std::move(handler);
 }
 
 } // namespace engine

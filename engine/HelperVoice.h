@@ -63,6 +63,7 @@ public:
     void SetAudioLevelHandler(AudioLevelHandler handler) override;
     void SetWordHandler(WordHandler handler) override;
     void SetEndStreamHandler(EndStreamHandler handler) override;
+    void SetSoundMarkHandler(SoundMarkHandler handler) override;
 
     // Renders into the sink, at the helper's rate, as into a file.
     void renderInto(std::shared_ptr<audio::SampleSink> sink);
@@ -113,6 +114,8 @@ private:
     void retryRest(const Pending& failed);
     void retryWordByWord(const Pending& failed);
     void writeWordSound();
+    void markSound(qsizetype position);
+    bool endsText(const Pending& piece) const;
     void throwFailure();
     int skipPendingSentences(long stream, int count);
     long currentStream();
@@ -145,6 +148,8 @@ private:
     PlaybackQueue playback_;
     QTimer pumpTimer_;
     std::shared_ptr<audio::SampleSink> file_;
+    // The samples written to the file so far.
+    std::int64_t fileSamples_ = 0;
     std::unique_ptr<ParallelRendering> parts_;
     // The file's sound since the last word began, written once the next begins: a word the
     // helper dies in is spoken again whole, so its first part must not stay in the file.
@@ -153,6 +158,7 @@ private:
     AudioLevelHandler audioLevelHandler_;
     WordHandler wordHandler_;
     EndStreamHandler endStreamHandler_;
+    SoundMarkHandler soundMarkHandler_;
 };
 
 } // namespace engine

@@ -51,10 +51,12 @@ struct ParallelRendering::Lane {
 
 ParallelRendering::ParallelRendering(HelperEngine& engine, const speech::Voice& settings,
                                      long stream, QString text, std::vector<SpeechPiece> parts,
-                                     std::shared_ptr<audio::SampleSink> sink)
+                                     std::shared_ptr<audio::SampleSink> sink,
+                                     speech::Voice::SoundMarkHandler marks)
     : stream_(stream)
     , text_(std::move(text))
     , sink_(std::move(sink))
+    , marks_(std::move(marks))
     , sampleRate_(engine.serviceFor(0, settings.GetVoice().get()).sampleRate())
 {
     for (SpeechPiece& piece : parts)
@@ -69,7 +71,11 @@ ParallelRendering::ParallelRendering(HelperEngine& engine, const speech::Voice& 
             lane.voice->SetVoice(voice);
         lane.voice->SetRate(settings.Rate());
         lane.voice->SetVolume(settings.Volume());
+        lane.voice->SetSoundMarkHandler(
+            [this, i](const speech::SoundMark& soundMark) { mark(*lanes_[i].part, soundMark); });
     }
+    if (!parts_.empty())
+        startInSink(parts_.front());
 }
 
 ParallelRendering::~ParallelRendering() = default;
@@ -140,6 +146,32 @@ void ParallelRendering::receive(std::size_t index, std::span<const std::int16_t>
     part.sound.insert(part.sound.end(), samples.begin(), samples.end());
 }
 
+// A part's end is the text's end only for the last part.
+void ParallelRendering::mark(std::size_t index, speech::SoundMark soundMark)
+{
+    Part& part = parts_[index];
+    if (soundMark.characterPosition == part.piece.text.size() && index + 1 < parts_.size())
+        return;
+    soundMark.characterPosition += part.piece.start;
+    if (!part.startSeconds) {
+        part.marks.push_back(soundMark);
+        return;
+    }
+    soundMark.seconds += *part.startSeconds;
+    if (marks_)
+        marks_(soundMark);
+}
+
+void ParallelRendering::startInSink(Part& part)
+{
+    part.startSeconds = static_cast<double>(sinkSamples_) / sampleRate_;
+    for (speech::SoundMark& kept : std::exchange(part.marks, {})) {
+        kept.seconds += *part.startSeconds;
+        if (marks_)
+            marks_(kept);
+    }
+}
+
 void ParallelRendering::writeSome()
 {
     QElapsedTimer writing;
@@ -157,7 +189,8 @@ void ParallelRendering::writeSome()
         if (!part.rendered)
             return;
         spareSounds_.push_back(std::move(part.sound));
-        ++front_;
+        if (++front_ < parts_.size())
+            startInSink(parts_[front_]);
     }
 }
 
@@ -166,6 +199,7 @@ void ParallelRendering::write(std::span<const std::int16_t> samples)
 {
     try {
         sink_->write(samples, sampleRate_);
+        sinkSamples_ += static_cast<std::int64_t>(samples.size());
     } catch (const std::runtime_error& failure) {
         failure_ = QString::fromStdString(failure.what());
         broken_ = true;

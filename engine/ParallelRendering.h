@@ -4,15 +4,13 @@
 
 #include "audio/SampleSink.h"
 #include "engine/SpeechText.h"
+#include "speech/Voice.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <QString>
 #include <vector>
-
-namespace speech {
-class Voice;
-}
 
 namespace engine {
 
@@ -23,7 +21,8 @@ class HelperVoice;
 // paragraph ends into parts; each lane renders one part at a time, with the voice, rate and volume
 // of the voice object it renders for, and the parts reach the sink in order: the first unwritten
 // one straight, the others through memory. Each part ends with a sentence pause, as a piece of the
-// whole text would, so the sound lasts as long as one helper would make it.
+// whole text would, so the sound lasts as long as one helper would make it. Sound marks come in
+// the sink's time, once the parts before theirs are in the sink.
 class ParallelRendering {
 public:
     // Long enough that the pause at a cut is a small share of a part, short enough that the lanes
@@ -35,7 +34,8 @@ public:
 
     ParallelRendering(HelperEngine& engine, const speech::Voice& settings, long stream,
                       QString text, std::vector<SpeechPiece> parts,
-                      std::shared_ptr<audio::SampleSink> sink);
+                      std::shared_ptr<audio::SampleSink> sink,
+                      speech::Voice::SoundMarkHandler marks);
     ~ParallelRendering();
     ParallelRendering(const ParallelRendering&) = delete;
     ParallelRendering& operator=(const ParallelRendering&) = delete;
@@ -61,12 +61,17 @@ private:
         std::vector<std::int16_t> sound{};
         std::size_t written = 0;
         bool rendered = false;
+        // Marks in the part's own time, until it is known where the part starts in the sink.
+        std::vector<speech::SoundMark> marks{};
+        std::optional<double> startSeconds{};
     };
 
     void startPart(Lane& lane);
     bool partDone(Lane& lane);
     void finishPart(Lane& lane);
     void receive(std::size_t part, std::span<const std::int16_t> samples);
+    void mark(std::size_t part, speech::SoundMark mark);
+    void startInSink(Part& part);
     void writeSome();
     void write(std::span<const std::int16_t> samples);
     std::size_t keptSamples() const;
@@ -76,7 +81,9 @@ private:
     QString text_;
     std::vector<Part> parts_;
     std::shared_ptr<audio::SampleSink> sink_;
+    speech::Voice::SoundMarkHandler marks_;
     int sampleRate_;
+    std::int64_t sinkSamples_ = 0;
     std::vector<Lane> lanes_;
     // Buffers of parts written, kept for the parts to come with the memory they hold.
     std::vector<std::vector<std::int16_t>> spareSounds_;

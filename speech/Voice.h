@@ -24,6 +24,13 @@ struct WordEvent {
     qsizetype characterPosition = 0;
 };
 
+// The sound of the text from a character on starts at a time of the file being spoken into: each
+// word's start gives one, and so does the text's end, where the file's sound ends.
+struct SoundMark {
+    qsizetype characterPosition = 0;
+    double seconds = 0;
+};
+
 // A text whose beginning is at hand and whose whole costs time to take, such as a long document:
 // a voice may start speaking the beginning and take the whole once its sound has started.
 struct DeferredText {
@@ -52,6 +59,7 @@ public:
     using AudioLevelHandler = std::function<void(const AudioLevelEvent&)>;
     using WordHandler = std::function<void(const WordEvent&)>;
     using EndStreamHandler = std::function<void(long streamNumber)>;
+    using SoundMarkHandler = std::function<void(const SoundMark&)>;
 
     virtual ~Voice() = default;
 
@@ -92,6 +100,10 @@ public:
     // Runs on the user-interface thread once the last sound of a stream is heard, or once it is
     // skipped, when the interests ask for it.
     virtual void SetEndStreamHandler(EndStreamHandler handler) = 0;
+    // Runs as the sound of each word of a text spoken into a file is written, and at the text's
+    // end; positions are the text's. A word that reaches the file twice, as after a helper's
+    // failure, is marked twice: the later mark holds.
+    virtual void SetSoundMarkHandler(SoundMarkHandler handler) = 0;
 };
 
 } // namespace speech

@@ -18,12 +18,12 @@ const QString Text = QStringLiteral("The keeper wound the clock and trimmed the 
                                     "climbed the stairs to watch the sea.");
 
 // Speaks the text into a new file of the path's type, as the export does.
-void exportTo(const QString& path, const QString& text = Text)
+void exportTo(const QString& path, const QString& text = Text, const speech::SoundTags& tags = {})
 {
     EngineUnderTest unpaced(false);
-    speech::speakIntoFile(*unpaced.engine.CreateVoice(),
-                          unpaced.engine.CreateFileStream(speech::audioFileTypeOf(path)), path,
-                          text);
+    const auto stream = unpaced.engine.CreateFileStream(speech::audioFileTypeOf(path));
+    stream->SetTags(tags);
+    speech::speakIntoFile(*unpaced.engine.CreateVoice(), stream, path, text);
 }
 
 struct Decoded {
@@ -31,6 +31,9 @@ struct Decoded {
     int channels = 0;
     double seconds = 0;
     int peak = 0;
+    QString title;
+    QString album;
+    QString track;
 };
 
 Decoded decode(const QString& path)
@@ -41,9 +44,16 @@ Decoded decode(const QString& path)
         return {};
     std::vector<short> samples(static_cast<std::size_t>(info.frames * info.channels));
     sf_readf_short(file, samples.data(), info.frames);
+    const auto tag = [&](int field) { return QString::fromUtf8(sf_get_string(file, field)); };
+    Decoded decoded{info.samplerate,
+                    info.channels,
+                    double(info.frames) / info.samplerate,
+                    testsupport::peakOf({samples.begin(), samples.end()}),
+                    tag(SF_STR_TITLE),
+                    tag(SF_STR_ALBUM),
+                    tag(SF_STR_TRACKNUMBER)};
     sf_close(file);
-    return {info.samplerate, info.channels, double(info.frames) / info.samplerate,
-            testsupport::peakOf({samples.begin(), samples.end()})};
+    return decoded;
 }
 
 // Walks the MPEG audio frames from the first to the end of the file: each must begin with a
@@ -72,7 +82,8 @@ int validMp3Frames(const QByteArray& bytes)
 
 } // namespace
 
-TEST(CompressedFileStream, EachTypeDecodesToTheSpeechAtItsRate)
+// A chapter's file names itself in the tags a player shows; the tags change nothing of the sound.
+TEST(CompressedFileStream, EachTypeDecodesToTheSpeechAtItsRateWithItsTags)
 {
     QTemporaryDir folder;
     const QString wav = folder.filePath(QStringLiteral("reference.wav"));
@@ -83,10 +94,15 @@ TEST(CompressedFileStream, EachTypeDecodesToTheSpeechAtItsRate)
                                                                {QStringLiteral("a.opus"), 24000},
                                                                {QStringLiteral("a.OGG"), 22050},
                                                                {QStringLiteral("a.flac"), 22050}};
+    const speech::SoundTags tags{QStringLiteral("第三章 The Lamp"), QStringLiteral("Keeper"), 3,
+                                 12};
     for (const auto& [name, rate] : typesToRates) {
         const QString path = folder.filePath(name);
-        exportTo(path);
+        exportTo(path, Text, tags);
         const Decoded decoded = decode(path);
+        EXPECT_EQ(decoded.title, tags.title) << name.toStdString();
+        EXPECT_EQ(decoded.album, tags.album) << name.toStdString();
+        EXPECT_THAT(decoded.track.toStdString(), testing::StartsWith("3")) << name.toStdString();
         EXPECT_EQ(decoded.sampleRate, rate) << name.toStdString();
         EXPECT_EQ(decoded.channels, 1) << name.toStdString();
         EXPECT_NEAR(decoded.seconds, expected, 0.03) << name.toStdString();

@@ -2,6 +2,7 @@
 
 #include "engine/ParallelRendering.h"
 
+#include "engine/HelperVoice.h"
 #include "speech/FileRendering.h"
 #include "tests/support/EngineFixture.h"
 
@@ -97,28 +98,59 @@ struct MemorySink final : audio::SampleSink {
     std::vector<std::int16_t> sound;
 };
 
+// The marks of the text rendered alone by one helper, its end's last.
+std::vector<speech::SoundMark> marksAlone(const QString& text)
+{
+    EngineUnderTest unpaced(false);
+    const std::unique_ptr<engine::HelperVoice> voice = unpaced.engine.createLaneVoice(0);
+    std::vector<speech::SoundMark> marks;
+    voice->SetSoundMarkHandler([&](const speech::SoundMark& mark) { marks.push_back(mark); });
+    voice->renderInto(std::make_shared<MemorySink>());
+    voice->Speak(text, 0);
+    return marks;
+}
+
 } // namespace
 
 // The first part takes longest; its sound still comes first, and each part sounds as it does
-// rendered alone.
+// rendered alone. Its words are marked where their sound is in the sink.
 TEST(ParallelRendering, PartsReachTheSinkInTheirOrderWhicheverEndsFirst)
 {
+    const QString first = book(4);
     const std::vector<engine::SpeechPiece> parts = {
-        {book(4), 0, true}, {QStringLiteral("One."), 0, true}, {QStringLiteral("Two."), 0, true}};
+        {first, 0, true},
+        {QStringLiteral("One. "), first.size(), true},
+        {QStringLiteral("Two."), first.size() + 5, true}};
     EngineUnderTest unpaced(false);
     unpaced.engine.setSynthesisLanes(3);
     const auto sink = std::make_shared<MemorySink>();
-    engine::ParallelRendering rendering(unpaced.engine, *unpaced.engine.CreateVoice(), 1, {}, parts,
-                                        sink);
+    std::vector<speech::SoundMark> marks;
+    engine::ParallelRendering rendering(
+        unpaced.engine, *unpaced.engine.CreateVoice(), 1, first + QStringLiteral("One. Two."),
+        parts, sink, [&](const speech::SoundMark& mark) { marks.push_back(mark); });
     while (!rendering.advance(50)) {
     }
     std::vector<std::int16_t> expected;
+    std::vector<speech::SoundMark> expectedMarks;
+    double partStart = 0;
     for (const engine::SpeechPiece& part : parts) {
         const std::vector<std::int16_t> alone = render(part.text);
         expected.insert(expected.end(), alone.begin(), alone.end());
+        std::vector<speech::SoundMark> aloneMarks = marksAlone(part.text);
+        ASSERT_GE(aloneMarks.size(), 2u);
+        for (std::size_t i = 0; i + 1 < aloneMarks.size(); ++i)
+            expectedMarks.push_back(
+                {part.start + aloneMarks[i].characterPosition, partStart + aloneMarks[i].seconds});
+        partStart += aloneMarks.back().seconds;
     }
+    expectedMarks.push_back({parts.back().start + parts.back().text.size(), partStart});
     EXPECT_EQ(sink->sound, expected);
-    EXPECT_EQ(rendering.charactersRendered(), parts[0].text.size() + 8);
+    EXPECT_EQ(rendering.charactersRendered(), parts[0].text.size() + 9);
+    ASSERT_EQ(marks.size(), expectedMarks.size());
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        EXPECT_EQ(marks[i].characterPosition, expectedMarks[i].characterPosition) << i;
+        EXPECT_NEAR(marks[i].seconds, expectedMarks[i].seconds, 1e-9) << i;
+    }
 }
 
 // Each seam may shorten or lengthen a pause a little, as espeak-ng pauses differently at the end

@@ -117,8 +117,13 @@ public:
     {
         endStreamHandler = std::move(handler);
     }
+    void SetSoundMarkHandler(SoundMarkHandler handler) override
+    {
+        soundMarkHandler = std::move(handler);
+    }
 
     AudioLevelHandler levelHandler;
+    SoundMarkHandler soundMarkHandler;
     WordHandler wordHandler;
     EndStreamHandler endStreamHandler;
 
@@ -176,6 +181,13 @@ public:
         type_ = type;
     }
     int FormatType() const override { return type_; }
+    void SetTags(const speech::SoundTags& tags) override
+    {
+        engine_.calls << QStringLiteral("tags %1/%2 %3 %4")
+                             .arg(tags.track)
+                             .arg(tags.trackCount)
+                             .arg(tags.album, tags.title);
+    }
     void Open(const QString& path, int mode, bool) override
     {
         engine_.calls << QStringLiteral("open %1 %2").arg(path).arg(mode);
