@@ -63,6 +63,15 @@ struct ExportOptions {
         QStringLiteral("volume"),
         QStringLiteral("Export at the volume N, from 0 to 100 (100 unless given)."),
         QStringLiteral("N")};
+    QCommandLineOption chapters{
+        QStringLiteral("chapters"),
+        QStringLiteral("Export a file for each chapter, \"NN - title\" with OUT's extension beside "
+                       "OUT, and their playlist with OUT's name and the extension .m3u.")};
+    QCommandLineOption subtitles{
+        QStringLiteral("subtitles"),
+        QStringLiteral("Write the sentences with their times beside each sound file, in the "
+                       "FORMAT srt, vtt or lrc."),
+        QStringLiteral("FORMAT")};
     QCommandLineOption listVoices{QStringLiteral("list-voices"),
                                   QStringLiteral("List the voices, one per line, and end.")};
     QCommandLineOption installVoice{
@@ -75,8 +84,8 @@ struct ExportOptions {
 
     void addTo(QCommandLineParser& parser) const
     {
-        parser.addOptions(
-            {exportOption, voice, rate, volume, listVoices, installVoice, removeVoice});
+        parser.addOptions({exportOption, voice, rate, volume, chapters, subtitles, listVoices,
+                           installVoice, removeVoice});
         parser.addPositionalArgument(QStringLiteral("IN OUT"),
                                      QStringLiteral("With --export: the document and the sound "
                                                     "file."));
@@ -99,6 +108,10 @@ CommandLine exportCommand(const QCommandLineParser& parser, const ExportOptions&
     if (parser.isSet(options.volume) &&
         !(request.volume = numberIn(parser.value(options.volume), 0, 100)))
         return mistake(QStringLiteral("--volume takes a whole number from 0 to 100"));
+    request.byChapter = parser.isSet(options.chapters);
+    if (parser.isSet(options.subtitles) &&
+        !(request.subtitles = formats::subtitleFormatNamed(parser.value(options.subtitles))))
+        return mistake(QStringLiteral("--subtitles takes srt, vtt or lrc"));
     return {{}, std::nullopt, request, false};
 }
 

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "formats/SubtitleFile.h"
+
 #include <optional>
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,9 @@ struct ExportRequest {
     QString voice;
     std::optional<int> rate;
     std::optional<int> volume;
+    // A file for each chapter beside OUT, and OUT's name for their playlist.
+    bool byChapter = false;
+    std::optional<formats::SubtitleFormat> subtitles{};
 };
 
 // What the command line asks for. Help, the version and mistakes are answered on the spot, with

@@ -154,7 +154,7 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
     if (widgets.editor.toPlainText().trimmed().isEmpty())
         return fail(QStringLiteral("\"%1\" has no text to export").arg(request.input));
     speech::WavExport exporter(holder, engine, reading, widgets.editor);
-    exporter.exportText(request.output, progress);
+    exporter.exportText(request.output, progress, {request.byChapter, request.subtitles});
     return 0;
 }
 

@@ -26,6 +26,17 @@ constexpr int SecondsSynthesisedAhead = 2;
 // A neural voice may take a second or more for a long sentence; the next piece's first sentence
 // must be made before the sound ahead of it runs out.
 constexpr int SecondsSynthesisedAheadOfNeural = 8;
+// Below the noise of a quiet room in a recording: -50 dB of full scale.
+constexpr std::int16_t QuietLevel = 100;
+
+// Where the sound rises above the quiet before it; its length when it stays quiet.
+std::size_t quietLead(const std::vector<std::int16_t>& sound)
+{
+    const auto heard = std::find_if(sound.begin(), sound.end(), [](std::int16_t sample) {
+        return std::abs(static_cast<int>(sample)) > QuietLevel;
+    });
+    return static_cast<std::size_t>(heard - sound.begin());
+}
 
 } // namespace
 
@@ -214,6 +225,7 @@ void HelperVoice::Item::takeWhole()
 
 void HelperVoice::finishPiece(const Pending& pending)
 {
+    markUnheardWords();
     if (file_ && endsText(pending))
         markSound(pending.piece.start + pending.piece.text.size());
     if (pending.piece.endsSentence && !file_)
@@ -244,6 +256,7 @@ void HelperVoice::synthAudio(std::span<const std::int16_t> samples)
 
 void HelperVoice::writeWordSound()
 {
+    markHeardWords();
     if (file_ && !wordSound_.empty()) {
         audio::applyVolume(wordSound_, volume_);
         file_->write(wordSound_, service_->sampleRate());
@@ -252,10 +265,29 @@ void HelperVoice::writeWordSound()
     wordSound_.clear();
 }
 
-void HelperVoice::markSound(qsizetype position)
+// A word is heard where its sound rises above the quiet before it: after the closure of a first
+// "k", or a neural voice's lead-in. Words that stay quiet are heard with the next sound.
+void HelperVoice::markHeardWords()
+{
+    const std::size_t lead = quietLead(wordSound_);
+    if (lead == wordSound_.size())
+        return;
+    for (const qsizetype word : std::exchange(unheardWords_, {}))
+        markSound(word, lead);
+}
+
+// A sentence's or a text's end marks its quiet words where their sound ends.
+void HelperVoice::markUnheardWords()
+{
+    for (const qsizetype word : std::exchange(unheardWords_, {}))
+        markSound(word);
+}
+
+void HelperVoice::markSound(qsizetype position, std::size_t samplesLater)
 {
     if (soundMarkHandler_)
-        soundMarkHandler_({position, static_cast<double>(fileSamples_) / service_->sampleRate()});
+        soundMarkHandler_(
+            {position, static_cast<double>(fileSamples_ + samplesLater) / service_->sampleRate()});
 }
 
 void HelperVoice::synthWord(qsizetype offset)
@@ -264,7 +296,7 @@ void HelperVoice::synthWord(qsizetype offset)
     wordReached_ = offset;
     inputWordPosition_ = synthesizing_->piece.start + offset;
     if (file_)
-        markSound(inputWordPosition_);
+        unheardWords_.push_back(inputWordPosition_);
     else
         playback_.startWord(synthesizing_->stream, inputWordPosition_);
 }
@@ -279,6 +311,7 @@ void HelperVoice::synthClauseEnd(qsizetype end)
 void HelperVoice::synthSentenceEnd(qsizetype nextSentence)
 {
     writeWordSound();
+    markUnheardWords();
     sentenceReached_ = nextSentence;
     if (!file_)
         playback_.endSentence(synthesizing_->stream);
@@ -328,6 +361,7 @@ void HelperVoice::synthFailed()
     synthesizing_.reset();
     cut_.reset();
     wordSound_.clear();
+    unheardWords_.clear();
     if (!service_->isAvailable()) {
         items_.clear();
         retries_.clear();
@@ -409,6 +443,7 @@ int HelperVoice::skipPendingSentences(long stream, int count)
         synthesizing_.reset();
         cut_.reset();
         wordSound_.clear();
+        unheardWords_.clear();
         if (cancelled.isWord())
             skipped += cancelled.piece.endsSentence ? 1 : 0;
         else
@@ -548,6 +583,7 @@ void HelperVoice::renderInto(std::shared_ptr<audio::SampleSink> sink)
 {
     abandonParts();
     writeWordSound();
+    markUnheardWords();
     file_ = std::move(sink);
     fileSamples_ = 0;
 }

@@ -114,7 +114,9 @@ private:
     void retryRest(const Pending& failed);
     void retryWordByWord(const Pending& failed);
     void writeWordSound();
-    void markSound(qsizetype position);
+    void markHeardWords();
+    void markUnheardWords();
+    void markSound(qsizetype position, std::size_t samplesLater = 0);
     bool endsText(const Pending& piece) const;
     void throwFailure();
     int skipPendingSentences(long stream, int count);
@@ -154,6 +156,8 @@ private:
     // The file's sound since the last word began, written once the next begins: a word the
     // helper dies in is spoken again whole, so its first part must not stay in the file.
     std::vector<std::int16_t> wordSound_;
+    // Words begun in the file whose sound has been quiet so far.
+    std::vector<qsizetype> unheardWords_;
     bool allowFormatChanges_ = true;
     AudioLevelHandler audioLevelHandler_;
     WordHandler wordHandler_;

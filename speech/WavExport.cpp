@@ -2,45 +2,22 @@
 
 #include "speech/WavExport.h"
 
+#include "formats/Playlist.h"
+#include "speech/Chapters.h"
 #include "speech/EditorText.h"
 #include "speech/ExportFeedback.h"
+#include "speech/ExportFileNames.h"
 #include "speech/FileRendering.h"
 #include "speech/ReadingControl.h"
+#include "speech/TimedSentences.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextEdit>
 
 namespace speech {
 
 namespace {
-
-const QString WavSuffix = QStringLiteral(".wav");
-
-QString trimmedBelow33(const QString& line)
-{
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start).unicode() < 33)
-        ++start;
-    while (end > start && line.at(end - 1).unicode() < 33)
-        --end;
-    return line.mid(start, end - start);
-}
-
-// Cut at a character boundary until the name and ".wav" fit; a cut text loses the blanks and
-// full stops it would end in.
-QString shortened(const QString& prefix, QString text)
-{
-    const auto fits = [&](const QString& candidate) {
-        return (prefix + candidate + WavSuffix).toUtf8().size() <= WavExport::MaxFileNameBytes;
-    };
-    if (fits(text))
-        return prefix + text;
-    while (!text.isEmpty() && !fits(text))
-        text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
-    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'.'))
-        text.chop(1);
-    return prefix + text;
-}
 
 // Marks the voice object as taken by an export while it lasts.
 class ExportGuard {
@@ -67,14 +44,6 @@ WavExport::WavExport(VoiceHolder& voice, SpeechEngine& engine, const ReadingCont
     , reading_(reading)
     , editor_(editor)
 {
-}
-
-QString WavExport::lineFileName(int index, const QString& line)
-{
-    QString text = trimmedBelow33(line);
-    for (const QChar forbidden : QStringLiteral("\\/:*?\"<>|"))
-        text.replace(forbidden, u' ');
-    return shortened(QString::number(index) + u'.', text);
 }
 
 // Every export speaks through a new voice object with the chosen voice; failures here end the
@@ -105,32 +74,79 @@ std::shared_ptr<FileStream> WavExport::fileStream(AudioFileType type)
 
 // Releasing the voice object, as the Stop command and reading aloud do, stops the export too. The
 // voice object is released only while it is still the export's: reading aloud goes on.
-void WavExport::writeFile(const QString& path, const QString& text, ExportFeedback& feedback,
-                          const std::function<double(double)>& share)
+double WavExport::writeFile(const SoundFile& file, ExportFeedback& feedback, const Share& share)
 {
     const quint64 ownVoice = voice_.Generation();
     const auto goOn = [&](double done) {
         return feedback.goOn(share(done)) && voice_.Generation() == ownVoice;
     };
+    const auto timed = std::make_shared<TimedSentences>(file.text);
+    voice_->SetSoundMarkHandler([timed](const SoundMark& mark) { timed->mark(mark); });
+    const std::shared_ptr<FileStream> stream = fileStream(audioFileTypeOf(file.path));
+    stream->SetTags(file.tags);
     try {
-        speakIntoFile(voice_.voice(), fileStream(audioFileTypeOf(path)), path, text, goOn);
+        speakIntoFile(voice_.voice(), stream, file.path, file.text, goOn);
     } catch (const ExportStopped&) {
         if (voice_.Generation() == ownVoice)
             voice_.Release();
         throw;
     }
+    voice_->SetSoundMarkHandler({});
+    if (file.subtitles)
+        if (const auto failure =
+                formats::writeSubtitlesBeside(file.path, *file.subtitles, timed->cues()))
+            throw std::runtime_error(failure->toStdString());
+    return timed->seconds();
 }
 
-void WavExport::exportText(const QString& path, ExportFeedback& feedback)
+void WavExport::exportText(const QString& path, ExportFeedback& feedback,
+                           const ExportOptions& options)
 {
     if (voice_.IsExporting() || !prepareVoice())
         return;
-    const QString text = selectionOrWholeText(editor_);
+    const EditorRange range = selectionOrWholeRange(editor_);
+    const QString text = textOf(*editor_.document(), range);
     if (text.isEmpty())
         return;
     const ExportGuard exporting(voice_);
-    writeFile(path, text, feedback, [](double done) { return done; });
+    if (options.byChapter)
+        writeChapters(path, range, feedback, options);
+    else
+        writeFile({path, text, {}, options.subtitles}, feedback, [](double done) { return done; });
     voice_->SetAudioOutput(nullptr);
+}
+
+// Each chapter's share of the export is its share of the text.
+void WavExport::writeChapters(const QString& path, EditorRange range, ExportFeedback& feedback,
+                              const ExportOptions& options)
+{
+    const std::vector<Chapter> chapters = chaptersIn(*editor_.document(), range);
+    const QFileInfo chosen(path);
+    const QString book = chosen.completeBaseName();
+    const QString suffix = QStringLiteral(".") + chosen.suffix();
+    const double length = std::max(range.to - range.from, 1);
+    std::vector<formats::PlaylistEntry> playlist;
+    for (std::size_t i = 0; i < chapters.size(); ++i) {
+        const Chapter& chapter = chapters[i];
+        const int number = static_cast<int>(i) + 1;
+        const int count = static_cast<int>(chapters.size());
+        const QString title = chapter.title.isEmpty() ? book : chapter.title;
+        const QString name = chapterFileName(number, count, title, suffix);
+        const auto share = [&](double done) {
+            return (chapter.range.from - range.from +
+                    done * (chapter.range.to - chapter.range.from)) /
+                   length;
+        };
+        const double seconds = writeFile({chosen.dir().filePath(name),
+                                          textOf(*editor_.document(), chapter.range),
+                                          {title, book, number, count},
+                                          options.subtitles},
+                                         feedback, share);
+        playlist.push_back({name, title, seconds});
+    }
+    if (const auto failure =
+            formats::writePlaylist(chosen.dir().filePath(book + QStringLiteral(".m3u")), playlist))
+        throw std::runtime_error(failure->toStdString());
 }
 
 bool WavExport::exportLines(const QString& folder, ExportFeedback& feedback)
@@ -147,8 +163,9 @@ bool WavExport::exportLines(const QString& folder, ExportFeedback& feedback)
         const auto share = [&](double done) { return (i + done) / lines.size(); };
         const quint64 ownVoice = voice_.Generation();
         if (!lines[i].isEmpty())
-            writeFile(folder + u'/' + lineFileName(i, lines[i]) + WavSuffix,
-                      trimmedBelow33(lines[i]), feedback, share);
+            writeFile({folder + u'/' + lineFileName(i, lines[i]) + QStringLiteral(".wav"),
+                       trimmedBelow33(lines[i])},
+                      feedback, share);
         if (!feedback.goOn(share(1))) {
             // Not left speaking into the closed file.
             voice_.Release();

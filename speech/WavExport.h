@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "formats/SubtitleFile.h"
 #include "speech/AudioFileType.h"
 #include "speech/ExportFeedback.h"
 #include "speech/FileRendering.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QString>
 
 class QTextEdit;
@@ -18,35 +20,49 @@ class QTextEdit;
 namespace speech {
 
 class ReadingControl;
+struct EditorRange;
+
+// What an export writes besides one sound file.
+struct ExportOptions {
+    // A file for each chapter, "NN - title.ext" beside the path, and the playlist "<name>.m3u"
+    // instead of the path itself.
+    bool byChapter = false;
+    // The sentences with their times beside each sound file, named as it is.
+    std::optional<formats::SubtitleFormat> subtitles{};
+};
 
 // Renders the editor's text into sound files through the chosen voice: the whole text or its
-// selection as one file of the type its name's extension gives, or each line as a WAV file
-// (16 kHz, 16 bit, mono) of its own named after it.
+// selection as one file of the type its name's extension gives, or a file for each of its
+// chapters, or each line as a WAV file (16 kHz, 16 bit, mono) of its own named after it.
 class WavExport {
 public:
-    // The longest file name the file system takes, in bytes.
-    static constexpr qsizetype MaxFileNameBytes = 255;
-
     WavExport(VoiceHolder& voice, SpeechEngine& engine, const ReadingControl& reading,
               QTextEdit& editor);
 
     // Writes nothing when no voice is chosen, the editor is empty or an export is under way. A
-    // file that cannot be written throws, and so does a stop (ExportStopped).
-    void exportText(const QString& path, ExportFeedback& feedback);
+    // file that cannot be written throws, and so does a stop (ExportStopped); a chapter's files
+    // before stay.
+    void exportText(const QString& path, ExportFeedback& feedback,
+                    const ExportOptions& options = {});
     // Writes "<index>.<line>.wav" for each non-empty line into the folder, telling the feedback
     // after each; returns whether the folder is to be shown (not when no voice is chosen for a
     // line). A file that cannot be written throws, and so does a stop; the files before stay.
     bool exportLines(const QString& folder, ExportFeedback& feedback);
 
-    // The file name of a line: blanks and controls trimmed, characters no file name may hold made
-    // blanks, the index in front, and shortened to what the file system takes.
-    static QString lineFileName(int index, const QString& line);
-
 private:
+    struct SoundFile {
+        QString path;
+        QString text;
+        SoundTags tags{};
+        std::optional<formats::SubtitleFormat> subtitles{};
+    };
+    using Share = std::function<double(double)>;
+
     bool prepareVoice();
-    // `share` turns the file's share done into the export's.
-    void writeFile(const QString& path, const QString& text, ExportFeedback& feedback,
-                   const std::function<double(double)>& share);
+    void writeChapters(const QString& path, EditorRange range, ExportFeedback& feedback,
+                       const ExportOptions& options);
+    // `share` turns the file's share done into the export's. Returns how long its sound lasts.
+    double writeFile(const SoundFile& file, ExportFeedback& feedback, const Share& share);
     std::shared_ptr<FileStream> fileStream(AudioFileType type);
 
     VoiceHolder& voice_;

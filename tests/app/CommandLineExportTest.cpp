@@ -82,6 +82,25 @@ TEST(CommandLineExport, WritesWhatTheWindowsExportWrites)
     EXPECT_TRUE(ours == contentsOf(folder.filePath(QStringLiteral("window.wav"))));
 }
 
+// OUT names the playlist; the chapters' files and their subtitles lie beside it.
+TEST(CommandLineExport, WritesAFileForEachChapterWithItsSubtitles)
+{
+    testsupport::TemporaryFiles files;
+    files.write(QStringLiteral("in.txt"), "Chapter 1\nThe first.\nChapter 2\nThe second.\n");
+    const ProgramRun run = lectorix({QStringLiteral("--export"), QStringLiteral("in.txt"),
+                                     QStringLiteral("Book.mp3"), QStringLiteral("--chapters"),
+                                     QStringLiteral("--subtitles"), QStringLiteral("vtt")},
+                                    files.folder.path());
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(files.folder.path()).entryList(QDir::Files),
+              (QStringList{"01 - Chapter 1.mp3", "01 - Chapter 1.vtt", "02 - Chapter 2.mp3",
+                           "02 - Chapter 2.vtt", "Book.m3u", "in.txt"}));
+    const QString subtitles =
+        QString::fromUtf8(contentsOf(files.folder.filePath(QStringLiteral("02 - Chapter 2.vtt"))));
+    EXPECT_TRUE(subtitles.startsWith(QStringLiteral("WEBVTT\n\n00:00:00.")));
+    EXPECT_TRUE(subtitles.endsWith(QStringLiteral("\nThe second.\n\n")));
+}
+
 TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
 {
     testsupport::TemporaryFiles files;
@@ -107,6 +126,9 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
           QStringLiteral("101")},
          "--volume takes a whole number from 0 to 100"},
         {{QStringLiteral("in.txt")}, "--export needs IN and OUT"},
+        {{QStringLiteral("in.txt"), QStringLiteral("a.wav"), QStringLiteral("--subtitles"),
+          QStringLiteral("ass")},
+         "--subtitles takes srt, vtt or lrc"},
         {{QStringLiteral("in.txt"), QStringLiteral("a.mp4")},
          "OUT's extension gives the type: .wav, .mp3, .opus, .ogg, .oga or .flac"},
         {{QStringLiteral("blank.txt"), QStringLiteral("a.wav")},

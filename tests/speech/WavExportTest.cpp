@@ -2,6 +2,7 @@
 
 #include "speech/WavExport.h"
 
+#include "speech/ExportFileNames.h"
 #include "speech/ReadingControl.h"
 #include "tests/support/EngineFixture.h"
 #include "tests/support/FileSizeLimit.h"
@@ -155,16 +156,26 @@ TEST(WavExport, AFullDiskRemovesTheFileCutShortAndTheVoiceSpeaksAloudAgain)
     EXPECT_GT(e.speech.secondsHeard(), 0.2);
 }
 
-TEST(WavExport, ALongLineGetsANameTheFileSystemTakes)
+TEST(WavExport, ALongLineOrChapterGetsANameTheFileSystemTakes)
 {
-    const QString name = WavExport::lineFileName(7, QString(2000, u'x') + QStringLiteral(" end"));
-    EXPECT_EQ((name + QStringLiteral(".wav")).toUtf8().size(), WavExport::MaxFileNameBytes);
+    EXPECT_EQ(
+        speech::chapterFileName(3, 12, QStringLiteral(" Chapter 3: Why? "), QStringLiteral(".mp3")),
+        QStringLiteral("03 - Chapter 3 Why.mp3"));
+    EXPECT_EQ(speech::chapterFileName(7, 120, QStringLiteral("/"), QStringLiteral(".ogg")),
+              QStringLiteral("007.ogg"));
+    const QString chapter =
+        speech::chapterFileName(1, 1, QString(200, QChar(0x4E2D)), QStringLiteral(".opus"));
+    EXPECT_LE(chapter.toUtf8().size(), speech::MaxFileNameBytes);
+    EXPECT_TRUE(chapter.endsWith(QChar(0x4E2D) + QStringLiteral(".opus")));
+
+    const QString name = speech::lineFileName(7, QString(2000, u'x') + QStringLiteral(" end"));
+    EXPECT_EQ((name + QStringLiteral(".wav")).toUtf8().size(), speech::MaxFileNameBytes);
     EXPECT_TRUE(name.startsWith(QStringLiteral("7.xxx")));
-    const QString cut = WavExport::lineFileName(1, QString(240, u'a') + QStringLiteral(". . . ") +
-                                                       QString(50, u'b'));
+    const QString cut =
+        speech::lineFileName(1, QString(240, u'a') + QStringLiteral(". . . ") + QString(50, u'b'));
     EXPECT_FALSE(cut.endsWith(u' ') || cut.endsWith(u'.'));
-    const QString chinese = WavExport::lineFileName(2, QString(200, QChar(0x4E2D)));
-    EXPECT_LE((chinese + QStringLiteral(".wav")).toUtf8().size(), WavExport::MaxFileNameBytes);
+    const QString chinese = speech::lineFileName(2, QString(200, QChar(0x4E2D)));
+    EXPECT_LE((chinese + QStringLiteral(".wav")).toUtf8().size(), speech::MaxFileNameBytes);
 
     Exporting e;
     e.editor.setPlainText(QString(2000, u'y'));

@@ -3,11 +3,12 @@
 # Writes a neural voice folder for the tests: a model with the inputs, output and metadata of a
 # Piper voice converted for sherpa-onnx, whose sound is a tone of SAMPLES_PER_ID samples for each
 # phoneme id it is given (times the length scale), and a tokens.txt of espeak-ng's IPA symbols.
+# With --quiet-ids Q, the first Q ids' samples are silent, as a real voice's lead-in is quiet.
 # For benchmarks, the model can be made as large as a real voice (--weight-mb) and as slow, with a
 # product of two N by N matrices for each sentence (--work N); neither changes its sound.
 # Usage: make-test-voice.py FOLDER [--speakers N] [--sample-rate R] [--language L] [--voice V]
 #                                  [--samples-per-id K] [--metadata KEY=VALUE]... [--without KEY]...
-#                                  [--truncate] [--weight-mb M] [--work N]
+#                                  [--truncate] [--weight-mb M] [--work N] [--quiet-ids Q]
 import argparse
 import os
 
@@ -54,7 +55,19 @@ def burden(nodes, initializers, weight_mb, work):
     return "burdened"
 
 
-def model(samples_per_id, speakers, weight_mb=0, work=0):
+def quiet_lead(nodes, initializers, sound, samples_per_id, quiet_ids):
+    """Multiplies the sound by zero before the first quiet_ids ids' samples end."""
+    if not quiet_ids:
+        return sound
+    initializers.append(helper.make_tensor(
+        "lead", TensorProto.FLOAT, [], [float(samples_per_id * quiet_ids) - 0.5]))
+    nodes.append(helper.make_node("Greater", ["t_f", "lead"], ["after_lead"]))
+    nodes.append(helper.make_node("Cast", ["after_lead"], ["gate"], to=TensorProto.FLOAT))
+    nodes.append(helper.make_node("Mul", [sound, "gate"], ["gated"]))
+    return "gated"
+
+
+def model(samples_per_id, speakers, weight_mb=0, work=0, quiet_ids=0):
     # T = round(N * K * length_scale), where N is the number of ids and length_scale is scales[1].
     nodes = [
         helper.make_node("Shape", ["input"], ["shape"]),
@@ -80,7 +93,8 @@ def model(samples_per_id, speakers, weight_mb=0, work=0):
         helper.make_tensor("amplitude", TensorProto.FLOAT, [], [0.5]),
         helper.make_tensor("out_shape", TensorProto.INT64, [3], [1, 1, -1]),
     ]
-    sound = burden(nodes, initializers, weight_mb, work)
+    sound = quiet_lead(nodes, initializers, burden(nodes, initializers, weight_mb, work),
+                       samples_per_id, quiet_ids)
     nodes.append(helper.make_node("Reshape", [sound, "out_shape"], ["output"]))
     inputs = [
         helper.make_tensor_value_info("input", TensorProto.INT64, [1, "N"]),
@@ -107,10 +121,11 @@ def main():
     parser.add_argument("--truncate", action="store_true")
     parser.add_argument("--weight-mb", type=int, default=0)
     parser.add_argument("--work", type=int, default=0)
+    parser.add_argument("--quiet-ids", type=int, default=0)
     args = parser.parse_args()
 
     os.makedirs(args.folder, exist_ok=True)
-    voice = model(args.samples_per_id, args.speakers, args.weight_mb, args.work)
+    voice = model(args.samples_per_id, args.speakers, args.weight_mb, args.work, args.quiet_ids)
     metadata = {
         "sample_rate": str(args.sample_rate),
         "n_speakers": str(args.speakers),
