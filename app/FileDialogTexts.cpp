@@ -51,6 +51,13 @@ FileDialogTexts::FileDialogTexts(QObject* parent, const char* name, QString file
     setObjectName(QLatin1String(name));
 }
 
+ChoiceText::ChoiceText(QObject* parent, const char* name, QString caption)
+    : QObject(parent)
+    , caption(std::move(caption))
+{
+    setObjectName(QLatin1String(name));
+}
+
 WindowFileDialogs::WindowFileDialogs(QObject* window)
     : OpenDialog1(texts<ClassicFileDialogTexts>(window, "OpenDialog1", ClassicOpenFilter, "txt"))
     , FileOpenDialog1(texts<FileDialogTexts>(window, "FileOpenDialog1", NewerOpenFileTypes, ""))
@@ -61,5 +68,9 @@ WindowFileDialogs::WindowFileDialogs(QObject* window)
     , SaveDialogWav(texts<ClassicFileDialogTexts>(window, "SaveDialogWav", ClassicWavFilter, "wav"))
     , FileSaveDialogWav(
           texts<FileDialogTexts>(window, "FileSaveDialogWav", NewerWavFileTypes, "wav"))
+    , ExportByChapter(new ChoiceText(window, "ExportByChapter",
+                                     QStringLiteral("每章一个文件，并写出播放列表(&H)")))
+    , ExportSubtitles(
+          new ChoiceText(window, "ExportSubtitles", QStringLiteral("同时写出字幕(&U):")))
 {
 }

@@ -29,7 +29,20 @@ public:
     using FileDialogTexts::FileDialogTexts;
 };
 
-// The dialogs of the main window, each in its classic and its newer form.
+// The caption of a choice a dialog shows beside its own controls, kept under its name while the
+// program runs so that a language file finds it.
+class ChoiceText final : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption MEMBER caption)
+
+public:
+    ChoiceText(QObject* parent, const char* name, QString caption);
+
+    QString caption;
+};
+
+// The dialogs of the main window, each in its classic and its newer form, and the choices the
+// export's dialog adds.
 struct WindowFileDialogs {
     explicit WindowFileDialogs(QObject* window);
 
@@ -39,4 +52,6 @@ struct WindowFileDialogs {
     FileDialogTexts* FileSaveDialogTxt;
     ClassicFileDialogTexts* SaveDialogWav;
     FileDialogTexts* FileSaveDialogWav;
+    ChoiceText* ExportByChapter;
+    ChoiceText* ExportSubtitles;
 };

@@ -4,7 +4,11 @@
 
 #include "app/FileDialogTexts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 
 namespace {
 
@@ -69,6 +73,57 @@ QString chosenFile(QFileDialog& dialog)
     return dialog.selectedFiles().value(0);
 }
 
+// A row under Qt's own controls: a file for each chapter, and subtitles in the format chosen.
+class ExportChoices {
+public:
+    ExportChoices(QFileDialog& dialog, const QString& byChapter, const QString& subtitles,
+                  const speech::ExportOptions& options)
+        : row_(new QWidget(&dialog))
+        , byChapter_(new QCheckBox(byChapter, row_))
+        , subtitles_(new QCheckBox(subtitles, row_))
+        , format_(new QComboBox(row_))
+    {
+        byChapter_->setObjectName(QStringLiteral("byChapter"));
+        subtitles_->setObjectName(QStringLiteral("subtitles"));
+        format_->setObjectName(QStringLiteral("subtitleFormat"));
+        using formats::SubtitleFormat;
+        for (const auto& [name, format] :
+             {std::pair{"SRT", SubtitleFormat::Srt}, std::pair{"WebVTT", SubtitleFormat::Vtt},
+              std::pair{"LRC", SubtitleFormat::Lrc}})
+            format_->addItem(QLatin1String(name), static_cast<int>(format));
+        format_->setAccessibleName(subtitles_->text().remove(u'&'));
+        byChapter_->setChecked(options.byChapter);
+        subtitles_->setChecked(options.subtitles.has_value());
+        format_->setCurrentIndex(format_->findData(
+            static_cast<int>(options.subtitles.value_or(formats::SubtitleFormat::Srt))));
+        format_->setEnabled(subtitles_->isChecked());
+        QObject::connect(subtitles_, &QCheckBox::toggled, format_, &QWidget::setEnabled);
+        auto* layout = new QHBoxLayout(row_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(byChapter_);
+        layout->addStretch();
+        layout->addWidget(subtitles_);
+        layout->addWidget(format_);
+        auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+        if (grid)
+            grid->addWidget(row_, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+
+    speech::ExportOptions options() const
+    {
+        speech::ExportOptions chosen{byChapter_->isChecked(), std::nullopt};
+        if (subtitles_->isChecked())
+            chosen.subtitles = static_cast<formats::SubtitleFormat>(format_->currentData().toInt());
+        return chosen;
+    }
+
+private:
+    QWidget* row_;
+    QCheckBox* byChapter_;
+    QCheckBox* subtitles_;
+    QComboBox* format_;
+};
+
 } // namespace
 
 QString QtFileDialogs::chooseFileToOpen(QWidget* parent, const FileDialogTexts& texts)
@@ -86,6 +141,21 @@ QString QtFileDialogs::chooseFileToSave(QWidget* parent, const FileDialogTexts& 
     setUp(dialog, texts);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     return chosenFile(dialog);
+}
+
+// Choices made and then cancelled are not kept.
+ExportChoice QtFileDialogs::chooseExportFile(QWidget* parent, const FileDialogTexts& texts,
+                                             const QString& byChapter, const QString& subtitles)
+{
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    setUp(dialog, texts);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const ExportChoices choices(dialog, byChapter, subtitles, lastExport_);
+    const QString path = chosenFile(dialog);
+    if (!path.isEmpty())
+        lastExport_ = choices.options();
+    return {path, lastExport_};
 }
 
 QString QtFileDialogs::chooseFolder(QWidget* parent, const QString& title)

@@ -268,12 +268,13 @@ void TFmain::NExportClick()
 {
     if (SpVoice1.IsExporting())
         return;
-    const QString chosen = services_.fileDialogs.chooseFileToSave(
-        this, forSystem(*fileDialogs_.SaveDialogWav, *fileDialogs_.FileSaveDialogWav));
-    if (chosen.isEmpty())
+    const ExportChoice chosen = services_.fileDialogs.chooseExportFile(
+        this, forSystem(*fileDialogs_.SaveDialogWav, *fileDialogs_.FileSaveDialogWav),
+        fileDialogs_.ExportByChapter->caption, fileDialogs_.ExportSubtitles->caption);
+    if (chosen.path.isEmpty())
         return;
     ExportProgress progress(*ProgressBar1);
-    wavExport_->exportText(documents::pathAsChosen(chosen), progress);
+    wavExport_->exportText(documents::pathAsChosen(chosen.path), progress, chosen.options);
 }
 
 void TFmain::NExportLineWavClick()

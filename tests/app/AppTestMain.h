@@ -45,6 +45,12 @@ public:
         dialogs << dialog.objectName();
         return nextAnswer();
     }
+    ExportChoice chooseExportFile(QWidget*, const FileDialogTexts& dialog, const QString&,
+                                  const QString&) override
+    {
+        dialogs << dialog.objectName();
+        return {nextAnswer(), exportOptions};
+    }
     QString chooseFolder(QWidget*, const QString& title) override
     {
         folderTitles << title;
@@ -53,6 +59,7 @@ public:
     QString nextAnswer() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 
     QStringList answers;
+    speech::ExportOptions exportOptions;
     QStringList dialogs;
     QStringList folderTitles;
 };

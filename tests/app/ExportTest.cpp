@@ -3,8 +3,10 @@
 #include "app/TFmain.h"
 #include "tests/app/FakeServices.h"
 #include "tests/support/TemporaryConfig.h"
+#include "tests/support/TemporaryFiles.h"
 
 #include <gmock/gmock.h>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 using testing::ElementsAre;
@@ -53,6 +55,27 @@ TEST(Export, TheTextGoesToTheChosenFileInOneVoiceObject)
                 ElementsAre("allow-format-changes 0", "output-stream", "speak All of it.",
                             "wait 50", "close", "output-default"))
         << "waited for in slices, so the window answers meanwhile";
+}
+
+// The dialog's choice cuts the text at its chapter lines, a tagged file each, and lists them.
+TEST(Export, ByChapterEachChapterIsATaggedFileInThePlaylist)
+{
+    Window w;
+    const testsupport::TemporaryFiles files;
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("Chapter 1\nOne.\nChapter 2\nTwo."));
+    w.fileDialogs.answers = {files.folder.filePath(QStringLiteral("Book.mp3"))};
+    w.fileDialogs.exportOptions.byChapter = true;
+    w.engine.calls.clear();
+    w.window.NExportClick();
+    const QString folder = files.folder.path();
+    EXPECT_THAT(w.engine.calls.filter(QRegularExpression(QStringLiteral("^(tags|open|speak)"))),
+                ElementsAre("tags 1/2 Book Chapter 1", "open " + folder + "/01 - Chapter 1.mp3 3",
+                            "speak Chapter 1\nOne.\n", "tags 2/2 Book Chapter 2",
+                            "open " + folder + "/02 - Chapter 2.mp3 3", "speak Chapter 2\nTwo."));
+    EXPECT_EQ(testsupport::contentsOf(files.folder.filePath(QStringLiteral("Book.m3u"))),
+              "#EXTM3U\n#EXTINF:0,Chapter 1\n01 - Chapter 1.mp3\n"
+              "#EXTINF:0,Chapter 2\n02 - Chapter 2.mp3\n");
 }
 
 TEST(Export, WithoutVoicesNothingIsWrittenAndNoFolderShown)

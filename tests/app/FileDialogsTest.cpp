@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -158,4 +159,44 @@ TEST(SaveDialogs, TheExportOffersCompressedTypesAndANameGetsTheTypeChosen)
               files.folder.filePath(QStringLiteral("book.mp3")));
     EXPECT_THAT(filters, ElementsAre("Wav文件 (*.wav)", "MP3文件 (*.mp3)", "Ogg Opus文件 (*.opus)",
                                      "Ogg Vorbis文件 (*.ogg)", "FLAC文件 (*.flac)"));
+}
+
+// The export's own choices, under the captions a language gives them, are kept for the next
+// export once a file is chosen.
+TEST(SaveDialogs, TheExportOffersChaptersAndSubtitlesAsLastChosen)
+{
+    QObject window;
+    const WindowFileDialogs dialogs(&window);
+    const testsupport::TemporaryFiles files;
+    QtFileDialogs fileDialogs;
+    QStringList captions;
+    const auto choose = [&](bool pick) {
+        QTimer::singleShot(0, [&, pick] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* byChapter = dialog->findChild<QCheckBox*>(QStringLiteral("byChapter"));
+            auto* subtitles = dialog->findChild<QCheckBox*>(QStringLiteral("subtitles"));
+            auto* format = dialog->findChild<QComboBox*>(QStringLiteral("subtitleFormat"));
+            captions = {byChapter->text(), subtitles->text(), format->currentText(),
+                        format->isEnabled() ? QStringLiteral("on") : QStringLiteral("off")};
+            if (pick) {
+                byChapter->setChecked(true);
+                subtitles->setChecked(true);
+                format->setCurrentIndex(2);
+            }
+            dialog->selectFile(files.folder.filePath(QStringLiteral("book.ogg")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        return fileDialogs.chooseExportFile(nullptr, *dialogs.FileSaveDialogWav,
+                                            QStringLiteral("By &chapter"),
+                                            QStringLiteral("&Subtitles:"));
+    };
+    const ExportChoice first = choose(true);
+    EXPECT_THAT(captions, ElementsAre("By &chapter", "&Subtitles:", "SRT", "off"));
+    EXPECT_EQ(first.path, files.folder.filePath(QStringLiteral("book.ogg")));
+    EXPECT_TRUE(first.options.byChapter);
+    EXPECT_EQ(first.options.subtitles, formats::SubtitleFormat::Lrc);
+    const ExportChoice second = choose(false);
+    EXPECT_THAT(captions, ElementsAre("By &chapter", "&Subtitles:", "LRC", "on"));
+    EXPECT_TRUE(second.options.byChapter);
+    EXPECT_EQ(second.options.subtitles, formats::SubtitleFormat::Lrc);
 }
