@@ -143,10 +143,6 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
                             .arg(request.voice));
         widgets.voices.setCurrentIndex(voice);
     }
-    // Through whatever path, the export would read the document and then write over it.
-    if (platform::sameFile(request.input, request.output))
-        return fail(QStringLiteral("\"%1\" is the document \"%2\" itself; export to another file")
-                        .arg(request.output, request.input));
     reading.applyRateAndVolume(request.rate.value_or(speech::ReadingControl::DefaultRate),
                                request.volume.value_or(speech::Voice::MaxVolume));
     TerminalProgress progress;
@@ -154,7 +150,14 @@ int exportFile(const ExportRequest& request, speech::VoiceHolder& holder,
     if (widgets.editor.toPlainText().trimmed().isEmpty())
         return fail(QStringLiteral("\"%1\" has no text to export").arg(request.input));
     speech::WavExport exporter(holder, engine, reading, widgets.editor);
-    exporter.exportText(request.output, progress, {request.byChapter, request.subtitles});
+    const speech::ExportOptions options{request.byChapter, request.subtitles};
+    // Through whatever path, the export would read the document and then write over it.
+    for (const QString& file : exporter.filesFor(request.output, options))
+        if (platform::sameFile(request.input, file))
+            return fail(
+                QStringLiteral("\"%1\" is the document \"%2\" itself; export to another file")
+                    .arg(file, request.input));
+    exporter.exportText(request.output, progress, options);
     return 0;
 }
 

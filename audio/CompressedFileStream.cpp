@@ -2,8 +2,10 @@
 
 #include "audio/CompressedFileStream.h"
 
+#include "audio/SoundTagFields.h"
 #include "formats/FileWriting.h"
 
+#include <map>
 #include <sndfile.h>
 
 namespace audio {
@@ -65,16 +67,14 @@ sf_count_t tellFile(void* user)
 
 SF_VIRTUAL_IO fileAccess{fileLength, seekFile, readFile, writeFile, tellFile};
 
-// libsndfile keeps no track total.
+// libsndfile names the comments it keeps by its own numbers, and keeps no track total.
 void writeTags(SNDFILE* file, const speech::SoundTags& tags)
 {
-    const std::pair<int, QString> strings[] = {
-        {SF_STR_TITLE, tags.title},
-        {SF_STR_ALBUM, tags.album},
-        {SF_STR_TRACKNUMBER, tags.track > 0 ? QString::number(tags.track) : QString()}};
-    for (const auto& [field, value] : strings)
-        if (!value.isEmpty())
-            sf_set_string(file, field, value.toUtf8().constData());
+    const std::map<QByteArray, int> fields = {
+        {"TITLE", SF_STR_TITLE}, {"ALBUM", SF_STR_ALBUM}, {"TRACKNUMBER", SF_STR_TRACKNUMBER}};
+    for (const auto& [name, value] : vorbisComments(tags))
+        if (const auto field = fields.find(name); field != fields.end())
+            sf_set_string(file, field->second, value.toUtf8().constData());
 }
 
 } // namespace

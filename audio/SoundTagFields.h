@@ -11,7 +11,7 @@
 namespace audio {
 
 // The tags as Vorbis comments, as Ogg files and FLAC keep them: TITLE, ALBUM, TRACKNUMBER and
-// TRACKTOTAL.
+// TRACKTOTAL. Those the file's library takes are written.
 std::vector<std::pair<const char*, QString>> vorbisComments(const speech::SoundTags& tags);
 
 // The tags as an ID3v2.4 tag in UTF-8 for the front of an MP3 file: TIT2, TALB and TRCK

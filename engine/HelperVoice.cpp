@@ -131,7 +131,7 @@ bool HelperVoice::renderInParts(long stream, const speech::DeferredText& text)
     if (parts.size() < 2)
         return false;
     parts_ = std::make_unique<ParallelRendering>(engine_, *this, stream, text.beginning,
-                                                 std::move(parts), file_,
+                                                 std::move(parts), file_, fileSamples_,
                                                  [this](const speech::SoundMark& mark) {
                                                      if (soundMarkHandler_)
                                                          soundMarkHandler_(mark);
@@ -150,6 +150,7 @@ void HelperVoice::finishParts()
     if (failure_.isEmpty())
         failure_ = parts_->failure();
     inputWordPosition_ = parts_->charactersRendered();
+    fileSamples_ = parts_->samplesInSink();
     parts_.reset();
     feedSynthesis();
 }
@@ -163,6 +164,7 @@ void HelperVoice::abandonParts()
     Item rest{parts_->stream(), PieceCutter(parts_->text()), {}};
     rest.cutter.resumeAt(parts_->unwrittenStart());
     inputWordPosition_ = parts_->unwrittenStart();
+    fileSamples_ = parts_->samplesInSink();
     parts_.reset();
     items_.push_front(std::move(rest));
 }
@@ -276,7 +278,8 @@ void HelperVoice::markHeardWords()
         markSound(word, lead);
 }
 
-// A sentence's or a text's end marks its quiet words where their sound ends.
+// The end of a sentence, of a piece or of the file marks the quiet words before it where their
+// sound ends.
 void HelperVoice::markUnheardWords()
 {
     for (const qsizetype word : std::exchange(unheardWords_, {}))
@@ -361,7 +364,6 @@ void HelperVoice::synthFailed()
     synthesizing_.reset();
     cut_.reset();
     wordSound_.clear();
-    unheardWords_.clear();
     if (!service_->isAvailable()) {
         items_.clear();
         retries_.clear();

@@ -52,12 +52,14 @@ struct ParallelRendering::Lane {
 ParallelRendering::ParallelRendering(HelperEngine& engine, const speech::Voice& settings,
                                      long stream, QString text, std::vector<SpeechPiece> parts,
                                      std::shared_ptr<audio::SampleSink> sink,
+                                     std::int64_t samplesInSink,
                                      speech::Voice::SoundMarkHandler marks)
     : stream_(stream)
     , text_(std::move(text))
     , sink_(std::move(sink))
     , marks_(std::move(marks))
     , sampleRate_(engine.serviceFor(0, settings.GetVoice().get()).sampleRate())
+    , sinkSamples_(samplesInSink)
 {
     for (SpeechPiece& piece : parts)
         parts_.push_back({std::move(piece)});
@@ -153,11 +155,15 @@ void ParallelRendering::mark(std::size_t index, speech::SoundMark soundMark)
     if (soundMark.characterPosition == part.piece.text.size() && index + 1 < parts_.size())
         return;
     soundMark.characterPosition += part.piece.start;
-    if (!part.startSeconds) {
+    if (part.startSeconds)
+        report(soundMark, *part.startSeconds);
+    else
         part.marks.push_back(soundMark);
-        return;
-    }
-    soundMark.seconds += *part.startSeconds;
+}
+
+void ParallelRendering::report(speech::SoundMark soundMark, double partStart) const
+{
+    soundMark.seconds += partStart;
     if (marks_)
         marks_(soundMark);
 }
@@ -165,11 +171,8 @@ void ParallelRendering::mark(std::size_t index, speech::SoundMark soundMark)
 void ParallelRendering::startInSink(Part& part)
 {
     part.startSeconds = static_cast<double>(sinkSamples_) / sampleRate_;
-    for (speech::SoundMark& kept : std::exchange(part.marks, {})) {
-        kept.seconds += *part.startSeconds;
-        if (marks_)
-            marks_(kept);
-    }
+    for (const speech::SoundMark& kept : std::exchange(part.marks, {}))
+        report(kept, *part.startSeconds);
 }
 
 void ParallelRendering::writeSome()

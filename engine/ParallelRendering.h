@@ -22,7 +22,8 @@ class HelperVoice;
 // of the voice object it renders for, and the parts reach the sink in order: the first unwritten
 // one straight, the others through memory. Each part ends with a sentence pause, as a piece of the
 // whole text would, so the sound lasts as long as one helper would make it. Sound marks come in
-// the sink's time, once the parts before theirs are in the sink.
+// the sink's time, which starts with the samples already in it, once the parts before theirs are in
+// the sink.
 class ParallelRendering {
 public:
     // Long enough that the pause at a cut is a small share of a part, short enough that the lanes
@@ -34,7 +35,7 @@ public:
 
     ParallelRendering(HelperEngine& engine, const speech::Voice& settings, long stream,
                       QString text, std::vector<SpeechPiece> parts,
-                      std::shared_ptr<audio::SampleSink> sink,
+                      std::shared_ptr<audio::SampleSink> sink, std::int64_t samplesInSink,
                       speech::Voice::SoundMarkHandler marks);
     ~ParallelRendering();
     ParallelRendering(const ParallelRendering&) = delete;
@@ -49,6 +50,8 @@ public:
     qsizetype charactersRendered() const;
     // Why part of the text could not be spoken, or the sink could not take it, when so.
     const QString& failure() const { return failure_; }
+    // The samples in the sink, those before the text's included.
+    std::int64_t samplesInSink() const { return sinkSamples_; }
     // Where in the text the sound not yet in the sink begins, near enough to go on from there
     // elsewhere: a word's sound may be in the sink already.
     qsizetype unwrittenStart() const;
@@ -71,6 +74,7 @@ private:
     void finishPart(Lane& lane);
     void receive(std::size_t part, std::span<const std::int16_t> samples);
     void mark(std::size_t part, speech::SoundMark mark);
+    void report(speech::SoundMark soundMark, double partStart) const;
     void startInSink(Part& part);
     void writeSome();
     void write(std::span<const std::int16_t> samples);

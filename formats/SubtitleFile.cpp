@@ -97,14 +97,22 @@ QByteArray subtitleText(SubtitleFormat format, const std::vector<SubtitleCue>& c
             break;
         }
     }
+    // Lyrics have no ends: an empty line ends the last.
+    if (format == SubtitleFormat::Lrc && !cues.empty())
+        text += lyricsTime(cues.back().end) + u'\n';
     return text.toUtf8();
+}
+
+QString subtitlePathBeside(const QString& soundPath, SubtitleFormat format)
+{
+    const QFileInfo sound(soundPath);
+    return sound.dir().filePath(sound.completeBaseName() + subtitleSuffix(format));
 }
 
 std::optional<QString> writeSubtitlesBeside(const QString& soundPath, SubtitleFormat format,
                                             const std::vector<SubtitleCue>& cues)
 {
-    const QFileInfo sound(soundPath);
-    const QString path = sound.dir().filePath(sound.completeBaseName() + subtitleSuffix(format));
+    const QString path = subtitlePathBeside(soundPath, format);
     if (const auto failure = replaceFile(path, subtitleText(format, cues)))
         return QStringLiteral("Cannot write \"%1\": %2").arg(path, failure->reason);
     return std::nullopt;

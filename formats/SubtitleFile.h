@@ -25,7 +25,9 @@ std::optional<SubtitleFormat> subtitleFormatNamed(const QString& name);
 QString subtitleSuffix(SubtitleFormat format);
 // The cues as UTF-8 text of the format.
 QByteArray subtitleText(SubtitleFormat format, const std::vector<SubtitleCue>& cues);
-// Writes the file beside a sound file: its name with the format's extension instead of its own.
+// The file beside a sound file: its name with the format's extension instead of its own.
+QString subtitlePathBeside(const QString& soundPath, SubtitleFormat format);
+// Writes the file beside a sound file.
 // Returns the reason when it cannot be written; an old file of that name then stays as it was.
 std::optional<QString> writeSubtitlesBeside(const QString& soundPath, SubtitleFormat format,
                                             const std::vector<SubtitleCue>& cues);

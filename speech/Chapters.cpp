@@ -11,14 +11,25 @@ namespace speech {
 
 namespace {
 
-// A heading is a line of its own, never a sentence of a paragraph.
+// A heading is a line of its own, never a sentence of a paragraph; a Chinese one is shorter.
 constexpr qsizetype LongestChapterLine = 80;
+constexpr qsizetype LongestChineseChapterLine = 40;
+// Longer than a title such as "Contents", shorter than a line of wrapped prose.
+constexpr qsizetype LongestTitleLine = 30;
 
 struct Heading {
     int position = 0;
+    // Where the heading's line ends.
+    int end = 0;
     int level = 0;
     QString text;
 };
+
+Heading headingOf(const QTextBlock& block, int level)
+{
+    return {block.position(), block.position() + block.length() - 1, level,
+            block.text().simplified()};
+}
 
 std::vector<QTextBlock> blocksIn(const QTextDocument& document, EditorRange range)
 {
@@ -29,14 +40,14 @@ std::vector<QTextBlock> blocksIn(const QTextDocument& document, EditorRange rang
     return blocks;
 }
 
-std::vector<Heading> markedHeadings(const std::vector<QTextBlock>& blocks)
+std::vector<Heading> markedHeadings(const std::vector<QTextBlock>& blocks, int from)
 {
     std::vector<Heading> headings;
     std::map<int, int> perLevel;
     for (const QTextBlock& block : blocks)
         if (const int level = block.blockFormat().headingLevel();
-            level > 0 && !block.text().trimmed().isEmpty()) {
-            headings.push_back({block.position(), level, block.text().simplified()});
+            level > 0 && block.position() >= from && !block.text().trimmed().isEmpty()) {
+            headings.push_back(headingOf(block, level));
             ++perLevel[level];
         }
     if (headings.empty())
@@ -51,12 +62,26 @@ std::vector<Heading> markedHeadings(const std::vector<QTextBlock>& blocks)
     return headings;
 }
 
-std::vector<Heading> chapterLines(const std::vector<QTextBlock>& blocks)
+// A new paragraph starts after a blank line, a sentence's end, a heading or a title; a line of
+// wrapped prose that happens to begin "Chapter 4" follows a line as long as itself.
+bool startsParagraph(const QString& previousLine)
+{
+    const QString previous = previousLine.trimmed();
+    return previous.size() <= LongestTitleLine ||
+           QStringLiteral(".!?:。！？：…\"”’»)]").contains(previous.back()) ||
+           namesChapter(previous);
+}
+
+std::vector<Heading> chapterLines(const std::vector<QTextBlock>& blocks, int from)
 {
     std::vector<Heading> headings;
-    for (const QTextBlock& block : blocks)
-        if (namesChapter(block.text()))
-            headings.push_back({block.position(), 1, block.text().simplified()});
+    QString previous;
+    for (const QTextBlock& block : blocks) {
+        const QString line = block.text();
+        if (block.position() >= from && namesChapter(line) && startsParagraph(previous))
+            headings.push_back(headingOf(block, 1));
+        previous = line;
+    }
     return headings;
 }
 
@@ -71,6 +96,19 @@ bool holdsText(const std::vector<QTextBlock>& blocks, EditorRange range)
     return false;
 }
 
+// A heading with nothing under it before the next, as a part's title over its first chapter's or
+// a line of a table of contents, starts the next one's chapter, which keeps the next one's title.
+void mergeEmptyChapters(std::vector<Heading>& headings, const std::vector<QTextBlock>& blocks)
+{
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        while (i + 1 < headings.size() &&
+               !holdsText(blocks, {headings[i].end, headings[i + 1].position})) {
+            headings[i].end = headings[i + 1].end;
+            headings[i].text = headings[i + 1].text;
+            headings.erase(headings.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        }
+}
+
 } // namespace
 
 bool namesChapter(const QString& line)
@@ -82,20 +120,25 @@ bool namesChapter(const QString& line)
                        "fourteen|fifteen|sixteen|seventeen|eighteen|nineteen|twenty|thirty|"
                        "forty|fifty|sixty|seventy|eighty|ninety)\\b"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    static const QRegularExpression chinese(
-        QStringLiteral("^第[0-9０-９零〇一二三四五六七八九十百千两]+[章回]"));
+    static const QRegularExpression chinese(QStringLiteral(
+        "^第[0-9０-９零〇一二三四五六七八九十百千两]+[章回](?=$|[\\s　：:、，,.．。！!？?—-])"));
     const QString trimmed = line.trimmed();
-    return trimmed.size() <= LongestChapterLine &&
-           (numbered.match(trimmed).hasMatch() || chinese.match(trimmed).hasMatch());
+    if (trimmed.isEmpty())
+        return false;
+    if (chinese.match(trimmed).hasMatch())
+        return trimmed.size() <= LongestChineseChapterLine;
+    return trimmed.size() <= LongestChapterLine && trimmed.front().isUpper() &&
+           numbered.match(trimmed).hasMatch();
 }
 
 std::vector<Chapter> chaptersIn(const QTextDocument& document, EditorRange range)
 {
     const std::vector<QTextBlock> blocks = blocksIn(document, range);
-    std::vector<Heading> headings = markedHeadings(blocks);
-    if (headings.empty())
-        headings = chapterLines(blocks);
-    std::erase_if(headings, [&](const Heading& heading) { return heading.position < range.from; });
+    std::vector<Heading> headings = markedHeadings(blocks, range.from);
+    if (headings.size() < 2)
+        if (std::vector<Heading> lines = chapterLines(blocks, range.from); !lines.empty())
+            headings = std::move(lines);
+    mergeEmptyChapters(headings, blocks);
     std::vector<Chapter> chapters;
     const int firstHeading = headings.empty() ? range.to : headings.front().position;
     if (headings.empty() || holdsText(blocks, {range.from, firstHeading}))

@@ -20,12 +20,14 @@ struct Chapter {
 
 // The range cut at its chapters' headings. Headings marked as such, as books and Markdown have
 // them, come first: those of the highest level that occurs more than once, and of the levels
-// above. Otherwise a line that names a chapter, such as "Chapter 12" or "第十二章", starts one.
-// Without either, the range is one chapter; never none.
+// above. With fewer than two, a line that names a chapter, such as "Chapter 12" or "第十二章",
+// starts one where a paragraph may start. A heading with nothing under it starts the next one's
+// chapter, under the next one's title. Without any, the range is one chapter; never none.
 std::vector<Chapter> chaptersIn(const QTextDocument& document, EditorRange range);
 
 // Whether the line names a chapter by its number: "Chapter 12", "CHAPTER XII. The Storm",
-// "Chapter Twenty-One", "第十二章", and with a number in the program's other languages.
+// "Chapter Twenty-One", "第十二章 归来", and with a number in the program's other languages; not
+// "chapter 4, as shown", nor "第一回见到她".
 bool namesChapter(const QString& line);
 
 } // namespace speech

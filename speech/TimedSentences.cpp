@@ -6,6 +6,12 @@
 
 namespace speech {
 
+namespace {
+
+constexpr double ShortestCue = 0.001;
+
+} // namespace
+
 TimedSentences::TimedSentences(QString text)
     : text_(std::move(text))
 {
@@ -32,9 +38,20 @@ std::vector<formats::SubtitleCue> TimedSentences::cues() const
             cues.back().end = firstWord->second;
         cues.push_back({firstWord->second, firstWord->second, sentence});
     }
-    if (!cues.empty() && !marks_.empty())
-        cues.back().end = std::max(cues.back().start, marks_.rbegin()->second);
+    if (!cues.empty())
+        cues.back().end = seconds();
+    // A cue ends after it starts, as players require.
+    for (formats::SubtitleCue& cue : cues)
+        cue.end = std::max(cue.end, cue.start + ShortestCue);
     return cues;
+}
+
+double TimedSentences::seconds() const
+{
+    double latest = 0;
+    for (const auto& [position, seconds] : marks_)
+        latest = std::max(latest, seconds);
+    return latest;
 }
 
 } // namespace speech

@@ -21,7 +21,7 @@ public:
     void mark(const SoundMark& mark);
     std::vector<formats::SubtitleCue> cues() const;
     // How long the sound lasts, as far as it is marked.
-    double seconds() const { return marks_.empty() ? 0 : marks_.rbegin()->second; }
+    double seconds() const;
 
 private:
     QString text_;

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTextEdit>
 
 namespace speech {
@@ -82,6 +83,10 @@ double WavExport::writeFile(const SoundFile& file, ExportFeedback& feedback, con
     };
     const auto timed = std::make_shared<TimedSentences>(file.text);
     voice_->SetSoundMarkHandler([timed](const SoundMark& mark) { timed->mark(mark); });
+    const auto forgetMarks = qScopeGuard([&] {
+        if (voice_.Generation() == ownVoice)
+            voice_->SetSoundMarkHandler({});
+    });
     const std::shared_ptr<FileStream> stream = fileStream(audioFileTypeOf(file.path));
     stream->SetTags(file.tags);
     try {
@@ -91,7 +96,6 @@ double WavExport::writeFile(const SoundFile& file, ExportFeedback& feedback, con
             voice_.Release();
         throw;
     }
-    voice_->SetSoundMarkHandler({});
     if (file.subtitles)
         if (const auto failure =
                 formats::writeSubtitlesBeside(file.path, *file.subtitles, timed->cues()))
@@ -116,37 +120,76 @@ void WavExport::exportText(const QString& path, ExportFeedback& feedback,
     voice_->SetAudioOutput(nullptr);
 }
 
-// Each chapter's share of the export is its share of the text.
-void WavExport::writeChapters(const QString& path, EditorRange range, ExportFeedback& feedback,
-                              const ExportOptions& options)
+std::vector<WavExport::SoundFile> WavExport::chapterFiles(const QString& path, EditorRange range,
+                                                          const ExportOptions& options) const
 {
     const std::vector<Chapter> chapters = chaptersIn(*editor_.document(), range);
     const QFileInfo chosen(path);
     const QString book = chosen.completeBaseName();
-    const QString suffix = QStringLiteral(".") + chosen.suffix();
+    const int count = static_cast<int>(chapters.size());
+    std::vector<SoundFile> files;
+    for (int number = 1; number <= count; ++number) {
+        const Chapter& chapter = chapters[static_cast<std::size_t>(number) - 1];
+        const QString title = chapter.title.isEmpty() ? book : chapter.title;
+        files.push_back(
+            {chosen.dir().filePath(chapterFileName(number, count, title, u'.' + chosen.suffix())),
+             {},
+             {title, book, number, count},
+             options.subtitles,
+             chapter.range});
+    }
+    return files;
+}
+
+QString WavExport::playlistPath(const QString& path)
+{
+    const QFileInfo chosen(path);
+    return chosen.dir().filePath(chosen.completeBaseName() + QStringLiteral(".m3u"));
+}
+
+QStringList WavExport::filesFor(const QString& path, const ExportOptions& options) const
+{
+    std::vector<SoundFile> files{{path, {}, {}, options.subtitles}};
+    if (options.byChapter)
+        files = chapterFiles(path, selectionOrWholeRange(editor_), options);
+    QStringList paths;
+    for (const SoundFile& file : files) {
+        paths << file.path;
+        if (file.subtitles)
+            paths << formats::subtitlePathBeside(file.path, *file.subtitles);
+    }
+    if (options.byChapter)
+        paths << playlistPath(path);
+    return paths;
+}
+
+// Each chapter's share of the export is its share of the text. A chapter that cannot be written
+// whole leaves the others to be written, and is told of once they are.
+void WavExport::writeChapters(const QString& path, EditorRange range, ExportFeedback& feedback,
+                              const ExportOptions& options)
+{
     const double length = std::max(range.to - range.from, 1);
     std::vector<formats::PlaylistEntry> playlist;
-    for (std::size_t i = 0; i < chapters.size(); ++i) {
-        const Chapter& chapter = chapters[i];
-        const int number = static_cast<int>(i) + 1;
-        const int count = static_cast<int>(chapters.size());
-        const QString title = chapter.title.isEmpty() ? book : chapter.title;
-        const QString name = chapterFileName(number, count, title, suffix);
+    std::optional<std::runtime_error> failure;
+    for (SoundFile& file : chapterFiles(path, range, options)) {
+        file.text = textOf(*editor_.document(), file.range);
         const auto share = [&](double done) {
-            return (chapter.range.from - range.from +
-                    done * (chapter.range.to - chapter.range.from)) /
+            return (file.range.from - range.from + done * (file.range.to - file.range.from)) /
                    length;
         };
-        const double seconds = writeFile({chosen.dir().filePath(name),
-                                          textOf(*editor_.document(), chapter.range),
-                                          {title, book, number, count},
-                                          options.subtitles},
-                                         feedback, share);
-        playlist.push_back({name, title, seconds});
+        try {
+            const double seconds = writeFile(file, feedback, share);
+            playlist.push_back({QFileInfo(file.path).fileName(), file.tags.title, seconds});
+        } catch (const ExportStopped&) {
+            throw;
+        } catch (const std::runtime_error& error) {
+            failure = failure.value_or(error);
+        }
     }
-    if (const auto failure =
-            formats::writePlaylist(chosen.dir().filePath(book + QStringLiteral(".m3u")), playlist))
-        throw std::runtime_error(failure->toStdString());
+    if (const auto unwritten = formats::writePlaylist(playlistPath(path), playlist))
+        throw std::runtime_error(unwritten->toStdString());
+    if (failure)
+        throw *failure;
 }
 
 bool WavExport::exportLines(const QString& folder, ExportFeedback& feedback)

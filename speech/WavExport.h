@@ -4,6 +4,7 @@
 
 #include "formats/SubtitleFile.h"
 #include "speech/AudioFileType.h"
+#include "speech/EditorText.h"
 #include "speech/ExportFeedback.h"
 #include "speech/FileRendering.h"
 #include "speech/FileStream.h"
@@ -14,13 +15,14 @@
 #include <memory>
 #include <optional>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class QTextEdit;
 
 namespace speech {
 
 class ReadingControl;
-struct EditorRange;
 
 // What an export writes besides one sound file.
 struct ExportOptions {
@@ -48,6 +50,8 @@ public:
     // after each; returns whether the folder is to be shown (not when no voice is chosen for a
     // line). A file that cannot be written throws, and so does a stop; the files before stay.
     bool exportLines(const QString& folder, ExportFeedback& feedback);
+    // The files that exportText writes for the editor's text as it is now, in their order.
+    QStringList filesFor(const QString& path, const ExportOptions& options) const;
 
 private:
     struct SoundFile {
@@ -55,9 +59,14 @@ private:
         QString text;
         SoundTags tags{};
         std::optional<formats::SubtitleFormat> subtitles{};
+        // Where a chapter's text lies in the editor.
+        EditorRange range{};
     };
     using Share = std::function<double(double)>;
 
+    static QString playlistPath(const QString& path);
+    std::vector<SoundFile> chapterFiles(const QString& path, EditorRange range,
+                                        const ExportOptions& options) const;
     bool prepareVoice();
     void writeChapters(const QString& path, EditorRange range, ExportFeedback& feedback,
                        const ExportOptions& options);

@@ -111,6 +111,7 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     const QByteArray sound("RIFF\x24\0\0\0WAVEfmt ", 16);
     const QString same = files.write(QStringLiteral("same.wav"), sound);
     QFile::link(same, folder.filePath(QStringLiteral("link.wav")));
+    const QString lyrics = files.write(QStringLiteral("song.lrc"), "[00:01.00]Words of a song.");
     const ProgramRun voices = lectorix({QStringLiteral("--list-voices")}, folder.path());
     EXPECT_EQ(voices.status, 0);
     EXPECT_THAT(voices.out.toStdString(), HasSubstr("en-US\tEnglish (America)\n"));
@@ -139,6 +140,9 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
          "\"./same.wav\" is the document \"same.wav\" itself"},
         {{QStringLiteral("same.wav"), QStringLiteral("link.wav")},
          "\"link.wav\" is the document \"same.wav\" itself"},
+        {{QStringLiteral("song.lrc"), QStringLiteral("song.mp3"), QStringLiteral("--subtitles"),
+          QStringLiteral("lrc")},
+         "song.lrc\" is the document \"song.lrc\" itself"},
     };
     for (const auto& [arguments, message] : mistakes) {
         const ProgramRun run =
@@ -149,6 +153,7 @@ TEST(CommandLineExport, ListsVoicesAndFailsClearlyWithStatusOne)
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.wav"))));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("a.mp4"))));
     EXPECT_EQ(contentsOf(same), sound);
+    EXPECT_EQ(contentsOf(lyrics), "[00:01.00]Words of a song.");
 }
 
 TEST(CommandLineExport, ListsAndExportsWithTheUsersNeuralVoices)

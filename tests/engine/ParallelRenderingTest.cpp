@@ -127,7 +127,7 @@ TEST(ParallelRendering, PartsReachTheSinkInTheirOrderWhicheverEndsFirst)
     std::vector<speech::SoundMark> marks;
     engine::ParallelRendering rendering(
         unpaced.engine, *unpaced.engine.CreateVoice(), 1, first + QStringLiteral("One. Two."),
-        parts, sink, [&](const speech::SoundMark& mark) { marks.push_back(mark); });
+        parts, sink, 0, [&](const speech::SoundMark& mark) { marks.push_back(mark); });
     while (!rendering.advance(50)) {
     }
     std::vector<std::int16_t> expected;

@@ -33,7 +33,8 @@ TEST(SubtitleFile, EachFormatWritesItsTimesAndText)
                              "01:02:05.500 --> 01:02:06.996\n一小时后。\n\n")
                   .toUtf8());
     EXPECT_EQ(formats::subtitleText(SubtitleFormat::Lrc, Cues),
-              QStringLiteral("[00:00.00]Hello, <b>world</b> & --> all.\n[62:05.50]一小时后。\n")
+              QStringLiteral("[00:00.00]Hello, <b>world</b> & --> all.\n[62:05.50]一小时后。\n"
+                             "[62:07.00]\n")
                   .toUtf8());
     EXPECT_EQ(formats::subtitleFormatNamed(QStringLiteral("VTT")), SubtitleFormat::Vtt);
     EXPECT_FALSE(formats::subtitleFormatNamed(QStringLiteral("ass")));

@@ -216,13 +216,34 @@ TEST(AudiobookExport, ChaptersBecomeTaggedFilesInAPlaylistEachWithItsSubtitles)
                 soundStartNear(decode(e.path(names[1] + QStringLiteral(".ogg"))), 0), 0.002);
 }
 
-// Lines that name chapters cut plain text; other lines that begin alike do not. A selection is
-// cut within itself.
+// A chapter that cannot be written is told of once the others are written and listed.
+TEST(AudiobookExport, AChapterThatCannotBeWrittenLeavesTheOthers)
+{
+    Exporting e;
+    e.editor.setPlainText(QStringLiteral("Chapter 1\nOne.\nChapter 2\nTwo.\nChapter 3\nThree."));
+    ASSERT_TRUE(QDir(e.folder.path()).mkdir(QStringLiteral("02 - Chapter 2.wav")));
+    try {
+        e.exporter.exportText(e.path(QStringLiteral("Book.wav")), e.feedback, {true, {}});
+        ADD_FAILURE() << "the export reported no failure";
+    } catch (const std::runtime_error& error) {
+        EXPECT_THAT(error.what(), testing::HasSubstr("02 - Chapter 2.wav"));
+    }
+    EXPECT_GT(decode(e.path(QStringLiteral("03 - Chapter 3.wav"))).seconds(), 0.3);
+    const QString playlist = QString::fromUtf8(contentsOf(e.path(QStringLiteral("Book.m3u"))));
+    EXPECT_TRUE(playlist.contains(QStringLiteral("\n01 - Chapter 1.wav\n")));
+    EXPECT_FALSE(playlist.contains(QStringLiteral("02 - ")));
+    EXPECT_TRUE(playlist.endsWith(QStringLiteral(",Chapter 3\n03 - Chapter 3.wav\n")));
+}
+
+// Lines that name chapters cut plain text; other lines that begin alike, and the lines of a table
+// of contents, do not. A selection is cut within itself.
 TEST(AudiobookExport, ChapterLinesCutPlainTextAndItsSelection)
 {
     QTextDocument document(QStringLiteral(
-        "Foreword.\nChapter 1\nIt was dark.\nChapter and verse were quoted.\n"
-        "CHAPTER XII. The Storm\nWind.\n第十二章 归来\n他回来了。\nKapitel 3\nEnde."));
+        "Foreword.\nContents\nChapter 1\nChapter XII\n\nChapter 1\nIt was dark, and in the "
+        "harbour they read from the old book,\nchapter 4, as shown, and the next.\n"
+        "Chapter and verse were quoted.\nCHAPTER XII. The Storm\nWind.\n第十二章 归来\n他回来了。\n"
+        "第一回见到她。\nKapitel 3\nEnde."));
     const auto titlesOf = [&](speech::EditorRange range) {
         QStringList titles;
         for (const speech::Chapter& chapter : speech::chaptersIn(document, range))
@@ -230,11 +251,16 @@ TEST(AudiobookExport, ChapterLinesCutPlainTextAndItsSelection)
         return titles;
     };
     const int end = document.characterCount() - 1;
+    const QString text = document.toPlainText();
+    const std::vector<speech::Chapter> chapters = speech::chaptersIn(document, {0, end});
     EXPECT_EQ(titlesOf({0, end}),
               (QStringList{QString(), QStringLiteral("Chapter 1"),
                            QStringLiteral("CHAPTER XII. The Storm"),
                            QStringLiteral("第十二章 归来"), QStringLiteral("Kapitel 3")}));
-    const int storm = static_cast<int>(document.toPlainText().indexOf(QStringLiteral("CHAPTER")));
+    ASSERT_EQ(chapters.size(), 5u);
+    EXPECT_EQ(chapters[1].range.from, text.indexOf(QStringLiteral("Chapter 1")))
+        << "the contents are read with the first chapter";
+    const int storm = static_cast<int>(text.indexOf(QStringLiteral("CHAPTER")));
     const std::vector<speech::Chapter> selected = speech::chaptersIn(document, {storm + 2, end});
     ASSERT_EQ(selected.size(), 3u);
     EXPECT_EQ(selected[0].title, QString());
