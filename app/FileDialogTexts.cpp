@@ -51,7 +51,7 @@ FileDialogTexts::FileDialogTexts(QObject* parent, const char* name, QString file
     setObjectName(QLatin1String(name));
 }
 
-ChoiceText::ChoiceText(QObject* parent, const char* name, QString caption)
+DialogText::DialogText(QObject* parent, const char* name, QString caption)
     : QObject(parent)
     , caption(std::move(caption))
 {
@@ -68,9 +68,11 @@ WindowFileDialogs::WindowFileDialogs(QObject* window)
     , SaveDialogWav(texts<ClassicFileDialogTexts>(window, "SaveDialogWav", ClassicWavFilter, "wav"))
     , FileSaveDialogWav(
           texts<FileDialogTexts>(window, "FileSaveDialogWav", NewerWavFileTypes, "wav"))
-    , ExportByChapter(new ChoiceText(window, "ExportByChapter",
+    , ExportByChapter(new DialogText(window, "ExportByChapter",
                                      QStringLiteral("每章一个文件，并写出播放列表(&H)")))
     , ExportSubtitles(
-          new ChoiceText(window, "ExportSubtitles", QStringLiteral("同时写出字幕(&U):")))
+          new DialogText(window, "ExportSubtitles", QStringLiteral("同时写出字幕(&U):")))
+    , ExportReplaces(new DialogText(window, "ExportReplaces",
+                                    QStringLiteral("以下文件已经存在，要替换它们吗？")))
 {
 }

@@ -29,20 +29,20 @@ public:
     using FileDialogTexts::FileDialogTexts;
 };
 
-// The caption of a choice a dialog shows beside its own controls, kept under its name while the
-// program runs so that a language file finds it.
-class ChoiceText final : public QObject {
+// A text a dialog shows beside its own: a choice's caption, or a question that follows it; kept
+// under its name while the program runs so that a language file finds it.
+class DialogText final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Caption MEMBER caption)
 
 public:
-    ChoiceText(QObject* parent, const char* name, QString caption);
+    DialogText(QObject* parent, const char* name, QString caption);
 
     QString caption;
 };
 
-// The dialogs of the main window, each in its classic and its newer form, and the choices the
-// export's dialog adds.
+// The dialogs of the main window, each in its classic and its newer form, the choices the
+// export's dialog adds, and its question before files besides the chosen one are replaced.
 struct WindowFileDialogs {
     explicit WindowFileDialogs(QObject* window);
 
@@ -52,6 +52,7 @@ struct WindowFileDialogs {
     FileDialogTexts* FileSaveDialogTxt;
     ClassicFileDialogTexts* SaveDialogWav;
     FileDialogTexts* FileSaveDialogWav;
-    ChoiceText* ExportByChapter;
-    ChoiceText* ExportSubtitles;
+    DialogText* ExportByChapter;
+    DialogText* ExportSubtitles;
+    DialogText* ExportReplaces;
 };

@@ -271,10 +271,23 @@ void TFmain::NExportClick()
     const ExportChoice chosen = services_.fileDialogs.chooseExportFile(
         this, forSystem(*fileDialogs_.SaveDialogWav, *fileDialogs_.FileSaveDialogWav),
         fileDialogs_.ExportByChapter->caption, fileDialogs_.ExportSubtitles->caption);
-    if (chosen.path.isEmpty())
+    const QString path = documents::pathAsChosen(chosen.path);
+    if (path.isEmpty() || !mayReplace(wavExport_->filesReplacedBesides(path, chosen.options)))
         return;
     ExportProgress progress(*ProgressBar1);
-    wavExport_->exportText(documents::pathAsChosen(chosen.path), progress, chosen.options);
+    wavExport_->exportText(path, progress, chosen.options);
+}
+
+// The dialog asked about the chosen file only; at most ten others are named.
+bool TFmain::mayReplace(QStringList files)
+{
+    constexpr qsizetype MostNamed = 10;
+    if (files.isEmpty())
+        return true;
+    if (files.size() > MostNamed)
+        files = files.first(MostNamed) << QStringLiteral("…");
+    return services_.messageBoxes.askYesNo(this, fileDialogs_.ExportReplaces->caption +
+                                                     QStringLiteral("\n\n") + files.join(u'\n'));
 }
 
 void TFmain::NExportLineWavClick()

@@ -185,6 +185,7 @@ private:
                                      const FileDialogTexts& newer) const;
     void hideToNotificationArea();
     void openChosenFile(const QString& chosen);
+    bool mayReplace(QStringList files);
     void openAndRecord(const QString& path);
     void AddAddressHistory(const QString& entry);
     void showAgain();

@@ -163,6 +163,14 @@ QStringList WavExport::filesFor(const QString& path, const ExportOptions& option
     return paths;
 }
 
+QStringList WavExport::filesReplacedBesides(const QString& path, const ExportOptions& options) const
+{
+    QStringList replaced = filesFor(path, options);
+    replaced.removeAll(path);
+    replaced.removeIf([](const QString& file) { return !QFileInfo::exists(file); });
+    return replaced;
+}
+
 // Each chapter's share of the export is its share of the text. A chapter that cannot be written
 // whole leaves the others to be written, and is told of once they are.
 void WavExport::writeChapters(const QString& path, EditorRange range, ExportFeedback& feedback,

@@ -52,6 +52,8 @@ public:
     bool exportLines(const QString& folder, ExportFeedback& feedback);
     // The files that exportText writes for the editor's text as it is now, in their order.
     QStringList filesFor(const QString& path, const ExportOptions& options) const;
+    // Those of them, besides the path itself, that exist and would be replaced.
+    QStringList filesReplacedBesides(const QString& path, const ExportOptions& options) const;
 
 private:
     struct SoundFile {

@@ -78,6 +78,28 @@ TEST(Export, ByChapterEachChapterIsATaggedFileInThePlaylist)
               "#EXTINF:0,Chapter 2\n02 - Chapter 2.mp3\n");
 }
 
+// The dialog asked about the chosen name only: the files besides it that would be replaced are
+// named, and kept when the answer is no.
+TEST(Export, FilesBesidesTheChosenOneAreReplacedOnlyWhenTheUserSaysSo)
+{
+    Window w;
+    testsupport::TemporaryFiles files;
+    w.window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("Only one sentence."));
+    const QString subtitles = files.write(QStringLiteral("Book.srt"), "1\n");
+    w.fileDialogs.exportOptions.subtitles = formats::SubtitleFormat::Srt;
+    for (const bool answer : {false, true}) {
+        w.messageBoxes.answer = answer;
+        w.fileDialogs.answers = {files.folder.filePath(QStringLiteral("Book.wav"))};
+        w.engine.calls.clear();
+        w.window.NExportClick();
+        EXPECT_EQ(w.engine.calls.filter(QStringLiteral("open ")).size(), answer ? 1 : 0);
+    }
+    EXPECT_THAT(w.messageBoxes.questions,
+                ElementsAre("以下文件已经存在，要替换它们吗？\n\n" + subtitles,
+                            "以下文件已经存在，要替换它们吗？\n\n" + subtitles));
+}
+
 TEST(Export, WithoutVoicesNothingIsWrittenAndNoFolderShown)
 {
     Window w{{}};
