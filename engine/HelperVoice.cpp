@@ -2,7 +2,6 @@
 
 #include "engine/HelperVoice.h"
 
-#include "audio/AudioLevel.h"
 #include "audio/SampleFile.h"
 #include "engine/HelperEngine.h"
 #include "engine/HelperVoiceToken.h"
@@ -26,17 +25,6 @@ constexpr int SecondsSynthesisedAhead = 2;
 // A neural voice may take a second or more for a long sentence; the next piece's first sentence
 // must be made before the sound ahead of it runs out.
 constexpr int SecondsSynthesisedAheadOfNeural = 8;
-// Below the noise of a quiet room in a recording: -50 dB of full scale.
-constexpr std::int16_t QuietLevel = 100;
-
-// Where the sound rises above the quiet before it; its length when it stays quiet.
-std::size_t quietLead(const std::vector<std::int16_t>& sound)
-{
-    const auto heard = std::find_if(sound.begin(), sound.end(), [](std::int16_t sample) {
-        return std::abs(static_cast<int>(sample)) > QuietLevel;
-    });
-    return static_cast<std::size_t>(heard - sound.begin());
-}
 
 } // namespace
 
@@ -124,18 +112,15 @@ long HelperVoice::Speak(const speech::DeferredText& text, int flags)
 // would need to wait for each other.
 bool HelperVoice::renderInParts(long stream, const speech::DeferredText& text)
 {
-    if (!file_ || text.whole || !idle() || engine_.synthesisLanes(voice_.get()) < 2)
+    if (!file_.isOpen() || text.whole || !idle() || engine_.synthesisLanes(voice_.get()) < 2)
         return false;
     std::vector<SpeechPiece> parts =
         cutAtParagraphEnds(text.beginning, ParallelRendering::PartLength);
     if (parts.size() < 2)
         return false;
-    parts_ = std::make_unique<ParallelRendering>(engine_, *this, stream, text.beginning,
-                                                 std::move(parts), file_, fileSamples_,
-                                                 [this](const speech::SoundMark& mark) {
-                                                     if (soundMarkHandler_)
-                                                         soundMarkHandler_(mark);
-                                                 });
+    parts_ = std::make_unique<ParallelRendering>(
+        engine_, *this, stream, text.beginning, std::move(parts), file_.sink(), file_.samples(),
+        [this](const speech::SoundMark& mark) { file_.report(mark); });
     return true;
 }
 
@@ -150,7 +135,7 @@ void HelperVoice::finishParts()
     if (failure_.isEmpty())
         failure_ = parts_->failure();
     inputWordPosition_ = parts_->charactersRendered();
-    fileSamples_ = parts_->samplesInSink();
+    file_.continueAfter(parts_->samplesInSink());
     parts_.reset();
     feedSynthesis();
 }
@@ -164,7 +149,7 @@ void HelperVoice::abandonParts()
     Item rest{parts_->stream(), PieceCutter(parts_->text()), {}};
     rest.cutter.resumeAt(parts_->unwrittenStart());
     inputWordPosition_ = parts_->unwrittenStart();
-    fileSamples_ = parts_->samplesInSink();
+    file_.continueAfter(parts_->samplesInSink());
     parts_.reset();
     items_.push_front(std::move(rest));
 }
@@ -178,7 +163,7 @@ void HelperVoice::feedSynthesis()
 {
     while (!synthesizing_ && !parts_) {
         const bool neural = HelperVoiceToken::neuralOf(voice_.get()) != nullptr;
-        if (!file_ &&
+        if (!file_.isOpen() &&
             hasSoundAhead(neural ? SecondsSynthesisedAheadOfNeural : SecondsSynthesisedAhead))
             return;
         std::optional<Pending> pending = nextPiece();
@@ -227,11 +212,14 @@ void HelperVoice::Item::takeWhole()
 
 void HelperVoice::finishPiece(const Pending& pending)
 {
-    markUnheardWords();
-    if (file_ && endsText(pending))
-        markSound(pending.piece.start + pending.piece.text.size());
-    if (pending.piece.endsSentence && !file_)
-        playback_.endSentence(pending.stream);
+    if (!file_.isOpen()) {
+        if (pending.piece.endsSentence)
+            playback_.endSentence(pending.stream);
+        return;
+    }
+    file_.endWords(volume_, service_->sampleRate());
+    if (endsText(pending))
+        file_.markEnd(pending.piece.start + pending.piece.text.size(), service_->sampleRate());
 }
 
 bool HelperVoice::endsText(const Pending& piece) const
@@ -245,8 +233,8 @@ bool HelperVoice::endsText(const Pending& piece) const
 
 void HelperVoice::synthAudio(std::span<const std::int16_t> samples)
 {
-    if (file_) {
-        wordSound_.insert(wordSound_.end(), samples.begin(), samples.end());
+    if (file_.isOpen()) {
+        file_.append(samples);
         return;
     }
     const bool wasSilent = playback_.currentStream() == 0;
@@ -258,48 +246,15 @@ void HelperVoice::synthAudio(std::span<const std::int16_t> samples)
 
 void HelperVoice::writeWordSound()
 {
-    markHeardWords();
-    if (file_ && !wordSound_.empty()) {
-        audio::applyVolume(wordSound_, volume_);
-        file_->write(wordSound_, service_->sampleRate());
-        fileSamples_ += static_cast<std::int64_t>(wordSound_.size());
-    }
-    wordSound_.clear();
-}
-
-// A word is heard where its sound rises above the quiet before it: after the closure of a first
-// "k", or a neural voice's lead-in. Words that stay quiet are heard with the next sound.
-void HelperVoice::markHeardWords()
-{
-    const std::size_t lead = quietLead(wordSound_);
-    if (lead == wordSound_.size())
-        return;
-    for (const qsizetype word : std::exchange(unheardWords_, {}))
-        markSound(word, lead);
-}
-
-// The end of a sentence, of a piece or of the file marks the quiet words before it where their
-// sound ends.
-void HelperVoice::markUnheardWords()
-{
-    for (const qsizetype word : std::exchange(unheardWords_, {}))
-        markSound(word);
-}
-
-void HelperVoice::markSound(qsizetype position, std::size_t samplesLater)
-{
-    if (soundMarkHandler_)
-        soundMarkHandler_(
-            {position, static_cast<double>(fileSamples_ + samplesLater) / service_->sampleRate()});
+    file_.writeWord(volume_, service_->sampleRate());
 }
 
 void HelperVoice::synthWord(qsizetype offset)
 {
-    writeWordSound();
     wordReached_ = offset;
     inputWordPosition_ = synthesizing_->piece.start + offset;
-    if (file_)
-        unheardWords_.push_back(inputWordPosition_);
+    if (file_.isOpen())
+        file_.startWord(inputWordPosition_, volume_, service_->sampleRate());
     else
         playback_.startWord(synthesizing_->stream, inputWordPosition_);
 }
@@ -313,10 +268,9 @@ void HelperVoice::synthClauseEnd(qsizetype end)
 
 void HelperVoice::synthSentenceEnd(qsizetype nextSentence)
 {
-    writeWordSound();
-    markUnheardWords();
+    file_.endWords(volume_, service_->sampleRate());
     sentenceReached_ = nextSentence;
-    if (!file_)
+    if (!file_.isOpen())
         playback_.endSentence(synthesizing_->stream);
 }
 
@@ -363,7 +317,7 @@ void HelperVoice::synthFailed()
     const Pending failed = std::move(*synthesizing_);
     synthesizing_.reset();
     cut_.reset();
-    wordSound_.clear();
+    file_.dropWordSound();
     if (!service_->isAvailable()) {
         items_.clear();
         retries_.clear();
@@ -444,8 +398,7 @@ int HelperVoice::skipPendingSentences(long stream, int count)
         const Pending cancelled = std::move(*synthesizing_);
         synthesizing_.reset();
         cut_.reset();
-        wordSound_.clear();
-        unheardWords_.clear();
+        file_.dropWords();
         if (cancelled.isWord())
             skipped += cancelled.piece.endsSentence ? 1 : 0;
         else
@@ -584,10 +537,8 @@ void HelperVoice::SetAudioOutputStream(std::shared_ptr<speech::FileStream> strea
 void HelperVoice::renderInto(std::shared_ptr<audio::SampleSink> sink)
 {
     abandonParts();
-    writeWordSound();
-    markUnheardWords();
-    file_ = std::move(sink);
-    fileSamples_ = 0;
+    file_.endWords(volume_, service_->sampleRate());
+    file_.open(std::move(sink));
 }
 
 void HelperVoice::SetAudioOutput(const speech::VoiceTokenPtr& token)
@@ -615,7 +566,7 @@ void HelperVoice::SetEndStreamHandler(EndStreamHandler handler)
 
 void HelperVoice::SetSoundMarkHandler(SoundMarkHandler handler)
 {
-    soundMarkHandler_ = std::move(handler);
+    file_.setMarkHandler(std::move(handler));
 }
 
 } // namespace engine

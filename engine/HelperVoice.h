@@ -6,6 +6,7 @@
 #include "engine/PlaybackQueue.h"
 #include "engine/SpeechText.h"
 #include "engine/SynthService.h"
+#include "engine/WordSoundFile.h"
 #include "speech/Voice.h"
 
 #include <deque>
@@ -114,9 +115,6 @@ private:
     void retryRest(const Pending& failed);
     void retryWordByWord(const Pending& failed);
     void writeWordSound();
-    void markHeardWords();
-    void markUnheardWords();
-    void markSound(qsizetype position, std::size_t samplesLater = 0);
     bool endsText(const Pending& piece) const;
     void throwFailure();
     int skipPendingSentences(long stream, int count);
@@ -149,20 +147,12 @@ private:
     QString failure_;
     PlaybackQueue playback_;
     QTimer pumpTimer_;
-    std::shared_ptr<audio::SampleSink> file_;
-    // The samples written to the file so far.
-    std::int64_t fileSamples_ = 0;
+    WordSoundFile file_;
     std::unique_ptr<ParallelRendering> parts_;
-    // The file's sound since the last word began, written once the next begins: a word the
-    // helper dies in is spoken again whole, so its first part must not stay in the file.
-    std::vector<std::int16_t> wordSound_;
-    // Words begun in the file whose sound has been quiet so far.
-    std::vector<qsizetype> unheardWords_;
     bool allowFormatChanges_ = true;
     AudioLevelHandler audioLevelHandler_;
     WordHandler wordHandler_;
     EndStreamHandler endStreamHandler_;
-    SoundMarkHandler soundMarkHandler_;
 };
 
 } // namespace engine
