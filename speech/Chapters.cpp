@@ -2,6 +2,7 @@
 
 #include "speech/Chapters.h"
 
+#include <algorithm>
 #include <map>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -85,12 +86,18 @@ std::vector<Heading> chapterLines(const std::vector<QTextBlock>& blocks, int fro
     return headings;
 }
 
+// Only the blocks the range touches are read: a book has thousands.
 bool holdsText(const std::vector<QTextBlock>& blocks, EditorRange range)
 {
-    for (const QTextBlock& block : blocks) {
-        const int from = std::max(range.from - block.position(), 0);
-        const int to = std::min(range.to - block.position(), block.length() - 1);
-        if (to > from && !block.text().mid(from, to - from).trimmed().isEmpty())
+    auto block = std::upper_bound(
+        blocks.begin(), blocks.end(), range.from,
+        [](int position, const QTextBlock& later) { return position < later.position(); });
+    if (block != blocks.begin())
+        --block;
+    for (; block != blocks.end() && block->position() < range.to; ++block) {
+        const int from = std::max(range.from - block->position(), 0);
+        const int to = std::min(range.to - block->position(), block->length() - 1);
+        if (to > from && !block->text().mid(from, to - from).trimmed().isEmpty())
             return true;
     }
     return false;
